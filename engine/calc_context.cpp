@@ -1,0 +1,17 @@
+#include "engine/calc_context.h"
+
+bool PanelShowsError(const CalcContext& context) { return context.PanelText == ErrorText; }
+
+DecString PanelNumber(const CalcContext& context) {
+    DecString number = context.PanelText;
+    number.RemoveChar(context.Settings.THOUSAND_SEPARATOR);
+    return number;
+}
+
+void ResetCalculation(CalcContext& context) {
+    context.OperandA = "";
+    context.OperandB = "";
+    context.PendingOperator = "";
+    context.EntryState = Cleared;
+    context.OperatorIndicatorText = "";
+}

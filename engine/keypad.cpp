@@ -1,0 +1,66 @@
+#include "engine/keypad.h"
+
+#include "engine/entry_keys.h"
+
+namespace {
+
+struct LabelAction {
+    const char* Label;
+    KeyAction Action;
+};
+
+// Tested in this order after the fields that identify the other keys.
+constexpr LabelAction LabelledKeys[] = {
+    {"SQR", KeyAction::SquareRoot},    {"1/X", KeyAction::Reciprocal},
+    {"%", KeyAction::Percent},         {"00", KeyAction::DoubleZero},
+    {"CE", KeyAction::ClearEntry},     {"MC", KeyAction::MemoryClear},
+    {"M+", KeyAction::MemoryAdd},      {"M-", KeyAction::MemorySubtract},
+    {"MR", KeyAction::MemoryRecall},   {"MS", KeyAction::MemoryStore},
+    {"T", KeyAction::Total},
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record) {
+    const char hot = record.HotKey.First();
+    if (record.ClassName == "BUTTON" && !record.HotKey.Empty() &&
+        (IsDigit(hot) || hot == settings.DECIMAL_SEPARATOR)) {
+        return KeyAction::Entry;
+    }
+    if (record.OperatorFlag != 0) return KeyAction::Operator;
+    if (hot == '\b' && !record.HotKey.Empty()) return KeyAction::BackSpace;
+    if (record.Label == "=") return KeyAction::Equals;
+    if (record.HotKey == "c") return KeyAction::Clear;
+    if (record.HotKey == "sign") return KeyAction::SignChange;
+    for (const LabelAction& key : LabelledKeys) {
+        if (record.Label == key.Label) return key.Action;
+    }
+    return KeyAction::None;
+}
+
+void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_t id) {
+    if (id < FirstControlId || id > LastControlId) return;
+    const ControlRecord& record = table[id - FirstControlId];
+    switch (ClassifyKey(context.Settings, record)) {
+        case KeyAction::Entry: PressEntryKey(context, record.HotKey.First()); break;
+        case KeyAction::BackSpace: PressBackSpace(context); break;
+        case KeyAction::Clear: PressClear(context); break;
+        case KeyAction::SignChange: PressSignChange(context); break;
+        case KeyAction::DoubleZero: PressDoubleZero(context); break;
+        case KeyAction::ClearEntry: PressClearEntry(context); break;
+        case KeyAction::Operator:
+        case KeyAction::Equals:
+        case KeyAction::SquareRoot:
+        case KeyAction::Reciprocal:
+        case KeyAction::Percent:
+        case KeyAction::MemoryClear:
+        case KeyAction::MemoryAdd:
+        case KeyAction::MemorySubtract:
+        case KeyAction::MemoryRecall:
+        case KeyAction::MemoryStore:
+        case KeyAction::Total:
+        case KeyAction::None: break;
+    }
+}

@@ -1,0 +1,30 @@
+// The seam between the portable core and the operating system. Everything the engine,
+// the settings and the Total ask of the platform is here: the Win32 shell implements it,
+// the tests and the console harness fake it.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/dec_string.h"
+
+// The user's number format and window colour, as the system reports them.
+struct SystemLocale {
+    DecString DecimalSymbol;  // e.g. "." (only the first byte is used)
+    DecString GroupSymbol;    // e.g. "," (only the first byte is used)
+    DecString Grouping;       // e.g. "3;0" or "3;2;0"
+    uint32_t WindowColour = 0xFFFFFF;  // red in bits 0-7, green 8-15, blue 16-23
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // The short default beep of a refused key.
+    virtual void Beep() = 0;
+    // A modal message box with the product name as caption and an OK button only. The
+    // shell shows the engine's current panel and indicator texts before it opens.
+    virtual void ShowMessage(const char* text) = 0;
+    // The clipboard's plain single-byte text up to its first zero byte; empty when the
+    // clipboard holds no text or cannot be opened.
+    virtual DecString ClipboardText() = 0;
+    virtual SystemLocale QueryLocale() = 0;
+};

@@ -1,0 +1,53 @@
+// CalcSettings: every user setting, each field named by its key in the settings file.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/dec_string.h"
+#include "engine/platform.h"
+
+enum RoundModeValue : int32_t { FixedDecimal0 = 0, FixedDecimal2 = 1, FixedDecimal3 = 2, FloatingDecimal = 3 };
+enum RoundTypeValue : int32_t { RoundUp = 0, RoundMathematical = 1, RoundDown = 2 };
+
+struct CalcSettings {
+    int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
+    char DECIMAL_SEPARATOR = '\0';
+    char THOUSAND_SEPARATOR = '\0';
+    DecString FONT;
+    DecString FONT_FOR_PANEL;
+    bool LEADING_ZERO = false;
+    int32_t DIGIT_GROUPING = 0;  // 0 none, 1 groups of three, 2 three then twos
+    uint32_t BACKGROUND_COLOR = 0;  // red in bits 0-7, green 8-15, blue 16-23
+    bool HOT_KEY_AS_CLICK = false;
+    int32_t ROUND_MODE = 0;  // RoundModeValue
+    int32_t ROUND_TYPE = 0;  // RoundTypeValue
+    bool TOOL_TIPS = false;
+    // Extra characters the Total takes as number ends and as decimal separators. In memory a
+    // space is simply a member; the settings file carries it in the two SPACE_IS_... flags.
+    DecString NUMBER_SEPARATORS;
+    DecString DECIMAL_SEPARATORS;
+    bool SPACE_IS_DECIMAL_SEPARATOR = false;
+    bool SPACE_IS_NUMBER_SEPARATOR = false;
+    // Characters that, typed on the keyboard, press the decimal-separator key.
+    DecString DecimalKeyChars{".,"};
+};
+
+inline constexpr const char* DefaultFontFace = "Segmenta";
+
+// Fills `settings` with the defaults: fixed values plus the user's locale and window colour.
+void LoadDefaultSettings(CalcSettings& settings, const SystemLocale& locale);
+
+const char* YesNoText(bool value);
+// True for exactly "YES", false for exactly "NO", `fallback` for anything else.
+bool ParseYesNo(const char* text, bool fallback);
+// Digits and '-' belong to numbers and can never separate them.
+bool IsValidSeparatorChar(char c);
+bool IsValidSeparatorText(const char* text);
+
+inline uint32_t ColourFromRgb(int32_t red, int32_t green, int32_t blue) {
+    return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 |
+           static_cast<uint32_t>(blue) << 16;
+}
+inline int32_t RedOf(uint32_t colour) { return colour & 0xFF; }
+inline int32_t GreenOf(uint32_t colour) { return colour >> 8 & 0xFF; }
+inline int32_t BlueOf(uint32_t colour) { return colour >> 16 & 0xFF; }

@@ -1,0 +1,135 @@
+#include "settings/profile_text.h"
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+void TrimBlanks(const char*& begin, const char*& end) {
+    while (begin < end && IsBlank(*begin)) ++begin;
+    while (end > begin && IsBlank(end[-1])) --end;
+}
+
+DecString TrimmedText(const char* begin, const char* end) {
+    TrimBlanks(begin, end);
+    DecString text;
+    text.AssignBytes(begin, static_cast<int32_t>(end - begin));
+    return text;
+}
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool SameName(const DecString& name, const char* wanted) {
+    const int32_t length = MeasureText(wanted);
+    if (length != name.Length()) return false;
+    for (int32_t i = 0; i < length; ++i) {
+        if (LowerAscii(name.At(i)) != LowerAscii(wanted[i])) return false;
+    }
+    return true;
+}
+
+void ParseLine(ProfileText& profile, const char* begin, const char* end) {
+    TrimBlanks(begin, end);
+    if (begin == end) return;
+    if (*begin == '[') {
+        const char* close = end;
+        while (close > begin && close[-1] != ']') --close;
+        const char* nameEnd = close > begin + 1 ? close - 1 : end;
+        profile.Sections.push_back({TrimmedText(begin + 1, nameEnd), {}});
+        return;
+    }
+    // Lines before the first section belong to no section and are never found.
+    if (profile.Sections.empty()) profile.Sections.push_back({"", {}});
+    const char* equals = static_cast<const char*>(std::memchr(begin, '=', end - begin));
+    ProfileKey key;
+    key.Name = TrimmedText(begin, equals ? equals : end);
+    if (equals) key.Value = TrimmedText(equals + 1, end);
+    profile.Sections.back().Keys.push_back(std::move(key));
+}
+
+// The profile reader looks in the first section of that name only.
+const ProfileSection* FindSection(const ProfileText& profile, const char* section) {
+    for (const ProfileSection& candidate : profile.Sections) {
+        if (SameName(candidate.Name, section)) return &candidate;
+    }
+    return nullptr;
+}
+
+const ProfileKey* FindKey(const ProfileText& profile, const char* section, const char* key) {
+    const ProfileSection* found = FindSection(profile, section);
+    if (found == nullptr) return nullptr;
+    for (const ProfileKey& candidate : found->Keys) {
+        if (SameName(candidate.Name, key)) return &candidate;
+    }
+    return nullptr;
+}
+
+DecString Unquoted(const DecString& value) {
+    const int32_t length = value.Length();
+    const char first = value.First();
+    if (length >= 2 && (first == '"' || first == '\'') && value.Last() == first) {
+        DecString inner;
+        inner.AssignBytes(value.Text() + 1, length - 2);
+        return inner;
+    }
+    return value;
+}
+
+}  // namespace
+
+ProfileText ParseProfileText(const char* bytes, int32_t count) {
+    ProfileText profile;
+    const char* end = bytes + (bytes ? count : 0);
+    const char* line = bytes;
+    while (line < end) {
+        const char* newline = static_cast<const char*>(std::memchr(line, '\n', end - line));
+        const char* lineEnd = newline ? newline : end;
+        ParseLine(profile, line, lineEnd);
+        line = newline ? newline + 1 : end;
+    }
+    return profile;
+}
+
+DecString ProfileString(const ProfileText& profile, const char* section, const char* key,
+                        const char* fallback) {
+    const ProfileKey* found = FindKey(profile, section, key);
+    DecString value = found ? Unquoted(found->Value) : DecString(fallback);
+    value.Truncate(MaxProfileValueLength);
+    return value;
+}
+
+int32_t ProfileInt(const ProfileText& profile, const char* section, const char* key,
+                   int32_t fallback) {
+    const DecString value = ProfileString(profile, section, key, "");
+    if (value.Empty()) return fallback;
+    const char* p = value.Text();
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    int64_t magnitude = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        // Saturate: a huge value must stay out of every range, never wrap into one.
+        if (magnitude <= std::numeric_limits<int32_t>::max()) magnitude = magnitude * 10 + (*p - '0');
+    }
+    if (negative) magnitude = -magnitude;
+    if (magnitude > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (magnitude < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(magnitude);
+}
+
+void SetProfileValue(ProfileText& profile, const char* section, const char* key,
+                     const char* value) {
+    ProfileSection* target = const_cast<ProfileSection*>(FindSection(profile, section));
+    if (target == nullptr) {
+        profile.Sections.push_back({section, {}});
+        target = &profile.Sections.back();
+    }
+    for (ProfileKey& candidate : target->Keys) {
+        if (SameName(candidate.Name, key)) {
+            candidate.Value = TrimmedText(value, value + MeasureText(value));
+            return;
+        }
+    }
+    target->Keys.push_back({key, TrimmedText(value, value + MeasureText(value))});
+}

@@ -1,0 +1,42 @@
+// The text of a settings file, read the way the platform's profile reader reads it:
+// bracketed sections, "key = value" lines, names matched regardless of letter case.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/dec_string.h"
+
+struct ProfileKey {
+    DecString Name;
+    DecString Value;
+};
+
+struct ProfileSection {
+    DecString Name;
+    std::vector<ProfileKey> Keys;
+};
+
+struct ProfileText {
+    std::vector<ProfileSection> Sections;
+};
+
+// Longest value a read returns, as the profile reader's 260-byte buffer allows.
+inline constexpr int32_t MaxProfileValueLength = 259;
+
+ProfileText ParseProfileText(const char* bytes, int32_t count);
+
+// The value of section/key: blanks trimmed, one pair of matching quotes removed, cut to
+// 259 characters; `fallback` when the section or the key is missing.
+DecString ProfileString(const ProfileText& profile, const char* section, const char* key,
+                        const char* fallback);
+
+// The decimal integer at the start of the value (0 when it does not start with one);
+// `fallback` when the section or key is missing or the value is empty.
+int32_t ProfileInt(const ProfileText& profile, const char* section, const char* key,
+                   int32_t fallback);
+
+// Sets section/key as if its line stood in the file, replacing the line that a read
+// would find; adds the section or the key when missing.
+void SetProfileValue(ProfileText& profile, const char* section, const char* key,
+                     const char* value);

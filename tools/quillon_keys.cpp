@@ -1,0 +1,160 @@
+// quillon-keys: the calculator engine driven from a terminal.
+//
+//   quillon-keys [--ini FILE] [--set KEY=VALUE]... [--clipboard FILE] [--save FILE]
+//
+// Each line of standard input is a list of keys (button labels, or PASTE); after each line
+// the panel and the two indicators are printed. Beeps and message boxes print as they
+// happen. The settings start from a fixed system: ".", ",", "3;0" and a white window.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/calc_context.h"
+#include "engine/control_table.h"
+#include "engine/keypad.h"
+#include "engine/platform.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+constexpr int UsageError = 2;
+
+// The harness's platform: a terminal for the speaker and the message box, a file for the
+// clipboard, and a fixed locale.
+class ConsolePlatform : public Platform {
+public:
+    explicit ConsolePlatform(DecString clipboard) : clipboard_(std::move(clipboard)) {}
+    void Beep() override { std::puts("beep"); }
+    void ShowMessage(const char* text) override { std::printf("message: %s\n", text); }
+    DecString ClipboardText() override { return clipboard_; }
+    SystemLocale QueryLocale() override {
+        SystemLocale locale;
+        locale.DecimalSymbol = ".";
+        locale.GroupSymbol = ",";
+        locale.Grouping = "3;0";
+        locale.WindowColour = 0xFFFFFF;
+        return locale;
+    }
+
+private:
+    DecString clipboard_;
+};
+
+struct Options {
+    std::string IniFile;
+    std::string ClipboardFile;
+    std::string SaveFile;
+    std::vector<std::string> Sets;  // KEY=VALUE
+};
+
+[[noreturn]] void Fail(const std::string& message) {
+    std::fprintf(stderr, "quillon-keys: %s\n", message.c_str());
+    std::exit(UsageError);
+}
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string flag = argv[i];
+        if (i + 1 >= argc) Fail("missing value after " + flag);
+        const std::string value = argv[++i];
+        if (flag == "--ini") {
+            options.IniFile = value;
+        } else if (flag == "--clipboard") {
+            options.ClipboardFile = value;
+        } else if (flag == "--save") {
+            options.SaveFile = value;
+        } else if (flag == "--set") {
+            options.Sets.push_back(value);
+        } else {
+            Fail("unknown option " + flag);
+        }
+    }
+    return options;
+}
+
+// The whole file, or nothing when it cannot be read (an absent settings file is no error).
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+DecString ClipboardFromFile(const std::string& path) {
+    if (path.empty()) return DecString();
+    const std::string bytes = ReadFileBytes(path);
+    return DecString(bytes.c_str());  // text ends at the first zero byte
+}
+
+// The settings as the program reads them at start: the file, then each --set as if its
+// line stood in the key's section.
+void LoadSettings(CalcContext& context, const Options& options) {
+    const std::string bytes = options.IniFile.empty() ? "" : ReadFileBytes(options.IniFile);
+    ProfileText profile = ParseProfileText(bytes.data(), static_cast<int32_t>(bytes.size()));
+    for (const std::string& set : options.Sets) {
+        const size_t equals = set.find('=');
+        const std::string key = set.substr(0, equals);
+        const char* section = SectionOfSettingsKey(key.c_str());
+        if (equals == std::string::npos || section == nullptr) Fail("unknown setting " + key);
+        SetProfileValue(profile, section, key.c_str(), set.substr(equals + 1).c_str());
+    }
+    ReadSettings(context.Settings, profile, context.Host->QueryLocale());
+}
+
+void SaveSettings(const CalcContext& context, const std::string& path) {
+    const DecString text = WriteSettings(context.Settings);
+    std::ofstream(path, std::ios::binary).write(text.Text(), text.Length());
+}
+
+// The command id of the button whose label is the token, or 0 for none.
+int32_t ButtonWithLabel(const ControlTable& table, const std::string& token) {
+    for (const ControlRecord& record : table) {
+        if (record.ClassName == "BUTTON" && record.Label == token.c_str()) return record.Id;
+    }
+    return 0;
+}
+
+void PressToken(CalcContext& context, const ControlTable& table, const std::string& token) {
+    if (token == "PASTE") return;
+    const int32_t id = ButtonWithLabel(table, token);
+    if (id == 0) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "error: unknown key %s\n", token.c_str());
+        std::exit(UsageError);
+    }
+    HandleKeypadCommand(context, table, id);
+}
+
+void PrintState(const CalcContext& context) {
+    std::printf("= %s\t%s\t%s\n", context.PanelText.Text(), context.OperatorIndicatorText.Text(),
+                context.MemoryIndicatorText.Text());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = ParseOptions(argc, argv);
+    ConsolePlatform platform(ClipboardFromFile(options.ClipboardFile));
+    CalcContext context(platform);
+    LoadSettings(context, options);
+    ControlTable table;
+    FillControlTable(table, context.Settings);
+
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream tokens(line);
+        std::string token;
+        bool pressed = false;
+        while (tokens >> token) {
+            PressToken(context, table, token);
+            pressed = true;
+        }
+        if (pressed) PrintState(context);
+    }
+    if (!options.SaveFile.empty()) SaveSettings(context, options.SaveFile);
+    return 0;
+}
