@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Quillon's two set-up commands, for a Debian machine as root:
+#   scripts/dev.sh start   builds what is missing and starts Quillon
+#   scripts/dev.sh test    installs what is missing, builds everything and runs every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+install_missing() {
+    local missing=()
+    while read -r package; do
+        [[ -z "$package" || "$package" == \#* ]] && continue
+        dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    done < scripts/debian-packages.txt
+    if ((${#missing[@]})); then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j2
+}
+
+# One CTest run over both build trees, so the last lines are one summary.
+run_tests() {
+    printf 'subdirs("native" "windows")\n' > build/CTestTestfile.cmake
+    ctest --test-dir build --output-on-failure
+}
+
+case "${1:-}" in
+    start)
+        install_missing
+        build native
+        echo "Type keys separated by spaces (for example: 1 2 + 3 =), one line at a time."
+        exec build/native/tools/quillon-keys
+        ;;
+    test)
+        install_missing
+        build native
+        build windows
+        run_tests
+        ;;
+    *)
+        echo "usage: $0 start|test" >&2
+        exit 2
+        ;;
+esac
