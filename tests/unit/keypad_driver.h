@@ -1,0 +1,51 @@
+// Drives the engine as a user does: key labels in, panel and indicators out.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "engine/calc_context.h"
+#include "engine/control_table.h"
+#include "engine/keypad.h"
+#include "fake_platform.h"
+#include "settings/profile_text.h"
+#include "settings/settings_file.h"
+
+struct KeypadDriver {
+    FakePlatform Host;
+    CalcContext Context{Host};
+    ControlTable Table;
+
+    // Settings as a settings file would give them, e.g. "[VIEW]\nLEADING_ZERO = NO".
+    explicit KeypadDriver(const std::string& settingsText = "") {
+        const ProfileText file =
+            ParseProfileText(settingsText.data(), static_cast<int32_t>(settingsText.size()));
+        ReadSettings(Context.Settings, file, Host.QueryLocale());
+        FillControlTable(Table, Context.Settings);
+    }
+
+    // Presses the buttons whose labels are the space-separated tokens, in order.
+    KeypadDriver& Press(const std::string& keys) {
+        std::istringstream tokens(keys);
+        std::string token;
+        while (tokens >> token) {
+            const int32_t id = IdOf(token);
+            EXPECT_NE(id, 0) << "no button labelled " << token;
+            HandleKeypadCommand(Context, Table, id);
+        }
+        return *this;
+    }
+
+    int32_t IdOf(const std::string& label) const {
+        for (const ControlRecord& record : Table) {
+            if (record.ClassName == "BUTTON" && record.Label == label.c_str()) return record.Id;
+        }
+        return 0;
+    }
+
+    std::string Panel() const { return Context.PanelText.Text(); }
+    std::string OperatorIndicator() const { return Context.OperatorIndicatorText.Text(); }
+    std::string MemoryIndicator() const { return Context.MemoryIndicatorText.Text(); }
+};

@@ -1,0 +1,296 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_platform.h"
+
+namespace {
+
+CalcSettings Read(const std::string& text, const SystemLocale& locale = FakePlatform::StandardLocale()) {
+    CalcSettings settings;
+    ReadSettings(settings, ParseProfileText(text.data(), static_cast<int32_t>(text.size())), locale);
+    return settings;
+}
+
+CalcSettings Defaults() {
+    CalcSettings settings;
+    LoadDefaultSettings(settings, FakePlatform::StandardLocale());
+    return settings;
+}
+
+void ExpectSameSettings(const CalcSettings& a, const CalcSettings& b) {
+    EXPECT_EQ(a.SCALE, b.SCALE);
+    EXPECT_EQ(a.DECIMAL_SEPARATOR, b.DECIMAL_SEPARATOR);
+    EXPECT_EQ(a.THOUSAND_SEPARATOR, b.THOUSAND_SEPARATOR);
+    EXPECT_TRUE(a.FONT == b.FONT) << a.FONT.Text() << " / " << b.FONT.Text();
+    EXPECT_TRUE(a.FONT_FOR_PANEL == b.FONT_FOR_PANEL);
+    EXPECT_EQ(a.LEADING_ZERO, b.LEADING_ZERO);
+    EXPECT_EQ(a.DIGIT_GROUPING, b.DIGIT_GROUPING);
+    EXPECT_EQ(a.BACKGROUND_COLOR, b.BACKGROUND_COLOR);
+    EXPECT_EQ(a.HOT_KEY_AS_CLICK, b.HOT_KEY_AS_CLICK);
+    EXPECT_EQ(a.ROUND_MODE, b.ROUND_MODE);
+    EXPECT_EQ(a.ROUND_TYPE, b.ROUND_TYPE);
+    EXPECT_EQ(a.TOOL_TIPS, b.TOOL_TIPS);
+    EXPECT_TRUE(a.NUMBER_SEPARATORS == b.NUMBER_SEPARATORS)
+        << "'" << a.NUMBER_SEPARATORS.Text() << "' / '" << b.NUMBER_SEPARATORS.Text() << "'";
+    EXPECT_TRUE(a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS)
+        << "'" << a.DECIMAL_SEPARATORS.Text() << "' / '" << b.DECIMAL_SEPARATORS.Text() << "'";
+}
+
+TEST(ProfileText, ReaderSemantics) {
+    const std::string text =
+        "; a comment line\r\n"
+        "stray = before any section\r\n"
+        "[view]\r\n"
+        "  Font   =   Courier New  \r\n"
+        "QUOTED = \"  padded  \"\r\n"
+        "SINGLE = 'x'\r\n"
+        "MISMATCHED = \"abc'\r\n"
+        "LONE = \"\r\n"
+        "EMPTY =\r\n"
+        "NOEQUALS\r\n"
+        "FONT = second occurrence\r\n"
+        "[VIEW]\r\n"
+        "LATER = only in the repeated section\r\n";
+    const ProfileText p = ParseProfileText(text.data(), static_cast<int32_t>(text.size()));
+    const struct {
+        const char* Section;
+        const char* Key;
+        const char* Value;
+    } cases[] = {
+        {"VIEW", "FONT", "Courier New"},     {"View", "font", "Courier New"},
+        {"VIEW", "QUOTED", "  padded  "},    {"VIEW", "SINGLE", "x"},
+        {"VIEW", "MISMATCHED", "\"abc'"},    {"VIEW", "LONE", "\""},
+        {"VIEW", "EMPTY", ""},               {"VIEW", "NOEQUALS", ""},
+        {"VIEW", "LATER", "(default)"},      {"VIEW", "STRAY", "(default)"},
+        {"COMMON", "FONT", "(default)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(ProfileString(p, c.Section, c.Key, "(default)") == c.Value)
+            << c.Section << "/" << c.Key << " gave " << ProfileString(p, c.Section, c.Key, "(default)").Text();
+    }
+}
+
+TEST(ProfileText, IntegersReadAsTheProfileReaderDoes) {
+    const std::string text =
+        "[S]\nA = 7\nB = -1\nC = x2\nD = 2x\nE =\nF = 99999999999\nG = -99999999999\nH = 0012\n";
+    const ProfileText p = ParseProfileText(text.data(), static_cast<int32_t>(text.size()));
+    const struct {
+        const char* Key;
+        int32_t Value;
+    } cases[] = {{"A", 7},          {"B", -1},          {"C", 0},  {"D", 2}, {"E", 42},
+                 {"F", INT32_MAX},  {"G", INT32_MIN},   {"H", 12}, {"MISSING", 42}};
+    for (const auto& c : cases) EXPECT_EQ(ProfileInt(p, "S", c.Key, 42), c.Value) << c.Key;
+}
+
+TEST(ProfileText, ValuesAreCutTo259Characters) {
+    const std::string text = "[VIEW]\r\nFONT = " + std::string(400, 'f') + "\r\n";
+    const ProfileText p = ParseProfileText(text.data(), static_cast<int32_t>(text.size()));
+    EXPECT_EQ(ProfileString(p, "VIEW", "FONT", "").Length(), 259);
+}
+
+TEST(ProfileText, SetValueOverridesWhatAReadWouldFind) {
+    const std::string text = "[VIEW]\r\nSCALE = 2\r\n[VIEW]\r\nSCALE = 3\r\n";
+    ProfileText p = ParseProfileText(text.data(), static_cast<int32_t>(text.size()));
+    SetProfileValue(p, "VIEW", "scale", "0");
+    SetProfileValue(p, "COMMON", "ROUND_MODE", " 1 ");
+    EXPECT_EQ(ProfileInt(p, "VIEW", "SCALE", 9), 0);
+    EXPECT_EQ(ProfileInt(p, "COMMON", "ROUND_MODE", 9), 1);
+}
+
+TEST(ReadSettings, NoFileGivesEveryDefault) { ExpectSameSettings(Read(""), Defaults()); }
+
+TEST(ReadSettings, SingleValueFallBacks) {
+    const struct {
+        const char* Line;  // under [VIEW] unless it names its own section
+        int32_t CalcSettings::*Field;
+        int32_t Expected;
+    } numbers[] = {
+        {"[VIEW]\nSCALE = 7", &CalcSettings::SCALE, 1},
+        {"[VIEW]\nSCALE = -1", &CalcSettings::SCALE, 1},
+        {"[VIEW]\nSCALE = x", &CalcSettings::SCALE, 0},
+        {"[VIEW]\nSCALE = 2x", &CalcSettings::SCALE, 2},
+        {"[VIEW]\nSCALE =", &CalcSettings::SCALE, 1},
+        {"[VIEW]\nDIGIT_GROUPING = 3", &CalcSettings::DIGIT_GROUPING, 1},
+        {"[VIEW]\nDIGIT_GROUPING = 2", &CalcSettings::DIGIT_GROUPING, 2},
+        {"[COMMON]\nROUND_MODE = 4", &CalcSettings::ROUND_MODE, 3},
+        {"[COMMON]\nROUND_MODE = 0", &CalcSettings::ROUND_MODE, 0},
+        {"[COMMON]\nROUND_TYPE = 3", &CalcSettings::ROUND_TYPE, 1},
+        {"[COMMON]\nROUND_TYPE = 2", &CalcSettings::ROUND_TYPE, 2},
+        {"[VIEW]\nROUND_TYPE = 2", &CalcSettings::ROUND_TYPE, 1},
+    };
+    for (const auto& c : numbers) EXPECT_EQ(Read(c.Line).*c.Field, c.Expected) << c.Line;
+}
+
+TEST(ReadSettings, Booleans) {
+    EXPECT_TRUE(Read("[VIEW]\nLEADING_ZERO = no").LEADING_ZERO);
+    EXPECT_FALSE(Read("[VIEW]\nLEADING_ZERO = NO").LEADING_ZERO);
+    EXPECT_FALSE(Read("[VIEW]\nTOOL_TIPS = \"NO\"").TOOL_TIPS);
+    EXPECT_FALSE(Read("[view]\nhot_key_as_click = NO").HOT_KEY_AS_CLICK);
+    EXPECT_TRUE(Read("[VIEW]\nHOT_KEY_AS_CLICK = maybe").HOT_KEY_AS_CLICK);
+}
+
+TEST(ReadSettings, Separators) {
+    const struct {
+        const char* Text;
+        char Decimal;
+        char Thousand;
+    } cases[] = {
+        {"[VIEW]\nTHOUSAND_SEPARATOR =", '.', ' '},
+        {"[VIEW]\nDECIMAL_SEPARATOR = 5", '.', ','},
+        {"[VIEW]\nDECIMAL_SEPARATOR = -", '.', ','},
+        {"[VIEW]\nDECIMAL_SEPARATOR = ;;;", ';', ','},
+        {"[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .", ',', '.'},
+        {"[VIEW]\nDECIMAL_SEPARATOR = ;\nTHOUSAND_SEPARATOR = ;", '.', ','},
+        {"[VIEW]\nDECIMAL_SEPARATOR = ,", '.', ','},  // equal to the thousand separator
+        {"[VIEW]\nDECIMAL_SEPARATOR = ' '", ' ', ','},
+    };
+    for (const auto& c : cases) {
+        const CalcSettings s = Read(c.Text);
+        EXPECT_EQ(s.DECIMAL_SEPARATOR, c.Decimal) << c.Text;
+        EXPECT_EQ(s.THOUSAND_SEPARATOR, c.Thousand) << c.Text;
+    }
+}
+
+TEST(ReadSettings, EmptyLocaleGroupSymbolMakesTheSpaceTheThousandSeparator) {
+    SystemLocale locale = FakePlatform::StandardLocale();
+    locale.GroupSymbol = "";
+    EXPECT_EQ(Read("", locale).THOUSAND_SEPARATOR, ' ');
+}
+
+TEST(ReadSettings, ColourFallsBackAsAWhole) {
+    SystemLocale locale = FakePlatform::StandardLocale();
+    locale.WindowColour = ColourFromRgb(10, 20, 30);
+    const struct {
+        const char* Text;
+        uint32_t Colour;
+    } cases[] = {
+        {"[VIEW]\nBACKGROUND_COLOR_RED = 1\nBACKGROUND_COLOR_GREEN = 2\nBACKGROUND_COLOR_BLUE = 3",
+         ColourFromRgb(1, 2, 3)},
+        {"[VIEW]\nBACKGROUND_COLOR_RED = 300\nBACKGROUND_COLOR_GREEN = 2\nBACKGROUND_COLOR_BLUE = 3",
+         ColourFromRgb(10, 20, 30)},
+        {"[VIEW]\nBACKGROUND_COLOR_BLUE = -1", ColourFromRgb(10, 20, 30)},
+        {"[VIEW]\nBACKGROUND_COLOR_GREEN = 255", ColourFromRgb(10, 255, 30)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Read(c.Text, locale).BACKGROUND_COLOR, c.Colour) << c.Text;
+}
+
+TEST(ReadSettings, TotalSeparatorSets) {
+    const struct {
+        const char* Text;
+        const char* Decimals;
+        const char* Numbers;
+    } cases[] = {
+        {"[TOTAL]\nDECIMAL_SEPARATORS = ;:", ";:", ""},
+        {"[TOTAL]\nDECIMAL_SEPARATORS = ;5", "", ""},
+        {"[TOTAL]\nNUMBER_SEPARATORS = a-b", "", ""},
+        {"[TOTAL]\nNUMBER_SEPARATORS = ; :\nSPACE_IS_NUMBER_SEPARATOR = YES", "", ";: "},
+        {"[TOTAL]\nSPACE_IS_DECIMAL_SEPARATOR = YES", " ", ""},
+        {"[TOTAL]\nSPACE_IS_DECIMAL_SEPARATOR = YES\nSPACE_IS_NUMBER_SEPARATOR = YES", "", " "},
+        {"[TOTAL]\nDECIMAL_SEPARATORS = ;:\nNUMBER_SEPARATORS = :", "", ""},
+        {"[TOTAL]\nNUMBER_SEPARATORS = .", "", ""},  // the view's decimal separator
+        {"[TOTAL]\nDECIMAL_SEPARATORS = ,\nNUMBER_SEPARATORS = ;", ",", ";"},
+    };
+    for (const auto& c : cases) {
+        const CalcSettings s = Read(c.Text);
+        EXPECT_TRUE(s.DECIMAL_SEPARATORS == c.Decimals) << c.Text << " -> '" << s.DECIMAL_SEPARATORS.Text() << "'";
+        EXPECT_TRUE(s.NUMBER_SEPARATORS == c.Numbers) << c.Text << " -> '" << s.NUMBER_SEPARATORS.Text() << "'";
+    }
+}
+
+TEST(ReadSettings, LongFontNameIsCut) {
+    const CalcSettings s = Read("[VIEW]\nFONT = " + std::string(300, 'F'));
+    EXPECT_EQ(s.FONT.Length(), 259);
+}
+
+TEST(ReadSettings, FilesThatAreNoSettingsFilesGiveTheDefaults) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
+    const std::string cases[] = {
+        binary,
+        std::string(2'000'000, 'x'),
+        std::string(100'000, '\n'),
+        "[VIEW\n[\n]\n=\n==\n[]\n",
+        "[COMMON]\n[COMMON]\n[COMMON]\n",
+        std::string("[VIEW]\0SCALE = 3\n", 17),
+    };
+    for (const std::string& text : cases) ExpectSameSettings(Read(text), Defaults());
+}
+
+TEST(WriteSettings, ExactBytes) {
+    CalcSettings s = Defaults();
+    s.BACKGROUND_COLOR = ColourFromRgb(1, 2, 3);
+    s.NUMBER_SEPARATORS = "; ";
+    s.DECIMAL_SEPARATORS = ":";
+    s.THOUSAND_SEPARATOR = ' ';
+    const std::string expected =
+        "[COMMON]\r\n"
+        "ROUND_MODE = 3\r\n"
+        "ROUND_TYPE = 1\r\n"
+        "\r\n"
+        "[TOTAL]\r\n"
+        "DECIMAL_SEPARATORS = :\r\n"
+        "NUMBER_SEPARATORS = ;\r\n"
+        "SPACE_IS_DECIMAL_SEPARATOR = NO\r\n"
+        "SPACE_IS_NUMBER_SEPARATOR = YES\r\n"
+        "\r\n"
+        "[VIEW]\r\n"
+        "BACKGROUND_COLOR_BLUE = 3\r\n"
+        "BACKGROUND_COLOR_GREEN = 2\r\n"
+        "BACKGROUND_COLOR_RED = 1\r\n"
+        "DECIMAL_SEPARATOR = .\r\n"
+        "DIGIT_GROUPING = 1\r\n"
+        "FONT = Segmenta\r\n"
+        "FONT_FOR_PANEL = Segmenta\r\n"
+        "HOT_KEY_AS_CLICK = YES\r\n"
+        "LEADING_ZERO = YES\r\n"
+        "SCALE = 1\r\n"
+        "THOUSAND_SEPARATOR =  \r\n"
+        "TOOL_TIPS = YES\r\n";
+    const DecString written = WriteSettings(s);
+    EXPECT_EQ(std::string(written.Text(), written.Length()), expected);
+}
+
+TEST(WriteSettings, ZeroSeparatorIsWrittenAsNothing) {
+    CalcSettings s = Defaults();
+    s.THOUSAND_SEPARATOR = '\0';
+    const DecString written = WriteSettings(s);
+    EXPECT_NE(std::string(written.Text()).find("THOUSAND_SEPARATOR = \r\n"), std::string::npos);
+}
+
+TEST(WriteSettings, RoundTripKeepsEverySetting) {
+    CalcSettings changed = Defaults();
+    changed.SCALE = 3;
+    changed.DECIMAL_SEPARATOR = ' ';
+    changed.THOUSAND_SEPARATOR = '\'';
+    changed.FONT = "Courier New";
+    changed.FONT_FOR_PANEL = "Lucida Console";
+    changed.LEADING_ZERO = false;
+    changed.DIGIT_GROUPING = 2;
+    changed.BACKGROUND_COLOR = ColourFromRgb(255, 0, 128);
+    changed.HOT_KEY_AS_CLICK = false;
+    changed.ROUND_MODE = FixedDecimal3;
+    changed.ROUND_TYPE = RoundDown;
+    changed.TOOL_TIPS = false;
+    changed.NUMBER_SEPARATORS = ";|";
+    changed.DECIMAL_SEPARATORS = ":, ";
+    const DecString text = WriteSettings(changed);
+    ExpectSameSettings(Read(std::string(text.Text(), text.Length())), changed);
+
+    CalcSettings numberSpace = Defaults();
+    numberSpace.NUMBER_SEPARATORS = "; ";
+    const DecString second = WriteSettings(numberSpace);
+    ExpectSameSettings(Read(std::string(second.Text(), second.Length())), numberSpace);
+}
+
+TEST(SettingsKeys, EveryKeyHasItsSection) {
+    EXPECT_STREQ(SectionOfSettingsKey("ROUND_MODE"), "COMMON");
+    EXPECT_STREQ(SectionOfSettingsKey("SPACE_IS_NUMBER_SEPARATOR"), "TOTAL");
+    EXPECT_STREQ(SectionOfSettingsKey("TOOL_TIPS"), "VIEW");
+    EXPECT_EQ(SectionOfSettingsKey("round_mode"), nullptr);
+    EXPECT_EQ(SectionOfSettingsKey("BOGUS"), nullptr);
+}
+
+}  // namespace
