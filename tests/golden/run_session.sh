@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Replays one recorded quillon-keys session and compares what the harness prints.
+#
+# A session file holds, in any order:
+#   # args: ...        options for quillon-keys (paths relative to the session's folder)
+#   # exit: N          the expected exit status (0 when absent)
+#   > keys             one line of standard input
+#   ! text             one expected line of standard error
+#   other lines        the expected standard output, line by line
+set -u
+harness=$(realpath "$1")
+session=$(realpath "$2")
+cd "$(dirname "$session")" || exit 1
+name=$(basename "$session")
+
+args=$(sed -n 's/^# args: //p' "$name")
+want_exit=$(sed -n 's/^# exit: //p' "$name")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+sed -n -e 's/^> //p' -e 's/^>$//p' "$name" > "$work/input"
+grep -v -e '^# ' -e '^>' -e '^! ' "$name" > "$work/want_out"
+sed -n 's/^! //p' "$name" > "$work/want_err"
+
+# shellcheck disable=SC2086 # the options are split as written in the session
+"$harness" $args < "$work/input" > "$work/out" 2> "$work/err"
+status=$?
+
+ok=1
+if [ "$status" != "${want_exit:-0}" ]; then
+    echo "exit status $status, expected ${want_exit:-0}"
+    ok=0
+fi
+diff -u "$work/want_out" "$work/out" || ok=0
+diff -u "$work/want_err" "$work/err" || ok=0
+[ $ok = 1 ]

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "keypad_driver.h"
+
+namespace {
+
+constexpr const char* NoLeadingZero = "[VIEW]\nLEADING_ZERO = NO";
+
+struct EntryCase {
+    const char* Name;
+    const char* Settings;
+    const char* Keys;
+    const char* Panel;
+    int Beeps;
+};
+
+// Keys typed from a fresh calculator; the panel after the last key.
+const EntryCase EntryCases[] = {
+    {"zero stays zero", "", "0 0 0", "0", 0},
+    {"digit replaces zero", "", "0 5", "5", 0},
+    {"groups of three", "", "1 2 3 4", "1,234", 0},
+    {"groups of three then two", "[VIEW]\nDIGIT_GROUPING = 2", "1 2 3 4 5 6 7", "12,34,567", 0},
+    {"no grouping", "[VIEW]\nDIGIT_GROUPING = 0", "1 2 3 4 5", "12345", 0},
+    {"decimal key with leading zero", "", ". 5", "0.5", 0},
+    {"decimal key without leading zero", NoLeadingZero, ".", ".", 0},
+    {"fraction without leading zero", NoLeadingZero, ". 5", ".5", 0},
+    {"second separator ignored silently", "", "1 . 2 . 3", "1.23", 0},
+    {"separator after digits", "", "1 2 .", "12.", 0},
+    {"fraction not grouped", "", "1 2 3 4 . 5 6 7 8", "1,234.5678", 0},
+    {"comma as decimal separator",
+     "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .", "1 2 3 4 , 5", "1.234,5", 0},
+    {"space as thousand separator", "[VIEW]\nTHOUSAND_SEPARATOR =", "1 2 3 4", "1 234", 0},
+    {"24 digits accepted", "", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4",
+     "123,456,789,012,345,678,901,234", 0},
+    {"25th digit beeps", "", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5",
+     "123,456,789,012,345,678,901,234", 1},
+    {"23 digits and separator accepted, next beeps", "",
+     "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 . 4", "12,345,678,901,234,567,890,123.", 1},
+    {"sign not counted by the limit", "",
+     "1 +- 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4", "-123,456,789,012,345,678,901,234", 0},
+    {"double zero", "", "5 00", "500", 0},
+    {"double zero on zero beeps", "", "00", "0", 1},
+    {"double zero on 22 characters", "", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 00",
+     "123,456,789,012,345,678,901,200", 0},
+    {"double zero on 23 characters beeps", "",
+     "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 00", "12,345,678,901,234,567,890,123", 1},
+    {"back-space to zero", "", "7 <-", "0", 0},
+    {"back-space on a negative digit leaves the sign", "", "7 +- <-", "-", 0},
+    {"back-space regroups", "", "1 2 3 4 <-", "123", 0},
+    {"back-space through the separator", "", "1 . 5 <- <-", "1", 0},
+    {"sign change", "", "5 +-", "-5", 0},
+    {"sign change back", "", "5 +- +-", "5", 0},
+    {"sign change on zero beeps", "", "+-", "0", 1},
+    {"sign change on zero with fraction beeps", "", "0 . 0 0 +-", "0.00", 1},
+    {"sign then more digits", "", "1 2 +- 3", "-123", 0},
+    {"negative number regrouped", "", "1 2 +- 3 4", "-1,234", 0},
+    {"clear entry", "", "1 2 CE", "0", 0},
+    {"clear", "", "1 2 C", "0", 0},
+};
+
+class EntryKeys : public testing::TestWithParam<EntryCase> {};
+
+TEST_P(EntryKeys, PanelAfterKeys) {
+    const EntryCase& c = GetParam();
+    KeypadDriver calc(c.Settings);
+    calc.Press(c.Keys);
+    EXPECT_EQ(calc.Panel(), c.Panel);
+    EXPECT_EQ(calc.Host.Beeps, c.Beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EntryKeys, testing::ValuesIn(EntryCases),
+                         [](const testing::TestParamInfo<EntryCase>& info) {
+                             std::string name = info.param.Name;
+                             for (char& ch : name) {
+                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             }
+                             return name;
+                         });
+
+TEST(EntryState, DigitsAndEditingKeysEnterANumber) {
+    const struct {
+        const char* Keys;
+        int32_t State;
+    } cases[] = {
+        {"", Cleared},        {"5", Entering},  {"5 C", Cleared}, {"C CE", Entering},
+        {"5 <-", Entering},   {"5 00", Entering}, {"C +-", Cleared}, {"C 00", Cleared},
+    };
+    for (const auto& c : cases) {
+        KeypadDriver calc;
+        calc.Press(c.Keys);
+        EXPECT_EQ(calc.Context.EntryState, c.State) << c.Keys;
+    }
+}
+
+TEST(EntryState, ADigitStartsANewNumberOutsideEntering) {
+    for (const int32_t state : {Cleared, OperatorPressed, ResultShown}) {
+        KeypadDriver calc;
+        calc.Context.PanelText = "1,234";
+        calc.Context.EntryState = state;
+        calc.Press("5");
+        EXPECT_EQ(calc.Panel(), "5") << state;
+        calc.Context.EntryState = state;
+        calc.Press(".");
+        EXPECT_EQ(calc.Panel(), "0.") << state;
+    }
+}
+
+TEST(ErrorPanel, KeysThatLeaveOrKeepTheError) {
+    const struct {
+        const char* Key;
+        const char* Panel;
+        int Beeps;
+    } cases[] = {
+        {"7", "7", 0},  {".", "0.", 0},     {"00", "0", 0},     {"<-", "0", 0},
+        {"CE", "0", 0}, {"C", "0", 0},      {"+-", "ERROR", 1},
+    };
+    for (const auto& c : cases) {
+        KeypadDriver calc;
+        calc.Context.PanelText = "ERROR";
+        calc.Context.EntryState = Entering;
+        calc.Press(c.Key);
+        EXPECT_EQ(calc.Panel(), c.Panel) << c.Key;
+        EXPECT_EQ(calc.Host.Beeps, c.Beeps) << c.Key;
+    }
+}
+
+TEST(ErrorPanel, DoubleZeroAndBackSpaceOnErrorKeepTheState) {
+    for (const char* key : {"00", "<-"}) {
+        KeypadDriver calc;
+        calc.Context.PanelText = "ERROR";
+        calc.Context.EntryState = ResultShown;
+        calc.Press(key);
+        EXPECT_EQ(calc.Context.EntryState, ResultShown) << key;
+    }
+}
+
+TEST(SignChange, OnAShownResultUpdatesTheFirstOperand) {
+    KeypadDriver calc;
+    calc.Context.PanelText = "1,234";
+    calc.Context.OperandA = "1234";
+    calc.Context.EntryState = ResultShown;
+    calc.Press("+-");
+    EXPECT_EQ(calc.Panel(), "-1,234");
+    EXPECT_TRUE(calc.Context.OperandA == "-1234") << calc.Context.OperandA.Text();
+    EXPECT_EQ(calc.Context.EntryState, ResultShown);
+}
+
+TEST(SignChange, WhileEnteringLeavesTheFirstOperand) {
+    KeypadDriver calc;
+    calc.Context.OperandA = "8";
+    calc.Press("5 +-");
+    EXPECT_TRUE(calc.Context.OperandA == "8");
+}
+
+TEST(BackSpace, EditsAShownResult) {
+    KeypadDriver calc;
+    calc.Context.PanelText = "1,234.5";
+    calc.Context.EntryState = ResultShown;
+    calc.Press("<-");
+    EXPECT_EQ(calc.Panel(), "1,234.");
+    EXPECT_EQ(calc.Context.EntryState, Entering);
+    calc.Press("7");
+    EXPECT_EQ(calc.Panel(), "1,234.7");
+}
+
+TEST(Clear, KeepsTheMemoryAndEmptiesThePendingCalculation) {
+    KeypadDriver calc;
+    calc.Context.OperandA = "12";
+    calc.Context.OperandB = "3";
+    calc.Context.PendingOperator = "+";
+    calc.Context.OperatorIndicatorText = "+";
+    calc.Context.MemoryValue = "5";
+    calc.Context.MemoryIndicatorText = "M";
+    calc.Press("C");
+    EXPECT_TRUE(calc.Context.OperandA == "");
+    EXPECT_TRUE(calc.Context.OperandB == "");
+    EXPECT_TRUE(calc.Context.PendingOperator == "");
+    EXPECT_EQ(calc.OperatorIndicator(), "");
+    EXPECT_TRUE(calc.Context.MemoryValue == "5");
+    EXPECT_EQ(calc.MemoryIndicator(), "M");
+}
+
+TEST(ClearEntry, KeepsThePendingCalculation) {
+    KeypadDriver calc;
+    calc.Context.OperandA = "12";
+    calc.Context.PendingOperator = "+";
+    calc.Context.OperatorIndicatorText = "+";
+    calc.Press("3 4 CE");
+    EXPECT_EQ(calc.Panel(), "0");
+    EXPECT_TRUE(calc.Context.OperandA == "12");
+    EXPECT_EQ(calc.OperatorIndicator(), "+");
+}
+
+}  // namespace
