@@ -1,0 +1,328 @@
+// The four operations against exact rational arithmetic (GMP), over seeded random operands
+// and settings. The expected panel text is derived from the exact value by the display
+// rules alone: decimal places and rounding on the first dropped digit, the panel's 24
+// characters, leading zero, grouping and sign. The division quotient is truncated where the
+// long division stops: at 25 characters, or one digit after its leading zeros.
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "engine/add_subtract.h"
+#include "engine/calc_context.h"
+#include "engine/multiply_divide.h"
+#include "fake_platform.h"
+
+namespace {
+
+constexpr uint64_t Seed = 20261208;
+constexpr int CasesPerOperation = 40000;
+
+class Random {
+public:
+    explicit Random(uint64_t seed) : state_(seed) {}
+    uint64_t Next() {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 7;
+        state_ ^= state_ << 17;
+        return state_;
+    }
+    int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
+    bool Chance(int percent) { return Below(100) < percent; }
+
+private:
+    uint64_t state_;
+};
+
+struct Notation {
+    char Decimal = '.';
+    char Thousand = ',';
+    bool LeadingZero = true;
+    int Grouping = 1;
+    int RoundMode = FloatingDecimal;
+    int RoundType = RoundMathematical;
+};
+
+std::string Describe(const Notation& n) {
+    return "dec '" + std::string(1, n.Decimal) + "' ts '" + std::string(1, n.Thousand) +
+           "' lz " + (n.LeadingZero ? "yes" : "no") + " group " + std::to_string(n.Grouping) +
+           " mode " + std::to_string(n.RoundMode) + " type " + std::to_string(n.RoundType);
+}
+
+// ---- The exact side -----------------------------------------------------------------
+
+mpz_class PowerOfTen(unsigned long exponent) {
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
+    return power;
+}
+
+mpq_class ExactValue(const std::string& text, char decimal) {
+    std::string digits;
+    unsigned long fraction = 0;
+    bool inFraction = false;
+    for (char c : text) {
+        if (c == decimal) {
+            inFraction = true;
+        } else if (c >= '0' && c <= '9') {
+            digits += c;
+            if (inFraction) ++fraction;
+        }
+    }
+    mpq_class value(digits.empty() ? mpz_class(0) : mpz_class(digits, 10), PowerOfTen(fraction));
+    value.canonicalize();
+    return text.starts_with('-') ? mpq_class(-value) : value;
+}
+
+std::string DecimalText(const mpz_class& value) { return value.get_str(10); }
+
+// Digits of the integer part of a non-negative value.
+int IntegerDigits(const mpq_class& magnitude) {
+    const mpz_class whole = magnitude.get_num() / magnitude.get_den();
+    return whole == 0 ? 0 : static_cast<int>(DecimalText(whole).size());
+}
+
+mpz_class Scaled(const mpq_class& magnitude, unsigned long places) {
+    return magnitude.get_num() * PowerOfTen(places) / magnitude.get_den();
+}
+
+// The quotient as the long division leaves it: 25 characters in all, but at least one
+// digit after a zero integer part and its leading fraction zeros, at least one fraction
+// digit after a 24-digit integer part. False for an integer part too long to show.
+bool TruncatedQuotient(const mpq_class& magnitude, mpq_class& truncated) {
+    truncated = 0;
+    if (magnitude == 0) return true;
+    const int integerDigits = IntegerDigits(magnitude);
+    if (integerDigits >= 25) return false;
+    int fractionDigits = 0;
+    if (integerDigits > 0) {
+        fractionDigits = std::max(1, 24 - integerDigits);
+    } else {
+        int leadingZeros = 0;
+        while (Scaled(magnitude, leadingZeros + 1) == 0) ++leadingZeros;
+        fractionDigits = std::max(23, leadingZeros + 1);
+    }
+    truncated = mpq_class(Scaled(magnitude, fractionDigits), PowerOfTen(fractionDigits));
+    truncated.canonicalize();
+    return true;
+}
+
+bool RoundsUp(int roundType, int firstDropped) {
+    if (roundType == RoundUp) return firstDropped != 0;
+    if (roundType == RoundMathematical) return firstDropped >= 5;
+    return false;
+}
+
+// The magnitude rounded to `places` fraction digits, as an integer count of 10^-places.
+mpz_class RoundedUnits(const mpq_class& magnitude, int places, int roundType) {
+    const mpz_class kept = Scaled(magnitude, places);
+    const mpz_class oneMore = Scaled(magnitude, places + 1);
+    const int firstDropped = static_cast<int>(mpz_class(oneMore % 10).get_si());
+    return RoundsUp(roundType, firstDropped) ? mpz_class(kept + 1) : kept;
+}
+
+bool HasMoreFractionDigits(const mpq_class& magnitude, int places) {
+    const mpq_class scaled = magnitude * mpq_class(PowerOfTen(places));
+    return scaled.get_den() != 1;
+}
+
+// Integer part and fraction digits of the shown value, before the length check.
+struct ShownParts {
+    std::string Integer;
+    std::string Fraction;
+};
+
+ShownParts SplitUnits(const mpz_class& units, int places) {
+    std::string digits = DecimalText(units);
+    if (static_cast<int>(digits.size()) <= places) {
+        digits.insert(0, static_cast<size_t>(places) + 1 - digits.size(), '0');
+    }
+    const size_t split = digits.size() - static_cast<size_t>(places);
+    return {digits.substr(0, split), digits.substr(split)};
+}
+
+// False when the value cannot be shown.
+bool ShownDigits(const mpq_class& magnitude, const Notation& n, ShownParts& parts) {
+    if (n.RoundMode != FloatingDecimal) {
+        const int places = n.RoundMode == FixedDecimal0 ? 0 : n.RoundMode == FixedDecimal2 ? 2 : 3;
+        parts = SplitUnits(RoundedUnits(magnitude, places, n.RoundType), places);
+        return true;
+    }
+    int integerWidth = IntegerDigits(magnitude);
+    if (integerWidth == 0 && n.LeadingZero) integerWidth = 1;
+    const int keep = 23 - integerWidth;
+    mpq_class shown = magnitude;
+    if (keep < 0) {
+        if (shown.get_den() != 1) return false;
+    } else if (HasMoreFractionDigits(magnitude, keep)) {
+        shown = mpq_class(RoundedUnits(magnitude, keep, n.RoundType), PowerOfTen(keep));
+        shown.canonicalize();
+    }
+    int places = 0;
+    while (HasMoreFractionDigits(shown, places)) ++places;
+    parts = SplitUnits(Scaled(shown, places), places);
+    return true;
+}
+
+std::string Grouped(const std::string& integer, const Notation& n) {
+    if (n.Grouping == 0) return integer;
+    std::string grouped;
+    int sinceSeparator = 0;
+    int groupSize = 3;
+    for (size_t i = integer.size(); i-- > 0;) {
+        if (sinceSeparator == groupSize) {
+            grouped.insert(grouped.begin(), n.Thousand);
+            sinceSeparator = 0;
+            if (n.Grouping == 2) groupSize = 2;
+        }
+        grouped.insert(grouped.begin(), integer[i]);
+        ++sinceSeparator;
+    }
+    return grouped;
+}
+
+std::string ExpectedPanel(const mpq_class& value, bool negativeZero, const Notation& n) {
+    const mpq_class magnitude = abs(value);
+    ShownParts parts;
+    if (!ShownDigits(magnitude, n, parts)) return "ERROR";
+    std::string integer = parts.Integer == "0" && !n.LeadingZero && !parts.Fraction.empty()
+                              ? ""
+                              : parts.Integer;
+    const size_t width = integer.size() + (parts.Fraction.empty() ? 0 : 1 + parts.Fraction.size());
+    if (width > 24) return "ERROR";
+    std::string text = Grouped(integer, n);
+    if (!parts.Fraction.empty()) text += n.Decimal + parts.Fraction;
+    const bool negative = value < 0 || (value == 0 && negativeZero);
+    return negative && text != "0" ? "-" + text : text;
+}
+
+// ---- Random operands ----------------------------------------------------------------
+
+std::string RandomDigits(Random& random, int count) {
+    std::string digits;
+    const int pattern = random.Below(10);
+    for (int i = 0; i < count; ++i) {
+        if (pattern == 0) {
+            digits += '9';
+        } else if (pattern == 1) {
+            digits += i == 0 ? '1' : '0';
+        } else if (pattern == 2) {
+            digits += i + 1 == count ? static_cast<char>('1' + random.Below(9)) : '0';
+        } else {
+            digits += static_cast<char>('0' + random.Below(10));
+        }
+    }
+    return digits;
+}
+
+// A number text as typing, a result or the memory leaves it: at most 24 digits and
+// separator, an optional '-'.
+std::string RandomOperand(Random& random, const Notation& n) {
+    if (random.Chance(4)) return random.Chance(50) ? "0" : "-0";
+    const int width = 1 + random.Below(24);
+    int fraction = random.Chance(35) ? 0 : random.Below(width);
+    int integer = width - (fraction > 0 ? fraction + 1 : 0);
+    std::string text;
+    if (integer <= 0) {
+        integer = 0;
+    } else {
+        std::string digits = RandomDigits(random, integer);
+        if (digits[0] == '0' && integer > 1 && !random.Chance(5)) digits[0] = '1';
+        text = digits;
+    }
+    if (integer == 0 && fraction == 0) text = "0";
+    if (fraction > 0) {
+        if (integer == 0 && random.Chance(50)) text = "0";
+        text += n.Decimal;
+        text += RandomDigits(random, fraction);
+    } else if (random.Chance(3)) {
+        text += n.Decimal;
+    }
+    if (random.Chance(30)) text.insert(0, "-");
+    return text;
+}
+
+Notation RandomNotation(Random& random) {
+    Notation n;
+    const int separators = random.Below(10);
+    if (separators == 8) {
+        n.Decimal = ',';
+        n.Thousand = '.';
+    } else if (separators == 9) {
+        n.Decimal = ',';
+        n.Thousand = ' ';
+    }
+    n.LeadingZero = !random.Chance(25);
+    n.Grouping = random.Below(3);
+    n.RoundMode = random.Below(4);
+    n.RoundType = random.Below(3);
+    return n;
+}
+
+// ---- The comparison -----------------------------------------------------------------
+
+enum class Op { Add, Subtract, Multiply, Divide };
+
+// The expected panel for a op b, from exact values only.
+std::string Expected(Op op, const std::string& a, const std::string& b, const Notation& n) {
+    const mpq_class x = ExactValue(a, n.Decimal);
+    const mpq_class y = ExactValue(b, n.Decimal);
+    const bool signA = a.starts_with('-');
+    const bool signB = b.starts_with('-');
+    switch (op) {
+        // A zero sum or difference carries the first operand's sign.
+        case Op::Add: return ExpectedPanel(x + y, signA, n);
+        case Op::Subtract: return ExpectedPanel(x - y, signA, n);
+        // A zero product or quotient carries the operands' sign.
+        case Op::Multiply: return ExpectedPanel(x * y, signA != signB, n);
+        case Op::Divide: {
+            if (y == 0) return "ERROR";
+            mpq_class quotient;
+            if (!TruncatedQuotient(abs(mpq_class(x / y)), quotient)) return "ERROR";
+            if ((x < 0) != (y < 0)) quotient = -quotient;
+            return ExpectedPanel(quotient, signA != signB, n);
+        }
+    }
+    return "";
+}
+
+void RunOperation(Op op, void (*operation)(CalcContext&), uint64_t seed) {
+    Random random(seed);
+    int failures = 0;
+    for (int i = 0; i < CasesPerOperation && failures < 10; ++i) {
+        const Notation n = RandomNotation(random);
+        const std::string a = RandomOperand(random, n);
+        const std::string b = RandomOperand(random, n);
+        FakePlatform platform;
+        CalcContext context(platform);
+        LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
+        context.Settings.DECIMAL_SEPARATOR = n.Decimal;
+        context.Settings.THOUSAND_SEPARATOR = n.Thousand;
+        context.Settings.LEADING_ZERO = n.LeadingZero;
+        context.Settings.DIGIT_GROUPING = n.Grouping;
+        context.Settings.ROUND_MODE = n.RoundMode;
+        context.Settings.ROUND_TYPE = n.RoundType;
+        context.OperandA = a.c_str();
+        context.OperandB = b.c_str();
+        operation(context);
+        const std::string want = Expected(op, a, b, n);
+        const std::string got = context.PanelText.Text();
+        if (got != want) {
+            ++failures;
+            ADD_FAILURE() << "case " << i << " of seed " << seed << ": [" << a << "] [" << b
+                          << "] " << Describe(n) << ": panel " << got << ", exact " << want;
+        }
+        if (!(context.OperandA == a.c_str()) || !(context.OperandB == b.c_str())) {
+            ++failures;
+            ADD_FAILURE() << "case " << i << ": operands changed";
+        }
+    }
+}
+
+TEST(Differential, Addition) { RunOperation(Op::Add, AddNumbers, Seed); }
+TEST(Differential, Subtraction) { RunOperation(Op::Subtract, SubtractNumbers, Seed + 1); }
+TEST(Differential, Multiplication) { RunOperation(Op::Multiply, MultiplyNumbers, Seed + 2); }
+TEST(Differential, Division) { RunOperation(Op::Divide, DivideNumbers, Seed + 3); }
+
+}  // namespace
