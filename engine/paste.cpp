@@ -1,0 +1,60 @@
+#include "engine/paste.h"
+
+#include <array>
+
+#include "engine/show_result.h"
+
+namespace {
+
+// A result holds at most 511 characters; a longer number can never be shown.
+constexpr int32_t MaxPastedLength = 511;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+PastedNumber CollectPastedNumber(const CalcSettings& settings, const DecString& text) {
+    // A megabyte of digits is counted, not copied: past what a result holds nothing is kept.
+    std::array<char, MaxPastedLength> kept;
+    int32_t length = 0;
+    int32_t separators = 0;
+    PastedNumber pasted;
+    for (int32_t i = 0; i < text.Length(); ++i) {
+        const char c = text.At(i);
+        const bool separator = c == settings.DECIMAL_SEPARATOR;
+        if (!IsDigit(c) && c != '-' && !separator) continue;
+        pasted.Found = true;
+        if (c == '-' && length > 0) continue;
+        if (length < MaxPastedLength) kept[length] = c;
+        ++length;
+        if (separator) ++separators;
+    }
+    if (length > MaxPastedLength) {
+        pasted.Text = ErrorText;
+        return pasted;
+    }
+    while (length > 0 && kept[length - 1] == settings.DECIMAL_SEPARATOR) {
+        --length;
+        --separators;
+    }
+    if (separators > 1) {
+        pasted.Text = ErrorText;
+    } else {
+        pasted.Text.AssignBytes(kept.data(), length);
+    }
+    return pasted;
+}
+
+void PasteFromClipboard(CalcContext& context) {
+    const PastedNumber pasted = CollectPastedNumber(context.Settings, context.Host->ClipboardText());
+    if (!pasted.Found) {
+        context.Host->ShowMessage("There is no valid number in clipboard.");
+        return;
+    }
+    if (pasted.Text == ErrorText) {
+        context.PanelText = ErrorText;
+    } else {
+        ShowNumberText(context, pasted.Text);
+    }
+    context.EntryState = Entering;
+}

@@ -1,0 +1,154 @@
+#include "total/clipboard_total.h"
+
+#include <array>
+
+#include "engine/add_subtract.h"
+#include "engine/show_result.h"
+
+namespace {
+
+enum CharRole : uint8_t {
+    Skipped = 0,
+    NumberChar = 1,        // a digit or '-'
+    DecimalSeparator = 2,  // the view's separator or one of DECIMAL_SEPARATORS
+    NumberEnd = 4,         // line feed, carriage return, tab or one of NUMBER_SEPARATORS
+};
+
+using RoleTable = std::array<uint8_t, 256>;
+
+uint8_t& RoleOf(RoleTable& roles, char c) { return roles[static_cast<unsigned char>(c)]; }
+
+RoleTable MakeRoleTable(const CalcSettings& settings) {
+    RoleTable roles{};
+    for (char c = '0'; c <= '9'; ++c) RoleOf(roles, c) |= NumberChar;
+    RoleOf(roles, '-') |= NumberChar;
+    RoleOf(roles, settings.DECIMAL_SEPARATOR) |= DecimalSeparator;
+    for (int32_t i = 0; i < settings.DECIMAL_SEPARATORS.Length(); ++i) {
+        RoleOf(roles, settings.DECIMAL_SEPARATORS.At(i)) |= DecimalSeparator;
+    }
+    for (const char c : {'\n', '\r', '\t'}) RoleOf(roles, c) |= NumberEnd;
+    for (int32_t i = 0; i < settings.NUMBER_SEPARATORS.Length(); ++i) {
+        RoleOf(roles, settings.NUMBER_SEPARATORS.At(i)) |= NumberEnd;
+    }
+    return roles;
+}
+
+// The characters of the number being read, in a fixed buffer: a run of a megabyte of digits
+// is only counted, never copied, once it is longer than any number the Total can add.
+struct NumberRun {
+    std::array<char, MaxTotalNumberLength> Chars;
+    int32_t Length = 0;
+    int32_t Separators = 0;
+
+    void Append(char c) {
+        if (Length < static_cast<int32_t>(Chars.size())) Chars[Length] = c;
+        ++Length;
+    }
+    void Clear() {
+        Length = 0;
+        Separators = 0;
+    }
+    bool TooLong() const { return Length >= MaxTotalNumberLength; }  // "0" still comes in front
+
+    // The run as number text, with a "0" before its digits so that ",5" reads as "0,5".
+    DecString NumberText() const {
+        DecString text;
+        const bool negative = Chars[0] == '-';
+        if (negative) text.AppendChar('-');
+        text.AppendChar('0');
+        text.AppendBytes(Chars.data() + (negative ? 1 : 0), Length - (negative ? 1 : 0));
+        return text;
+    }
+};
+
+// The sign counts only as the first character, as the addition reads a number.
+DecString WithLeadingSignOnly(const DecString& number) {
+    DecString clean = number;
+    clean.RemoveChar('-');
+    if (number.First() == '-') clean.InsertChar(0, '-');
+    return clean;
+}
+
+enum class Outcome { Summed, Stopped };
+
+struct Summation {
+    CalcContext& Context;
+    DecString RunningTotal;
+    int32_t Numbers = 0;
+
+    // Adds one finished number; false when the Total has to stop.
+    bool Add(const NumberRun& run) {
+        if (run.Separators > 1) {
+            Context.PanelText = ErrorText;
+            Context.Host->ShowMessage("Error. Too many decimal separators found in clipboard.");
+            return false;
+        }
+        if (run.TooLong()) return RefuseOverlongSum();
+        DecString number = run.NumberText();
+        if (++Numbers == 1) {
+            RunningTotal = std::move(number);
+            return true;
+        }
+        Context.OperandA = RunningTotal;
+        Context.OperandB = std::move(number);
+        AddNumbers(Context);
+        if (PanelShowsError(Context)) return RefuseOverlongSum();
+        RunningTotal = PanelNumber(Context);
+        return true;
+    }
+
+    bool RefuseOverlongSum() {
+        Context.PanelText = ErrorText;
+        Context.Host->Beep();
+        return false;
+    }
+};
+
+Outcome Scan(Summation& sum, const DecString& text) {
+    const RoleTable roles = MakeRoleTable(sum.Context.Settings);
+    const char separator = sum.Context.Settings.DECIMAL_SEPARATOR;
+    NumberRun run;
+    const int32_t last = text.Length() - 1;
+    for (int32_t i = 0; i <= last; ++i) {
+        const char c = text.At(i);
+        const uint8_t role = roles[static_cast<unsigned char>(c)];
+        if (role & NumberChar) run.Append(c);
+        if (role & DecimalSeparator) {
+            run.Append(separator);
+            ++run.Separators;
+        }
+        if ((i == last || (role & NumberEnd)) && run.Length > 0) {
+            if (!sum.Add(run)) return Outcome::Stopped;
+            run.Clear();
+        }
+    }
+    return Outcome::Summed;
+}
+
+}  // namespace
+
+void PressTotal(CalcContext& context) {
+    const DecString text = context.Host->ClipboardText();
+    if (text.Empty()) {
+        context.Host->ShowMessage("Clipboard is empty!");
+        return;
+    }
+    SumClipboardNumbers(context, text);
+}
+
+void SumClipboardNumbers(CalcContext& context, const DecString& text) {
+    const DecString operandA = context.OperandA;
+    const DecString operandB = context.OperandB;
+    Summation sum{context, DecString()};
+    const Outcome outcome = Scan(sum, text);
+    context.OperandA = operandA;
+    context.OperandB = operandB;
+    if (outcome == Outcome::Stopped) return;
+
+    if (sum.Numbers == 0) {
+        context.Host->ShowMessage("There are no valid numbers in clipboard.");
+    } else if (sum.Numbers == 1) {
+        ShowNumberText(context, WithLeadingSignOnly(sum.RunningTotal));
+    }
+    context.EntryState = Entering;
+}
