@@ -1,6 +1,7 @@
 #include "engine/keypad.h"
 
 #include "engine/entry_keys.h"
+#include "total/clipboard_total.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_
         case KeyAction::SignChange: PressSignChange(context); break;
         case KeyAction::DoubleZero: PressDoubleZero(context); break;
         case KeyAction::ClearEntry: PressClearEntry(context); break;
+        case KeyAction::Total: PressTotal(context); break;
         case KeyAction::Operator:
         case KeyAction::Equals:
         case KeyAction::SquareRoot:
@@ -60,7 +62,6 @@ void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_
         case KeyAction::MemorySubtract:
         case KeyAction::MemoryRecall:
         case KeyAction::MemoryStore:
-        case KeyAction::Total:
         case KeyAction::None: break;
     }
 }

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "engine/calc_context.h"
 #include "engine/control_table.h"
 #include "engine/keypad.h"
+#include "engine/paste.h"
 #include "engine/platform.h"
 #include "settings/settings_file.h"
 
@@ -80,8 +80,12 @@ Options ParseOptions(int argc, char** argv) {
 
 // The whole file, or nothing when it cannot be read (an absent settings file is no error).
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) return std::string();
+    std::string bytes(static_cast<size_t>(file.tellg()), '\0');
+    file.seekg(0);
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 DecString ClipboardFromFile(const std::string& path) {
@@ -119,7 +123,10 @@ int32_t ButtonWithLabel(const ControlTable& table, const std::string& token) {
 }
 
 void PressToken(CalcContext& context, const ControlTable& table, const std::string& token) {
-    if (token == "PASTE") return;
+    if (token == "PASTE") {
+        PasteFromClipboard(context);
+        return;
+    }
     const int32_t id = ButtonWithLabel(table, token);
     if (id == 0) {
         std::fflush(stdout);
@@ -155,6 +162,7 @@ int main(int argc, char** argv) {
         }
         if (pressed) PrintState(context);
     }
+    std::fflush(stdout);
     if (!options.SaveFile.empty()) SaveSettings(context, options.SaveFile);
     return 0;
 }

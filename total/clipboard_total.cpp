@@ -4,6 +4,7 @@
 
 #include "engine/add_subtract.h"
 #include "engine/show_result.h"
+#include "total/running_sum.h"
 
 namespace {
 
@@ -71,9 +72,16 @@ DecString WithLeadingSignOnly(const DecString& number) {
 
 enum class Outcome { Summed, Stopped };
 
+// The running total: as text when it came from the panel (or is the first number), and as
+// digits while the shortcut of RunningSum carries it.
 struct Summation {
+    explicit Summation(CalcContext& context) : Context(context) {}
+
     CalcContext& Context;
-    DecString RunningTotal;
+    DecString RunningText;
+    bool TextCurrent = true;
+    RunningSum Sum;
+    bool SumValid = false;
     int32_t Numbers = 0;
 
     // Adds one finished number; false when the Total has to stop.
@@ -84,17 +92,47 @@ struct Summation {
             return false;
         }
         if (run.TooLong()) return RefuseOverlongSum();
-        DecString number = run.NumberText();
         if (++Numbers == 1) {
-            RunningTotal = std::move(number);
+            Remember(run.NumberText());
             return true;
         }
-        Context.OperandA = RunningTotal;
-        Context.OperandB = std::move(number);
+        if (AddDirectly(run)) return true;
+        Context.OperandA = CurrentText();
+        Context.OperandB = run.NumberText();
         AddNumbers(Context);
         if (PanelShowsError(Context)) return RefuseOverlongSum();
-        RunningTotal = PanelNumber(Context);
+        Remember(PanelNumber(Context));
         return true;
+    }
+
+    // The shortcut: taken only when the panel would show the exact sum as it is.
+    bool AddDirectly(const NumberRun& run) {
+        const char separator = Context.Settings.DECIMAL_SEPARATOR;
+        RunningSum number;
+        if (!SumValid || !LoadRunningSum(number, run.Chars.data(), run.Length, separator)) {
+            return false;
+        }
+        RunningSum next = Sum;
+        AddToRunningSum(next, number);
+        if (!ShowsUnchanged(next, Context.Settings)) return false;
+        Sum = next;
+        TextCurrent = false;
+        return true;
+    }
+
+    void Remember(DecString text) {
+        RunningText = std::move(text);
+        TextCurrent = true;
+        SumValid = LoadRunningSum(Sum, RunningText.Text(), RunningText.Length(),
+                                  Context.Settings.DECIMAL_SEPARATOR);
+    }
+
+    const DecString& CurrentText() {
+        if (!TextCurrent) {
+            RunningText = RunningSumText(Sum, Context.Settings.DECIMAL_SEPARATOR);
+            TextCurrent = true;
+        }
+        return RunningText;
     }
 
     bool RefuseOverlongSum() {
@@ -139,7 +177,7 @@ void PressTotal(CalcContext& context) {
 void SumClipboardNumbers(CalcContext& context, const DecString& text) {
     const DecString operandA = context.OperandA;
     const DecString operandB = context.OperandB;
-    Summation sum{context, DecString()};
+    Summation sum(context);
     const Outcome outcome = Scan(sum, text);
     context.OperandA = operandA;
     context.OperandB = operandB;
@@ -148,7 +186,9 @@ void SumClipboardNumbers(CalcContext& context, const DecString& text) {
     if (sum.Numbers == 0) {
         context.Host->ShowMessage("There are no valid numbers in clipboard.");
     } else if (sum.Numbers == 1) {
-        ShowNumberText(context, WithLeadingSignOnly(sum.RunningTotal));
+        ShowNumberText(context, WithLeadingSignOnly(sum.RunningText));
+    } else if (!sum.TextCurrent) {
+        ShowNumberText(context, sum.CurrentText());
     }
     context.EntryState = Entering;
 }

@@ -80,6 +80,8 @@ const TotalCase TotalCases[] = {
     {"many lines", "", Repeat("1.25\r\n", 100000), "125,000", 0, ""},
 };
 
+void PrintTo(const TotalCase& c, std::ostream* out) { *out << c.Rule; }
+
 class Total : public testing::TestWithParam<TotalCase> {};
 
 TEST_P(Total, PanelAfterTheKey) {

@@ -60,6 +60,8 @@ const EntryCase EntryCases[] = {
     {"clear", "", "1 2 C", "0", 0},
 };
 
+void PrintTo(const EntryCase& c, std::ostream* out) { *out << c.Name; }
+
 class EntryKeys : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntryKeys, PanelAfterKeys) {

@@ -38,6 +38,8 @@ const PasteCase PasteCases[] = {
     {"empty clipboard", "", "", "0", NoNumber},
 };
 
+void PrintTo(const PasteCase& c, std::ostream* out) { *out << c.Rule; }
+
 class Paste : public testing::TestWithParam<PasteCase> {};
 
 TEST_P(Paste, Panel) {
