@@ -1,6 +1,9 @@
 #include "engine/keypad.h"
 
 #include "engine/entry_keys.h"
+#include "engine/functions.h"
+#include "engine/memory.h"
+#include "engine/operators.h"
 #include "total/clipboard_total.h"
 
 namespace {
@@ -51,17 +54,17 @@ void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_
         case KeyAction::SignChange: PressSignChange(context); break;
         case KeyAction::DoubleZero: PressDoubleZero(context); break;
         case KeyAction::ClearEntry: PressClearEntry(context); break;
+        case KeyAction::Operator: PressOperator(context, record.Label); break;
+        case KeyAction::Equals: PressEquals(context); break;
+        case KeyAction::SquareRoot: ApplySquareRoot(context); break;
+        case KeyAction::Reciprocal: ApplyReciprocal(context); break;
+        case KeyAction::Percent: ApplyPercent(context); break;
+        case KeyAction::MemoryClear: MemoryClear(context); break;
+        case KeyAction::MemoryAdd: MemoryAdd(context); break;
+        case KeyAction::MemorySubtract: MemorySubtract(context); break;
+        case KeyAction::MemoryRecall: MemoryRecall(context); break;
+        case KeyAction::MemoryStore: MemoryStore(context); break;
         case KeyAction::Total: PressTotal(context); break;
-        case KeyAction::Operator:
-        case KeyAction::Equals:
-        case KeyAction::SquareRoot:
-        case KeyAction::Reciprocal:
-        case KeyAction::Percent:
-        case KeyAction::MemoryClear:
-        case KeyAction::MemoryAdd:
-        case KeyAction::MemorySubtract:
-        case KeyAction::MemoryRecall:
-        case KeyAction::MemoryStore:
         case KeyAction::None: break;
     }
 }
