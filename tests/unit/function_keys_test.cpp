@@ -20,6 +20,7 @@ TEST(FunctionKeys, PercentInItsFourForms) {
         {"fractional percent", "", "8 0 * 2 . 5 %", "2", "", 0},
         {"negative percent", "", "2 0 0 + 5 +- %", "190", "", 0},
         {"a digit then starts over", "", "2 0 0 + 5 % 7", "7", "", 0},
+        {"the decimal places come back", FixedTwo, "2 0 0 + 5 % + 1 =", "211.00", "", 0},
         {"the calculation is finished", "", "2 0 0 + 5 % =", "210", "", 1},
         {"product too long", "",
          "9 9 9 9 9 9 9 9 9 9 9 9 9 * 9 9 9 9 9 9 9 9 9 9 9 9 9 %", "ERROR", "", 0},
