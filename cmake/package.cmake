@@ -1,0 +1,24 @@
+# The ZIP a Windows user downloads: quillon.exe with its manual, home-page shortcut and a
+# short text on how to start it, all in one folder.
+if(NOT WIN32 OR NOT TARGET quillon)
+  return()
+endif()
+
+install(TARGETS quillon RUNTIME DESTINATION .)
+install(FILES ${QUILLON_CHM}
+  ${PROJECT_SOURCE_DIR}/package/brenmark.url
+  ${PROJECT_SOURCE_DIR}/package/README.txt
+  DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Quillon)
+set(CPACK_PACKAGE_VENDOR "The Quillon developers")
+set(CPACK_PACKAGE_FILE_NAME "Quillon-${PROJECT_VERSION}-win64" $<TARGET_FILE:quillon>)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)
+
+# The test builds the ZIP as a user would get it and lists what is inside.
+enable_testing()
+add_test(NAME package.zip_holds_program_manual_shortcut_readme
+  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/check_zip.sh ${CMAKE_BINARY_DIR}
+          "Quillon-${PROJECT_VERSION}-win64" $<TARGET_FILE:quillon>)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# check_zip.sh BUILD_DIR PACKAGE_NAME BUILT_EXE: builds the ZIP with CPack and checks that it unpacks into
+# one folder holding exactly the program, the manual, the home-page shortcut and the read-me,
+# each of them not empty, and that the program in it is the one just built.
+set -euo pipefail
+build_dir=$1
+name=$2
+built_exe=$3
+cd "$build_dir"
+rm -f "$name.zip"
+cpack -G ZIP --config CPackConfig.cmake >/dev/null
+listing=$(unzip -Z1 "$name.zip" | grep -v '/$' | sort)
+expected=$(printf '%s\n' "$name/Quillon.chm" "$name/README.txt" "$name/brenmark.url" "$name/quillon.exe" | sort)
+if [[ "$listing" != "$expected" ]]; then
+    echo "ZIP entries differ:"; diff <(echo "$expected") <(echo "$listing") || true
+    exit 1
+fi
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+unzip -q "$name.zip" -d "$unpacked"
+for entry in $expected; do
+    [[ -s "$unpacked/$entry" ]] || { echo "empty entry: $entry"; exit 1; }
+done
+cmp "$unpacked/$name/quillon.exe" "$built_exe"
+head -c 2 "$unpacked/$name/quillon.exe" | grep -q MZ || { echo "quillon.exe is no Windows program"; exit 1; }
+grep -q '^URL=' "$unpacked/$name/brenmark.url" || { echo "brenmark.url has no URL line"; exit 1; }
+head -c 4 "$unpacked/$name/Quillon.chm" | grep -q ITSF || { echo "Quillon.chm is no compiled help file"; exit 1; }
+echo "ZIP holds: $(echo $listing)"
