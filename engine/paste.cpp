@@ -13,14 +13,13 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-PastedNumber CollectPastedNumber(const CalcSettings& settings, const DecString& text) {
+PastedNumber CollectPastedNumber(const CalcSettings& settings, std::string_view text) {
     // A megabyte of digits is counted, not copied: past what a result holds nothing is kept.
     std::array<char, MaxPastedLength> kept;
     int32_t length = 0;
     int32_t separators = 0;
     PastedNumber pasted;
-    for (int32_t i = 0; i < text.Length(); ++i) {
-        const char c = text.At(i);
+    for (const char c : text) {
         const bool separator = c == settings.DECIMAL_SEPARATOR;
         if (!IsDigit(c) && c != '-' && !separator) continue;
         pasted.Found = true;

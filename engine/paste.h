@@ -1,6 +1,8 @@
 // The paste command: the number in any clipboard text becomes the number being entered.
 #pragma once
 
+#include <string_view>
+
 #include "engine/calc_context.h"
 
 struct PastedNumber {
@@ -11,6 +13,6 @@ struct PastedNumber {
 // The digits, decimal separators and leading '-' of `text`, in order. A '-' after the first
 // collected character is dropped, and so are separators at the end; more than one separator
 // left, or more characters than a result can hold, gives "ERROR".
-PastedNumber CollectPastedNumber(const CalcSettings& settings, const DecString& text);
+PastedNumber CollectPastedNumber(const CalcSettings& settings, std::string_view text);
 
 void PasteFromClipboard(CalcContext& context);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/dec_string.h"
 
@@ -23,8 +24,8 @@ public:
     // A modal message box with the product name as caption and an OK button only. The
     // shell shows the engine's current panel and indicator texts before it opens.
     virtual void ShowMessage(const char* text) = 0;
-    // The clipboard's plain single-byte text up to its first zero byte; empty when the
-    // clipboard holds no text or cannot be opened.
-    virtual DecString ClipboardText() = 0;
+    // The clipboard's plain single-byte text up to its first zero byte, however long; empty
+    // when the clipboard holds no text or cannot be opened.
+    virtual std::string ClipboardText() = 0;
     virtual SystemLocale QueryLocale() = 0;
 };

@@ -28,10 +28,10 @@ constexpr int UsageError = 2;
 // clipboard, and a fixed locale.
 class ConsolePlatform : public Platform {
 public:
-    explicit ConsolePlatform(DecString clipboard) : clipboard_(std::move(clipboard)) {}
+    explicit ConsolePlatform(std::string clipboard) : clipboard_(std::move(clipboard)) {}
     void Beep() override { std::puts("beep"); }
     void ShowMessage(const char* text) override { std::printf("message: %s\n", text); }
-    DecString ClipboardText() override { return clipboard_; }
+    std::string ClipboardText() override { return clipboard_; }
     SystemLocale QueryLocale() override {
         SystemLocale locale;
         locale.DecimalSymbol = ".";
@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    DecString clipboard_;
+    std::string clipboard_;
 };
 
 struct Options {
@@ -88,10 +88,11 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-DecString ClipboardFromFile(const std::string& path) {
-    if (path.empty()) return DecString();
-    const std::string bytes = ReadFileBytes(path);
-    return DecString(bytes.c_str());  // text ends at the first zero byte
+std::string ClipboardFromFile(const std::string& path) {
+    if (path.empty()) return std::string();
+    std::string bytes = ReadFileBytes(path);
+    bytes.resize(std::strlen(bytes.c_str()));  // text ends at the first zero byte
+    return bytes;
 }
 
 // The settings as the program reads them at start: the file, then each --set as if its

@@ -41,15 +41,15 @@ struct NumberRun {
     int32_t Length = 0;
     int32_t Separators = 0;
 
+    // Past the bound the run only stays too long, however long it gets.
     void Append(char c) {
-        if (Length < static_cast<int32_t>(Chars.size())) Chars[Length] = c;
-        ++Length;
+        if (Length < MaxTotalNumberLength) Chars[Length++] = c;
     }
     void Clear() {
         Length = 0;
         Separators = 0;
     }
-    bool TooLong() const { return Length >= MaxTotalNumberLength; }  // "0" still comes in front
+    bool TooLong() const { return Length >= MaxTotalNumberLength; }  // "0" comes in front
 
     // The run as number text, with a "0" before its digits so that ",5" reads as "0,5".
     DecString NumberText() const {
@@ -142,13 +142,13 @@ struct Summation {
     }
 };
 
-Outcome Scan(Summation& sum, const DecString& text) {
+Outcome Scan(Summation& sum, std::string_view text) {
     const RoleTable roles = MakeRoleTable(sum.Context.Settings);
     const char separator = sum.Context.Settings.DECIMAL_SEPARATOR;
     NumberRun run;
-    const int32_t last = text.Length() - 1;
-    for (int32_t i = 0; i <= last; ++i) {
-        const char c = text.At(i);
+    const size_t last = text.size() - 1;
+    for (size_t i = 0; i <= last; ++i) {
+        const char c = text[i];
         const uint8_t role = roles[static_cast<unsigned char>(c)];
         if (role & NumberChar) run.Append(c);
         if (role & DecimalSeparator) {
@@ -166,15 +166,15 @@ Outcome Scan(Summation& sum, const DecString& text) {
 }  // namespace
 
 void PressTotal(CalcContext& context) {
-    const DecString text = context.Host->ClipboardText();
-    if (text.Empty()) {
+    const std::string text = context.Host->ClipboardText();
+    if (text.empty()) {
         context.Host->ShowMessage("Clipboard is empty!");
         return;
     }
     SumClipboardNumbers(context, text);
 }
 
-void SumClipboardNumbers(CalcContext& context, const DecString& text) {
+void SumClipboardNumbers(CalcContext& context, std::string_view text) {
     const DecString operandA = context.OperandA;
     const DecString operandB = context.OperandB;
     Summation sum(context);

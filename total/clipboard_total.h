@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "engine/calc_context.h"
 
@@ -16,4 +17,4 @@ void PressTotal(CalcContext& context);
 
 // Scans `text` and shows the sum of its numbers on the panel. The pending calculation
 // (both operands, the operator) is left as it was.
-void SumClipboardNumbers(CalcContext& context, const DecString& text);
+void SumClipboardNumbers(CalcContext& context, std::string_view text);

@@ -78,6 +78,7 @@ const TotalCase TotalCases[] = {
     {"run at the bound", "", std::string(250, '1'), "ERROR", 1, ""},
     {"megabyte of digits", "", std::string(1 << 20, '5'), "ERROR", 1, ""},
     {"many lines", "", Repeat("1.25\r\n", 100000), "125,000", 0, ""},
+    {"numbers past 16 MiB of text", "", std::string(1 << 24, 'x') + "\n5\n7", "12", 0, ""},
 };
 
 void PrintTo(const TotalCase& c, std::ostream* out) { *out << c.Rule; }

@@ -11,12 +11,12 @@ class FakePlatform : public Platform {
 public:
     void Beep() override { ++Beeps; }
     void ShowMessage(const char* text) override { Messages.emplace_back(text); }
-    DecString ClipboardText() override { return Clipboard; }
+    std::string ClipboardText() override { return Clipboard; }
     SystemLocale QueryLocale() override { return Locale; }
 
     int Beeps = 0;
     std::vector<std::string> Messages;
-    DecString Clipboard;
+    std::string Clipboard;
     SystemLocale Locale = StandardLocale();
 
     static SystemLocale StandardLocale() {

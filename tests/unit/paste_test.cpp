@@ -33,6 +33,7 @@ const PasteCase PasteCases[] = {
     {"long fraction is rounded", "", "0." + std::string(400, '3'), "0.3333333333333333333333", ""},
     {"more than a result holds", "", "0." + std::string(600, '3'), "ERROR", ""},
     {"megabyte of digits", "", std::string(1 << 20, '8'), "ERROR", ""},
+    {"number after 16 MiB of text", "", std::string(1 << 24, 'x') + "42", "42", ""},
     {"lone minus", "", "-", "0", ""},
     {"letters only", "", "abc", "0", NoNumber},
     {"empty clipboard", "", "", "0", NoNumber},
