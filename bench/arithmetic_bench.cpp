@@ -1,5 +1,6 @@
 // The four operations on 24-character operands, each through ShowResult to the panel, and
 // the square root's 46 Newton steps on a 24-digit value.
+#include <string>
 #include <benchmark/benchmark.h>
 
 #include "engine/add_subtract.h"
@@ -14,7 +15,7 @@ class QuietPlatform : public Platform {
 public:
     void Beep() override {}
     void ShowMessage(const char*) override {}
-    DecString ClipboardText() override { return DecString(); }
+    std::string ClipboardText() override { return std::string(); }
     SystemLocale QueryLocale() override {
         SystemLocale locale;
         locale.DecimalSymbol = ".";
