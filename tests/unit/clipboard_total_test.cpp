@@ -165,3 +165,26 @@ TEST(TotalKey, TheTotalIsEditedLikeATypedNumber) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TotalKey, TheTotalIsTheSecondOperandOfAPendingCalculation) {
+    const struct {
+        const char* Keys;
+        const char* Clipboard;
+        const char* Panel;
+    } cases[] = {
+        {"5 + T =", "1\n2", "8"},
+        {"5 + T =", "7", "12"},
+        {"1 0 * T =", "0.5\n0.25", "7.5"},
+        {"2 + 3 * T =", "1\n1", "10"},
+    };
+    for (const auto& c : cases) {
+        KeypadDriver calc;
+        calc.Host.Clipboard = c.Clipboard;
+        calc.Press(c.Keys);
+        EXPECT_EQ(calc.Panel(), c.Panel) << c.Keys;
+    }
+}
+
+}  // namespace
