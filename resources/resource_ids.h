@@ -1,0 +1,30 @@
+// Resource and command ids of quillon.exe, shared by quillon.rc and the shell.
+#pragma once
+
+// String table.
+#define IDS_APP_TITLE 103
+#define IDS_VERSION 104
+#define IDS_ABOUT_LINE_2 105
+#define IDS_ABOUT_LINE_3 106
+#define IDS_CLASS_NAME 109
+
+// The menu bar and the accelerator table share this id.
+#define IDM_MAIN 109
+#define IDI_QUILLON 145
+
+// Menu commands.
+#define IDM_ABOUT 104
+#define IDM_EXIT 105
+#define IDM_USER_MANUAL 32771
+#define IDM_ROUND_UP 32779
+#define IDM_ROUND_MATHEMATICAL 32780
+#define IDM_ROUND_DOWN 32781
+#define IDM_APPEARANCE 32784
+#define IDM_FIXED_DECIMAL_0 32790
+#define IDM_FIXED_DECIMAL_2 32791
+#define IDM_FIXED_DECIMAL_3 32792
+#define IDM_FLOATING_DECIMAL 32793
+#define IDM_TOTAL_SETTINGS 32794
+#define IDM_COPY 32795
+#define IDM_HOME_PAGE 32808
+#define IDM_PASTE 32809

@@ -1,0 +1,20 @@
+// The 33 controls of the main window: creation from the control table, tool tips, layout,
+// the two shared fonts, the background and the window size.
+#pragma once
+
+#include <windows.h>
+
+#include "engine/control_table.h"
+
+void CreateControl(ControlRecord& record, int32_t scaleFactor, HWND parent);
+// Shows the record's tool-tip text, or no tip at all when `show` is false.
+void SetToolTipText(const ControlRecord& record, bool show);
+void LayoutControls(int32_t scaleFactor);
+// Makes the button and panel fonts, gives them to the controls, frees the old ones and
+// stores the faces the system really chose in the settings.
+void ApplyFonts();
+void ApplyBackgroundColour(HWND mainWindow);
+// Sizes the window around the controls; centres it while it is hidden.
+void FitWindow(HWND mainWindow);
+// Copies the engine's panel and indicator texts into their controls.
+void MirrorEngineTexts();

@@ -1,0 +1,103 @@
+#include "shell/main_window.h"
+
+#include "engine/control_geometry.h"
+#include "resources/resource_ids.h"
+#include "shell/command_dispatch.h"
+#include "shell/main_controls.h"
+#include "shell/round_menus.h"
+#include "shell/settings_store.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+void CreateAllControls(HWND window) {
+    CalcContext& context = Shell.Context;
+    FillControlTable(Shell.Controls, context.Settings);
+    const int32_t scaleFactor = ScaleFactor(context.Settings);
+    for (ControlRecord& record : Shell.Controls) CreateControl(record, scaleFactor, window);
+    context.PanelIndex = 0;
+    context.DecimalKeyIndex = 4;
+    context.OperatorIndicatorIndex = 14;
+    context.EqualsIndex = 15;
+    context.MemoryIndicatorIndex = 29;
+}
+
+void InstallKeyForwarding() {
+    for (ControlRecord& record : Shell.Controls) {
+        const LONG_PTR previous = SetWindowLongPtrA(static_cast<HWND>(record.Window), GWLP_WNDPROC,
+                                                    reinterpret_cast<LONG_PTR>(ForwardKeys));
+        record.PreviousProcedure = reinterpret_cast<void*>(previous);
+        SetToolTipText(record, Shell.Context.Settings.TOOL_TIPS);
+    }
+}
+
+// The window comes to life in this order; it is still hidden throughout.
+LRESULT OnCreate(HWND window) {
+    LoadSettingsFile();
+    CreateAllControls(window);
+    InstallKeyForwarding();
+    ApplyFonts();
+    ApplyBackgroundColour(window);
+    FitWindow(window);
+    MarkRoundMenus(window);
+    return 0;
+}
+
+LRESULT OnDestroy() {
+    SaveSettingsFile();
+    PostQuitMessage(0);
+    return 0;
+}
+
+// The background brush and the controls paint themselves.
+LRESULT OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate(window);
+        case WM_DESTROY: return OnDestroy();
+        case WM_SIZE: return 0;
+        case WM_PAINT: return OnPaint(window);
+        case WM_KEYDOWN: KeyDown(window, wParam); return 0;
+        case WM_KEYUP: ReleaseHotKeyClick(); return 0;
+        case WM_CHAR: DispatchCharacter(window, static_cast<unsigned char>(wParam)); return 0;
+        case WM_COMMAND:
+            if (ExecuteCommand(window, LOWORD(wParam))) return 0;
+            break;
+        default: break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void DefineMainClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLON));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN);
+    windowClass.lpszClassName = Shell.ClassName;
+    RegisterClassExA(&windowClass);
+}
+
+bool CreateMainWindow(HINSTANCE instance, int showCommand) {
+    Shell.Instance = instance;
+    HWND window = CreateWindowExA(0, Shell.ClassName, Shell.ProductName, MainWindowStyle,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return false;
+    Shell.MainWindow = window;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return true;
+}

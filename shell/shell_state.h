@@ -1,0 +1,29 @@
+// The process-wide records of the Windows program: the calculator, its control table and
+// the handles the main window owns. One instance lives for the whole run.
+#pragma once
+
+#include <windows.h>
+
+#include "engine/calc_context.h"
+#include "engine/control_table.h"
+#include "shell/win32_platform.h"
+
+inline constexpr int TitleBufferSize = 100;
+
+struct ShellState {
+    HINSTANCE Instance = nullptr;
+    HWND MainWindow = nullptr;  // set once window creation has returned
+    char ProductName[TitleBufferSize] = {};
+    char ClassName[TitleBufferSize] = {};
+    HFONT ButtonFont = nullptr;
+    HFONT PanelFont = nullptr;
+    HBRUSH BackgroundBrush = nullptr;  // null while the class brush is the system colour
+    HWND PushedButton = nullptr;       // shown pressed by a hot key until the key is released
+    Win32Platform Platform;
+    CalcContext Context{Platform};
+    ControlTable Controls;
+};
+
+extern ShellState Shell;
+
+inline HWND ControlWindow(int32_t row) { return static_cast<HWND>(Shell.Controls[row].Window); }

@@ -1,0 +1,61 @@
+#include "shell/win32_platform.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "shell/main_controls.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr int LocaleBufferSize = 255;
+
+DecString LocaleText(LCTYPE item) {
+    char buffer[LocaleBufferSize + 1] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, item, buffer, LocaleBufferSize);
+    return DecString(buffer);
+}
+
+// The text of a clipboard block, stopping at its first zero byte or at its end, whichever
+// comes first: another program's block need not be terminated.
+DecString TextOfBlock(HANDLE block) {
+    DecString text;
+    const char* bytes = static_cast<const char*>(GlobalLock(block));
+    if (bytes == nullptr) return text;
+    const SIZE_T size = GlobalSize(block);
+    const void* zero = std::memchr(bytes, 0, size);
+    const SIZE_T length = zero ? static_cast<SIZE_T>(static_cast<const char*>(zero) - bytes) : size;
+    const SIZE_T kept = length < DecString::MaxStringLength ? length : DecString::MaxStringLength;
+    text.AssignBytes(bytes, static_cast<int32_t>(kept));
+    GlobalUnlock(block);
+    return text;
+}
+
+}  // namespace
+
+void Win32Platform::Beep() { MessageBeep(0); }
+
+void Win32Platform::ShowMessage(const char* text) {
+    // The user reads the message against the state that caused it.
+    MirrorEngineTexts();
+    MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
+}
+
+DecString Win32Platform::ClipboardText() {
+    DecString text;
+    if (!OpenClipboard(Shell.MainWindow)) return text;
+    HANDLE block = GetClipboardData(CF_TEXT);
+    if (block != nullptr) text = TextOfBlock(block);
+    CloseClipboard();
+    return text;
+}
+
+SystemLocale Win32Platform::QueryLocale() {
+    SystemLocale locale;
+    locale.DecimalSymbol = LocaleText(LOCALE_SDECIMAL);
+    locale.GroupSymbol = LocaleText(LOCALE_STHOUSAND);
+    locale.Grouping = LocaleText(LOCALE_SGROUPING);
+    locale.WindowColour = GetSysColor(COLOR_WINDOW);
+    return locale;
+}

@@ -1,0 +1,12 @@
+// The Win32 side of the platform seam.
+#pragma once
+
+#include "engine/platform.h"
+
+class Win32Platform : public Platform {
+public:
+    void Beep() override;
+    void ShowMessage(const char* text) override;
+    DecString ClipboardText() override;
+    SystemLocale QueryLocale() override;
+};
