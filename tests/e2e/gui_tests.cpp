@@ -1,0 +1,674 @@
+// GUI tests of quillon.exe: each case starts the real program in its own working
+// directory and works it through its message queue.
+//
+//   quillon-gui-tests QUILLON_EXE MENU_PROBE_DLL CASE
+//   quillon-gui-tests QUILLON_EXE MENU_PROBE_DLL screenshot DIRECTORY
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "gui_check.h"
+#include "quillon_session.h"
+#include "remote_reads.h"
+#include "settings_text.h"
+
+namespace {
+
+constexpr WORD IdExit = 105;
+constexpr WORD IdAbout = 104;
+constexpr WORD IdUserManual = 32771;
+constexpr WORD IdRoundUp = 32779;
+constexpr WORD IdRoundDown = 32781;
+constexpr WORD IdAppearance = 32784;
+constexpr WORD IdFixed0 = 32790;
+constexpr WORD IdFixed2 = 32791;
+constexpr WORD IdFloating = 32793;
+constexpr WORD IdTotalSettings = 32794;
+constexpr WORD IdCopy = 32795;
+constexpr WORD IdHomePage = 32808;
+constexpr WORD IdPaste = 32809;
+constexpr int ControlCount = 33;
+constexpr int PanelRow = 0;
+constexpr int DecimalKeyRow = 4;
+constexpr int OperatorIndicatorRow = 14;
+constexpr int EqualsRow = 15;
+constexpr int MemoryIndicatorRow = 29;
+constexpr DWORD MainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// One case's working directory and program run, cleaned up whatever the checks found.
+struct CaseRun {
+    std::string Directory;
+    QuillonSession Session;
+
+    CaseRun(const std::string& name, const std::string* settingsFile) {
+        Directory = MakeWorkDirectory(name);
+        if (settingsFile != nullptr) WriteFileBytes(IniPath(), *settingsFile);
+    }
+    ~CaseRun() {
+        KillQuillon(Session);
+        RemoveWorkDirectory(Directory);
+    }
+    std::string IniPath() const { return Directory + "Quillon.ini"; }
+    bool Start() {
+        Session = StartQuillon(Directory);
+        return Check(Session.Window != nullptr, "the window of class QUILLON appears");
+    }
+    // Ends the program the given way and returns the settings file it left.
+    std::string EndBy(UINT message, WPARAM wParam) {
+        PostMessageA(Session.Window, message, wParam, 0);
+        CheckEqual(WaitForExit(Session), 0, "exit code");
+        return ReadFileBytes(IniPath());
+    }
+    std::string Exit() { return EndBy(WM_COMMAND, IdExit); }
+};
+
+std::string KnownFile(const SettingsValues& changes = {}) {
+    return SettingsFileText(With(KnownSettings(), changes));
+}
+
+struct ClientRect {
+    int Left, Top, Width, Height;
+};
+
+ClientRect RectInParent(HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    CharUpperA(name);
+    return name;
+}
+
+HWND FocusOf(const QuillonSession& session) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(session.Process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+bool ShowsPushed(HWND button) {
+    return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+
+std::string LocaleChar(LCTYPE item) {
+    char text[256] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof(text));
+    return std::string(text, text[0] == '\0' ? 0 : 1);
+}
+
+int LocaleGrouping() {
+    char text[256] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SGROUPING, text, sizeof(text));
+    if (std::strcmp(text, "3;2;0") == 0) return 2;
+    return std::strcmp(text, "3;0") == 0 ? 1 : 0;
+}
+
+// ---- Start-up -------------------------------------------------------------------------
+
+void StartsWithDefaultsAndWritesAllLines() {
+    CaseRun run("defaults", nullptr);
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    CheckEqual(WindowText(s.Window), "Quillon", "window title");
+    CheckEqual(Panel(s), "0", "panel at start");
+    CheckEqual(OperatorIndicator(s), "", "operator indicator at start");
+    CheckEqual(MemoryIndicator(s), "", "memory indicator at start");
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(s.Window, GWL_STYLE));
+    Check((style & MainWindowStyle) == MainWindowStyle, "caption, system menu and minimise box");
+    Check((style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) == 0, "no sizing border, no maximise box");
+    const char* classes[ControlCount] = {};
+    for (int row = 0; row < ControlCount; ++row) classes[row] = "BUTTON";
+    classes[PanelRow] = "EDIT";
+    classes[OperatorIndicatorRow] = classes[MemoryIndicatorRow] = "STATIC";
+    for (int row = 0; row < ControlCount; ++row) {
+        CheckEqual(ClassOf(Control(s, row)), classes[row], "class of control " + std::to_string(row));
+    }
+    const DWORD panelStyle = static_cast<DWORD>(GetWindowLongPtrA(Control(s, PanelRow), GWL_STYLE));
+    Check((panelStyle & (ES_READONLY | ES_RIGHT)) == (ES_READONLY | ES_RIGHT),
+          "the panel is read-only and right-aligned");
+    CheckEqual(WindowText(Control(s, DecimalKeyRow)), LocaleChar(LOCALE_SDECIMAL),
+               "decimal key shows the user's decimal symbol");
+
+    // Centred on the screen at its fitted size.
+    RECT client = {};
+    GetClientRect(s.Window, &client);
+    CheckEqual(static_cast<int>(client.right), 585, "client width at 200 %");
+    CheckEqual(static_cast<int>(client.bottom), 355, "client height at 200 %");
+    RECT outer = {0, 0, 585, 355};
+    AdjustWindowRectEx(&outer, MainWindowStyle, TRUE, 0);
+    RECT placed = {};
+    GetWindowRect(s.Window, &placed);
+    CheckEqual(static_cast<int>(placed.left),
+               static_cast<int>((GetSystemMetrics(SM_CXSCREEN) + outer.left - outer.right) / 2),
+               "centred horizontally");
+    CheckEqual(static_cast<int>(placed.top),
+               static_cast<int>((GetSystemMetrics(SM_CYSCREEN) + outer.top - outer.bottom) / 2),
+               "centred vertically");
+
+    const std::string face = SubstituteFace("Segmenta");
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const std::string expected = KnownFile({
+        {"BACKGROUND_COLOR_BLUE", std::to_string(GetBValue(window))},
+        {"BACKGROUND_COLOR_GREEN", std::to_string(GetGValue(window))},
+        {"BACKGROUND_COLOR_RED", std::to_string(GetRValue(window))},
+        {"DECIMAL_SEPARATOR", LocaleChar(LOCALE_SDECIMAL)},
+        {"DIGIT_GROUPING", std::to_string(LocaleGrouping())},
+        {"FONT", face},
+        {"FONT_FOR_PANEL", face},
+        {"THOUSAND_SEPARATOR", LocaleChar(LOCALE_STHOUSAND)},
+    });
+    CheckEqual(run.Exit(), expected, "settings file created at exit");
+}
+
+// A damaged or contradictory file still gives a complete window with the fall-backs.
+void StartsFromDamagedSettings() {
+    struct Damage {
+        const char* Name;
+        std::string File;
+        SettingsValues Saved;  // changes from the known settings in the file written at exit
+        int ClientWidth;
+    };
+    const std::string binary("\x00\xff[VIEW\x00]\r\nSCALE = \x01\x02\n\n\r[[[=\xfe", 29);
+    const std::string whole = KnownFile({{"SCALE", "3"}});
+    const Damage damages[] = {
+        {"binary", binary, {}, 0},
+        {"ranges",
+         "[VIEW]\r\nSCALE = 7\r\nBACKGROUND_COLOR_RED = 300\r\nBACKGROUND_COLOR_GREEN = 0\r\n"
+         "LEADING_ZERO = yes\r\nDIGIT_GROUPING = -1\r\nFONT = " + InstalledFace() + "\r\nFONT_FOR_PANEL = " + InstalledFace() + "\r\n"
+         "DECIMAL_SEPARATOR = 7\r\nTHOUSAND_SEPARATOR = ,\r\n[COMMON]\r\nROUND_MODE = 9\r\n"
+         "ROUND_TYPE = x\r\n",
+         {{"ROUND_TYPE", "0"}},
+         585},
+        {"overlapping sets",
+         KnownFile({{"SCALE", "0"}, {"DECIMAL_SEPARATORS", ";:"}, {"NUMBER_SEPARATORS", ":/"}}),
+         {{"SCALE", "0"}},
+         476},
+        {"separator among number separators",
+         KnownFile({{"SCALE", "2"}, {"DECIMAL_SEPARATORS", ";"}, {"NUMBER_SEPARATORS", "/."}}),
+         {{"SCALE", "2"}},
+         694},
+        {"cut short", whole.substr(0, whole.size() - 10), {{"SCALE", "3"}}, 803},
+    };
+    for (const Damage& damage : damages) {
+        CaseRun run("damaged", &damage.File);
+        if (!run.Start()) continue;
+        const std::string name = std::string(damage.Name) + ": ";
+        for (int row = 0; row < ControlCount; ++row) {
+            Check(IsWindow(Control(run.Session, row)) != 0, name + "control " + std::to_string(row) + " exists");
+        }
+        CheckEqual(Panel(run.Session), "0", name + "panel");
+        if (damage.ClientWidth != 0) {
+            RECT client = {};
+            GetClientRect(run.Session.Window, &client);
+            CheckEqual(static_cast<int>(client.right), damage.ClientWidth, name + "client width");
+        }
+        const std::string saved = run.Exit();
+        if (damage.ClientWidth == 0) {
+            CheckEqual(ValueInFile(saved, "SCALE"), "1", name + "SCALE falls back to 200 %");
+            CheckEqual(ValueInFile(saved, "ROUND_MODE"), "3", name + "ROUND_MODE falls back");
+            continue;
+        }
+        SettingsValues expected = With(KnownSettings(), damage.Saved);
+        if (std::string(damage.Name) == "ranges") {
+            const COLORREF window = GetSysColor(COLOR_WINDOW);
+            expected = With(expected, {{"BACKGROUND_COLOR_BLUE", std::to_string(GetBValue(window))},
+                                       {"BACKGROUND_COLOR_GREEN", std::to_string(GetGValue(window))},
+                                       {"BACKGROUND_COLOR_RED", std::to_string(GetRValue(window))},
+                                       {"DECIMAL_SEPARATOR", LocaleChar(LOCALE_SDECIMAL)},
+                                       {"DIGIT_GROUPING", std::to_string(LocaleGrouping())}});
+        }
+        CheckEqual(saved, SettingsFileText(expected), name + "file written at exit");
+    }
+}
+
+// ---- Layout ---------------------------------------------------------------------------
+
+void LaysOutOnTheScaledGrid() {
+    struct Expected {
+        int Row;
+        ClientRect Rect;
+    };
+    struct Scale {
+        const char* Value;
+        int Width, Height;
+        Expected Rects[6];
+    };
+    const Scale scales[] = {
+        {"0", 476, 292,
+         {{0, {20, 28, 436, 28}}, {1, {212, 116, 36, 36}}, {15, {380, 196, 36, 76}},
+          {24, {148, 68, 52, 36}}, {14, {420, 68, 36, 36}}, {4, {252, 236, 36, 36}}}},
+        {"3", 803, 481,
+         {{0, {20, 34, 763, 49}}, {1, {356, 188, 63, 63}}, {31, {720, 328, 63, 133}},
+          {23, {244, 398, 91, 63}}, {29, {650, 104, 63, 63}}, {32, {580, 104, 63, 63}}}},
+    };
+    for (const Scale& scale : scales) {
+        const std::string file = KnownFile({{"SCALE", scale.Value}});
+        CaseRun run("layout", &file);
+        if (!run.Start()) continue;
+        const QuillonSession& s = run.Session;
+        const std::string name = std::string("SCALE ") + scale.Value + ": ";
+        RECT client = {};
+        GetClientRect(s.Window, &client);
+        CheckEqual(static_cast<int>(client.right), scale.Width, name + "client width");
+        CheckEqual(static_cast<int>(client.bottom), scale.Height, name + "client height");
+        for (const Expected& expected : scale.Rects) {
+            const ClientRect rect = RectInParent(Control(s, expected.Row));
+            const std::string what = name + "control " + std::to_string(expected.Row);
+            CheckEqual(rect.Left, expected.Rect.Left, what + " left");
+            CheckEqual(rect.Top, expected.Rect.Top, what + " top");
+            CheckEqual(rect.Width, expected.Rect.Width, what + " width");
+            CheckEqual(rect.Height, expected.Rect.Height, what + " height");
+        }
+        // Every control inside the margin, no two overlapping.
+        for (int a = 0; a < ControlCount; ++a) {
+            const ClientRect ra = RectInParent(Control(s, a));
+            Check(ra.Left >= 20 && ra.Top >= 20 && ra.Left + ra.Width <= scale.Width - 20 &&
+                      ra.Top + ra.Height <= scale.Height - 20,
+                  name + "control " + std::to_string(a) + " inside the margin");
+            for (int b = a + 1; b < ControlCount; ++b) {
+                const ClientRect rb = RectInParent(Control(s, b));
+                const bool apart = ra.Left + ra.Width <= rb.Left || rb.Left + rb.Width <= ra.Left ||
+                                   ra.Top + ra.Height <= rb.Top || rb.Top + rb.Height <= ra.Top;
+                Check(apart, name + "controls " + std::to_string(a) + " and " + std::to_string(b) +
+                                 " do not overlap");
+            }
+        }
+        CheckEqual(ValueInFile(run.Exit(), "SCALE"), std::string(scale.Value), name + "SCALE saved");
+    }
+}
+
+void PaintsTheBackgroundColour() {
+    const std::string file = KnownFile({{"BACKGROUND_COLOR_RED", "10"},
+                                        {"BACKGROUND_COLOR_GREEN", "200"},
+                                        {"BACKGROUND_COLOR_BLUE", "30"}});
+    CaseRun run("colour", &file);
+    if (!run.Start()) return;
+    RedrawWindow(run.Session.Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Settle(run.Session);
+    POINT margin = {6, 6};
+    ClientToScreen(run.Session.Window, &margin);
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, margin.x, margin.y);
+    ReleaseDC(nullptr, screen);
+    CheckEqual(static_cast<unsigned>(pixel), static_cast<unsigned>(RGB(10, 200, 30)),
+               "the margin shows the background colour");
+    CheckEqual(run.Exit(), file, "the colour is saved unchanged");
+}
+
+void ReadsBackTheFontFaces() {
+    const std::string file = KnownFile({{"FONT_FOR_PANEL", "No Such Face Anywhere"}});
+    CaseRun run("fonts", &file);
+    if (!run.Start()) return;
+    const std::string saved = run.Exit();
+    const std::string substitute = SubstituteFace("No Such Face Anywhere");
+    Check(substitute != "No Such Face Anywhere" && !substitute.empty(), "the system substitutes a face");
+    CheckEqual(ValueInFile(saved, "FONT_FOR_PANEL"), substitute, "the panel face saved is the substitute");
+    CheckEqual(ValueInFile(saved, "FONT"), InstalledFace(), "an installed face is kept");
+}
+
+void ShowsToolTipTexts() {
+    struct Tip {
+        int Row;
+        const char* Text;
+    };
+    const Tip tips[] = {
+        {0, ""}, {1, ""}, {11, ""}, {13, ""}, {16, ""},
+        {4, "Digital separator"}, {12, "Shift-back [Backspace]"}, {14, "Current operator"},
+        {15, "[Enter]"}, {17, "Multiply"}, {18, "Divide"}, {19, "Clear [C]"},
+        {20, "Change sign [S]"}, {21, "Percent [P]"}, {22, "Square root [Q]"},
+        {23, "1 Divide TO X [X]"}, {24, "Memory clear [L]"}, {25, "Memory recall [R]"},
+        {26, "Addition to memory [A]"}, {27, "Subtraction from memory [U]"},
+        {28, "Double zeroes [D]"}, {29, "Indicator of using memory"}, {30, "Clear entry [Delete]"},
+        {31, "Total (calculate from clipboard) [T]"}, {32, "Memory set [M]"},
+    };
+    for (const char* setting : {"YES", "NO"}) {
+        const std::string file = KnownFile({{"TOOL_TIPS", setting}});
+        CaseRun run("tips", &file);
+        if (!run.Start()) continue;
+        const bool shown = std::string(setting) == "YES";
+        for (const Tip& tip : tips) {
+            CheckEqual(ToolTipText(run.Session, Control(run.Session, tip.Row)),
+                       std::string(shown ? tip.Text : ""),
+                       std::string("TOOL_TIPS ") + setting + ": tip of control " + std::to_string(tip.Row));
+        }
+    }
+}
+
+// ---- Input ----------------------------------------------------------------------------
+
+struct Typing {
+    const char* Keys;
+    const char* Panel;
+};
+
+// Control characters shown by their codes, e.g. "12\\8".
+std::string Printable(const char* keys) {
+    std::string shown;
+    for (const char* k = keys; *k != '\0'; ++k) {
+        if (*k >= 32) {
+            shown.push_back(*k);
+            continue;
+        }
+        char code[8];
+        std::snprintf(code, sizeof(code), "\\%d", *k);
+        shown.append(code);
+    }
+    return shown;
+}
+
+void RunTypings(const QuillonSession& s, const Typing* typings, size_t count, const std::string& name) {
+    for (size_t i = 0; i < count; ++i) {
+        TypeText(s, "c");
+        TypeText(s, typings[i].Keys);
+        CheckEqual(Panel(s), typings[i].Panel, name + "typed " + Printable(typings[i].Keys));
+    }
+}
+
+void TypedCharactersPressTheirButtons() {
+    const Typing typings[] = {
+        {"123", "123"},     {"1234567", "1,234,567"}, {"12.5", "12.5"},   {"1,5", "1.5"},
+        {"0.5.5", "0.55"},  {"007", "7"},            {"5d", "500"},      {"5D", "500"},
+        {"123\b", "12"},    {"7\b", "0"},            {"5s", "-5"},       {"5S", "-5"},
+        {"5ss", "5"},       {"5=", "5"},             {"5%", "5"},        {"5 ", "5"},
+        {"7zZ!", "7"},      {"123\n", "0"},          {"98C", "0"},       {"4\n6", "6"},
+    };
+    const std::string file = KnownFile();
+    CaseRun run("typing", &file);
+    if (!run.Start()) return;
+    RunTypings(run.Session, typings, std::size(typings), "");
+    CheckEqual(OperatorIndicator(run.Session), "", "no operator shown");
+}
+
+void DecimalKeysFollowTheSeparator() {
+    const Typing typings[] = {
+        {"1.5", "1,5"}, {"1,5", "1,5"}, {"1234,5", "1 234,5"}, {".", "0,"},
+    };
+    const std::string file = KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
+    CaseRun run("comma", &file);
+    if (!run.Start()) return;
+    CheckEqual(WindowText(Control(run.Session, DecimalKeyRow)), ",", "decimal key label");
+    RunTypings(run.Session, typings, std::size(typings), "separator \",\": ");
+}
+
+void KeysReachTheWindowWhereverTheFocusIs() {
+    const std::string file = KnownFile();
+    CaseRun run("keys", &file);
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    const struct {
+        const char* Where;
+        HWND Target;
+    } targets[] = {
+        {"main window", s.Window},
+        {"panel", Control(s, PanelRow)},
+        {"button 5", Control(s, 6)},
+        {"memory indicator", Control(s, MemoryIndicatorRow)},
+    };
+    for (const auto& target : targets) {
+        TypeText(s, "c12");
+        PressKey(s, target.Target, VK_DELETE);
+        CheckEqual(Panel(s), "0", std::string("Delete sent to the ") + target.Where);
+        PostMessageA(target.Target, WM_CHAR, '4', 1);
+        Settle(s);
+        CheckEqual(Panel(s), "4", std::string("a character sent to the ") + target.Where);
+    }
+    PressKey(s, s.Window, VK_RETURN);
+    CheckEqual(FocusOf(s), Control(s, EqualsRow), "Enter presses \"=\"");
+}
+
+void HotKeyClickShowsThePress() {
+    for (const char* setting : {"YES", "NO"}) {
+        const std::string file = KnownFile({{"HOT_KEY_AS_CLICK", setting}});
+        CaseRun run("hotkey", &file);
+        if (!run.Start()) continue;
+        const QuillonSession& s = run.Session;
+        const std::string name = std::string("HOT_KEY_AS_CLICK ") + setting + ": ";
+        const bool clicks = std::string(setting) == "YES";
+        HWND seven = Control(s, 1);
+        HWND before = FocusOf(s);
+        PostMessageA(s.Window, WM_KEYDOWN, '7', 1);
+        Settle(s);
+        CheckEqual(Panel(s), "7", name + "\"7\" typed");
+        Check((FocusOf(s) == seven) == clicks, name + "focus on the \"7\" button");
+        if (!clicks) Check(FocusOf(s) == before, name + "focus stays where it was");
+        CheckEqual(ShowsPushed(seven), clicks, name + "\"7\" shows pressed while the key is down");
+        PostMessageA(FocusOf(s), WM_KEYUP, '7', 1 | 3u << 30);
+        Settle(s);
+        Check(!ShowsPushed(seven), name + "\"7\" released with the key");
+        if (!clicks) continue;
+        PressKey(s, seven, VK_SPACE);
+        CheckEqual(Panel(s), "77", name + "the space bar presses the focused button again");
+    }
+}
+
+void ButtonClicksRunTheirCommands() {
+    struct Click {
+        int Row;
+        const char* Panel;
+    };
+    const Click clicks[] = {
+        {8, "1"},  {28, "100"}, {4, "100."}, {9, "100.2"}, {12, "100."}, {20, "-100."},
+        {30, "0"}, {3, "9"}, {19, "0"}, {5, "4"},
+    };
+    const std::string file = KnownFile();
+    CaseRun run("clicks", &file);
+    if (!run.Start()) return;
+    for (const Click& click : clicks) {
+        ClickButton(run.Session, click.Row);
+        Settle(run.Session);
+        CheckEqual(Panel(run.Session), click.Panel, "after a click on control " + std::to_string(click.Row));
+    }
+    // The panel's change notices and clicks on the indicators arrive as their ids.
+    for (WORD id : {10000, 10014, 10029}) {
+        PostCommand(run.Session, id);
+        CheckEqual(Panel(run.Session), "4", "command " + std::to_string(id) + " changes nothing");
+    }
+}
+
+// ---- Menus and accelerators -----------------------------------------------------------
+
+// The radio marks of both groups, one digit per item: "0001" for Floating decimal.
+std::string RoundMarks(const QuillonSession& s) {
+    std::string marks;
+    for (UINT id = IdFixed0; id <= IdFloating; ++id) marks += std::to_string(MenuItemChecked(s, id));
+    marks += "/";
+    for (UINT id = IdRoundUp; id <= IdRoundDown; ++id) marks += std::to_string(MenuItemChecked(s, id));
+    return marks;
+}
+
+void RoundMenusKeepOneMark() {
+    struct Start {
+        const char* Mode;
+        const char* Type;
+        const char* Marks;
+    };
+    const Start starts[] = {{"3", "1", "0001/010"}, {"0", "2", "1000/001"}, {"1", "0", "0100/100"}};
+    for (const Start& start : starts) {
+        const std::string file = KnownFile({{"ROUND_MODE", start.Mode}, {"ROUND_TYPE", start.Type}});
+        CaseRun run("marks", &file);
+        if (!run.Start()) continue;
+        CheckEqual(RoundMarks(run.Session), start.Marks,
+                   std::string("marks at start for ") + start.Mode + "/" + start.Type);
+        run.Exit();
+    }
+    const std::string file = KnownFile();
+    CaseRun run("menus", &file);
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    TypeText(s, "12.345");
+    const struct {
+        WORD Id;
+        const char* Marks;
+    } choices[] = {
+        {IdFixed2, "0100/010"}, {IdRoundDown, "0100/001"}, {IdFixed0, "1000/001"}, {IdRoundUp, "1000/100"},
+    };
+    for (const auto& choice : choices) {
+        PostCommand(s, choice.Id);
+        CheckEqual(RoundMarks(s), choice.Marks, "marks after command " + std::to_string(choice.Id));
+        CheckEqual(Panel(s), "12.345", "the panel is not re-shown");
+    }
+    // Later features and unknown ids leave the calculator as it is.
+    for (WORD id : {IdCopy, IdPaste, IdAppearance, IdTotalSettings, IdAbout, IdHomePage, IdUserManual,
+                    static_cast<WORD>(40000)}) {
+        PostCommand(s, id);
+        CheckEqual(Panel(s), "12.345", "panel after command " + std::to_string(id));
+    }
+    const std::string saved = run.Exit();
+    CheckEqual(ValueInFile(saved, "ROUND_MODE"), "0", "ROUND_MODE saved");
+    CheckEqual(ValueInFile(saved, "ROUND_TYPE"), "0", "ROUND_TYPE saved");
+}
+
+void AcceleratorsTakeTheirKeysFirst() {
+    const struct {
+        WORD Key;
+        char Marker;
+        const char* Marks;
+    } chords[] = {
+        {'2', '1', "0100/010"}, {'0', '2', "1000/010"}, {'3', '3', "0010/010"}, {'F', '4', "0001/010"},
+        {'3', '5', "0010/010"},
+    };
+    const std::string file = KnownFile({{"DIGIT_GROUPING", "0"}});
+    CaseRun run("accelerators", &file);
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    std::string typed;
+    for (const auto& chord : chords) {
+        const std::string name = std::string("Ctrl+") + static_cast<char>(chord.Key) + ": ";
+        Check(PressChord(s, VK_CONTROL, chord.Key, chord.Marker), name + "the key after it arrives");
+        typed += chord.Marker;
+        CheckEqual(Panel(s), typed, name + "no character typed by the chord");
+        CheckEqual(RoundMarks(s), chord.Marks, name + "radio marks");
+    }
+    // Ctrl+C is taken before "c" could clear, with the focus on a button too.
+    ClickButton(s, 1);
+    Settle(s);
+    Check(PressChord(s, VK_CONTROL, 'C', '8'), "Ctrl+C: the key after it arrives");
+    CheckEqual(Panel(s), typed + "78", "Ctrl+C does not clear");
+    CheckEqual(ValueInFile(run.Exit(), "ROUND_MODE"), "2", "the last chord's ROUND_MODE saved");
+}
+
+// ---- Ending ---------------------------------------------------------------------------
+
+void ExitAndCloseBoxSaveAlike() {
+    const std::string file = KnownFile({{"SCALE", "2"}, {"LEADING_ZERO", "NO"}, {"TOOL_TIPS", "NO"}});
+    const std::string expected = KnownFile({{"SCALE", "2"}, {"LEADING_ZERO", "NO"}, {"TOOL_TIPS", "NO"},
+                                            {"ROUND_MODE", "1"}, {"ROUND_TYPE", "2"}});
+    const struct {
+        const char* Way;
+        UINT Message;
+        WPARAM Parameter;
+    } ways[] = {
+        {"E&xit", WM_COMMAND, IdExit},
+        {"close box", WM_SYSCOMMAND, SC_CLOSE},
+        {"WM_CLOSE", WM_CLOSE, 0},
+    };
+    for (const auto& way : ways) {
+        CaseRun run("ending", &file);
+        if (!run.Start()) continue;
+        PostCommand(run.Session, IdFixed2);
+        PostCommand(run.Session, IdRoundDown);
+        CheckEqual(run.EndBy(way.Message, way.Parameter), expected,
+                   std::string("settings file after ") + way.Way);
+        CheckEqual(ReadFileBytes(run.Directory + "Quillon.ini.new"), "<missing>",
+                   std::string("no temporary file left after ") + way.Way);
+    }
+}
+
+// The previous settings survive a write that cannot be completed.
+void FailedWriteKeepsThePreviousFile() {
+    const std::string file = KnownFile({{"SCALE", "0"}});
+    CaseRun run("keepold", &file);
+    CreateDirectoryA((run.Directory + "Quillon.ini.new").c_str(), nullptr);
+    if (!run.Start()) return;
+    PostCommand(run.Session, IdFixed0);
+    CheckEqual(run.Exit(), file, "the old settings file is unchanged");
+}
+
+// ---- Working directory ----------------------------------------------------------------
+
+// The settings file is the one of the working directory, not of the program's directory.
+void UsesTheWorkingDirectory() {
+    const std::string file = KnownFile({{"SCALE", "0"}});
+    CaseRun run("directory", &file);
+    if (!run.Start()) return;
+    RECT client = {};
+    GetClientRect(run.Session.Window, &client);
+    CheckEqual(static_cast<int>(client.right), 476, "the working directory's file is read");
+    PostCommand(run.Session, IdRoundDown);
+    CheckEqual(ValueInFile(run.Exit(), "ROUND_TYPE"), "2", "the working directory's file is written");
+    const std::string& program = QuillonPath();
+    const std::string programDirectory = program.substr(0, program.find_last_of('\\') + 1);
+    CheckEqual(ReadFileBytes(programDirectory + "Quillon.ini"), "<missing>",
+               "nothing is written beside the program");
+}
+
+struct GuiCase {
+    const char* Name;
+    void (*Run)();
+};
+
+const GuiCase Cases[] = {
+    {"start_defaults", StartsWithDefaultsAndWritesAllLines},
+    {"start_damaged_settings", StartsFromDamagedSettings},
+    {"layout_scales", LaysOutOnTheScaledGrid},
+    {"background_colour", PaintsTheBackgroundColour},
+    {"font_faces", ReadsBackTheFontFaces},
+    {"tool_tips", ShowsToolTipTexts},
+    {"typed_characters", TypedCharactersPressTheirButtons},
+    {"decimal_keys", DecimalKeysFollowTheSeparator},
+    {"keys_anywhere", KeysReachTheWindowWhereverTheFocusIs},
+    {"hot_key_click", HotKeyClickShowsThePress},
+    {"button_clicks", ButtonClicksRunTheirCommands},
+    {"round_menus", RoundMenusKeepOneMark},
+    {"accelerators", AcceleratorsTakeTheirKeysFirst},
+    {"exit_and_close_box", ExitAndCloseBoxSaveAlike},
+    {"failed_write_keeps_file", FailedWriteKeepsThePreviousFile},
+    {"working_directory", UsesTheWorkingDirectory},
+};
+
+// Shows a window with a number on it, waits for DIRECTORY\shot.png to appear (the script
+// that started the driver takes it), then ends the program.
+int HoldForScreenshot(const std::string& directory) {
+    const std::string file = KnownFile();
+    CaseRun run("screenshot", &file);
+    if (!run.Start()) return 1;
+    TypeText(run.Session, "1234567.89");
+    WriteFileBytes(directory + "\\ready", "");
+    const DWORD start = GetTickCount();
+    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" && GetTickCount() - start < 20000) {
+        Sleep(50);
+    }
+    run.Exit();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Nothing may wait for a click on an unattended run.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    if (argc < 4) {
+        std::printf("usage: %s QUILLON_EXE MENU_PROBE_DLL CASE|screenshot DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    SetQuillonPath(argv[1]);
+    SetMenuProbePath(WindowsPath(argv[2]));
+    const std::string name = argv[3];
+    if (name == "screenshot" && argc == 5) return HoldForScreenshot(WindowsPath(argv[4]));
+
+    for (const GuiCase& guiCase : Cases) {
+        if (name != guiCase.Name) continue;
+        guiCase.Run();
+        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks, Counter().Failures);
+        return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
+    }
+    std::printf("unknown case %s\n", name.c_str());
+    return 2;
+}

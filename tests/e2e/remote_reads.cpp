@@ -1,0 +1,65 @@
+#include "quillon_session.h"
+#include "remote_reads.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+constexpr SIZE_T RemoteTextSize = 512;
+constexpr DWORD ProbeTimeoutMs = 10000;
+
+std::string menuProbePath;
+
+}  // namespace
+
+std::string ToolTipText(const QuillonSession& session, HWND control) {
+    HWND tip = TipWindowOf(session, control);
+    if (tip == nullptr) return "<no tip window>";
+    HANDLE process = session.Process.hProcess;
+    RemoteBlock block(process, sizeof(TOOLINFOA) + RemoteTextSize);
+    if (block.Address == nullptr) return "<no remote memory>";
+    char* remoteText = static_cast<char*>(block.Address) + sizeof(TOOLINFOA);
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = remoteText;
+    const char empty[RemoteTextSize] = {};
+    WriteProcessMemory(process, block.Address, &tool, sizeof(tool), nullptr);
+    WriteProcessMemory(process, remoteText, empty, RemoteTextSize, nullptr);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(tip, TTM_GETTEXTA, RemoteTextSize, reinterpret_cast<LPARAM>(block.Address),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+    char text[RemoteTextSize] = {};
+    ReadProcessMemory(process, remoteText, text, RemoteTextSize - 1, nullptr);
+    return text;
+}
+
+void SetMenuProbePath(const std::string& path) { menuProbePath = path; }
+
+int MenuItemChecked(const QuillonSession& session, UINT id) {
+    const std::string marksFile = session.Directory + "menu-marks.txt";
+    DeleteFileA(marksFile.c_str());
+    HANDLE process = session.Process.hProcess;
+    RemoteBlock path(process, menuProbePath.size() + 1);
+    if (path.Address == nullptr) return -1;
+    WriteProcessMemory(process, path.Address, menuProbePath.c_str(), menuProbePath.size() + 1, nullptr);
+    // kernel32 sits at the same address in every process of the session.
+    auto* loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, loadLibrary, path.Address, 0, nullptr);
+    if (thread == nullptr) return -1;
+    WaitForSingleObject(thread, ProbeTimeoutMs);
+    CloseHandle(thread);
+    std::istringstream marks(ReadFileBytes(marksFile));
+    UINT itemId = 0;
+    int checked = 0;
+    int radio = 0;
+    while (marks >> itemId >> checked >> radio) {
+        if (itemId == id) return checked;
+    }
+    return -1;
+}

@@ -1,0 +1,23 @@
+// Settings files for the GUI tests: the 23 lines the program writes, with chosen values.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+using SettingsValues = std::vector<std::pair<std::string, std::string>>;
+
+// The face GDI chooses for the requested face on this system.
+std::string SubstituteFace(const char* face);
+// A face that is installed here (the one the system gives for Tahoma).
+std::string InstalledFace();
+
+// Every key in the order of the file, with a fixed, known look: "." and ",", groups of three,
+// an installed face, a white window, 200 %.
+SettingsValues KnownSettings();
+// The values with some keys replaced.
+SettingsValues With(SettingsValues values, const SettingsValues& changes);
+// The whole file text as the program writes it.
+std::string SettingsFileText(const SettingsValues& values);
+// The value of one key in a file text, or "<absent>".
+std::string ValueInFile(const std::string& fileText, const std::string& key);
