@@ -19,15 +19,13 @@ DecString LocaleText(LCTYPE item) {
 
 // The text of a clipboard block, stopping at its first zero byte or at its end, whichever
 // comes first: another program's block need not be terminated.
-DecString TextOfBlock(HANDLE block) {
-    DecString text;
+std::string TextOfBlock(HANDLE block) {
     const char* bytes = static_cast<const char*>(GlobalLock(block));
-    if (bytes == nullptr) return text;
+    if (bytes == nullptr) return std::string();
     const SIZE_T size = GlobalSize(block);
     const void* zero = std::memchr(bytes, 0, size);
     const SIZE_T length = zero ? static_cast<SIZE_T>(static_cast<const char*>(zero) - bytes) : size;
-    const SIZE_T kept = length < DecString::MaxStringLength ? length : DecString::MaxStringLength;
-    text.AssignBytes(bytes, static_cast<int32_t>(kept));
+    std::string text(bytes, length);
     GlobalUnlock(block);
     return text;
 }
@@ -42,8 +40,8 @@ void Win32Platform::ShowMessage(const char* text) {
     MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
 }
 
-DecString Win32Platform::ClipboardText() {
-    DecString text;
+std::string Win32Platform::ClipboardText() {
+    std::string text;
     if (!OpenClipboard(Shell.MainWindow)) return text;
     HANDLE block = GetClipboardData(CF_TEXT);
     if (block != nullptr) text = TextOfBlock(block);

@@ -7,6 +7,6 @@ class Win32Platform : public Platform {
 public:
     void Beep() override;
     void ShowMessage(const char* text) override;
-    DecString ClipboardText() override;
+    std::string ClipboardText() override;
     SystemLocale QueryLocale() override;
 };
