@@ -77,7 +77,7 @@ void ApplyFloatingPlaces(DecString& text, const CalcSettings& settings) {
     const char separator = settings.DECIMAL_SEPARATOR;
     const int32_t separatorIndex = text.FindChar(separator);
     if (separatorIndex < 0) return;
-    const int32_t excess = ShownLength(text, settings) - MaxShownLength;
+    const int32_t excess = ShownLength(text, settings) - (MaxShownLength - 1);
     if (excess > 0) {
         const int32_t keep = (text.Length() - separatorIndex - 1) - excess;
         if (keep >= 0) RoundNumber(text, settings, keep);

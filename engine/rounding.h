@@ -7,8 +7,9 @@
 #include "engine/dec_string.h"
 #include "settings/calc_settings.h"
 
-// Digits and separator of the widest number the panel shows.
-inline constexpr int32_t MaxShownLength = 24;
+// A number whose digits and decimal separator (sign and thousand separators not counted)
+// reach this many characters is too long for the panel; it shows at most one fewer.
+inline constexpr int32_t MaxShownLength = 25;
 
 // Rounds the text to at most `places` fraction digits by ROUND_TYPE; a text without
 // separator is left alone, and a separator left last is removed.

@@ -50,7 +50,7 @@ void ShowResult(CalcContext& context, ResultBuffer& buffer) {
     if (negative) text.SetAt(0, '0');
     DropSurplusLeadingZeros(text, settings.DECIMAL_SEPARATOR);
     ApplyLeadingZero(text, settings);
-    if (text.Length() > MaxShownLength) {
+    if (text.Length() >= MaxShownLength) {
         context.PanelText = ErrorText;
         return;
     }

@@ -7,7 +7,7 @@
 
 // Takes the reversed result in the buffer, brings it to the decimal places, removes
 // surplus leading zeros, applies LEADING_ZERO, groups the digits and sets the panel text.
-// A result with more than MaxShownLength digits and separator, or one the buffer could
+// A result of MaxShownLength or more digits and separator, or one the buffer could
 // not hold, shows "ERROR". On success the buffer holds the shown text; on "ERROR" it holds
 // the unformatted normal-order text.
 void ShowResult(CalcContext& context, ResultBuffer& buffer);

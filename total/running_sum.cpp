@@ -120,7 +120,7 @@ bool ShowsUnchanged(const RunningSum& sum, const CalcSettings& settings) {
         default: break;
     }
     if (fractionDigits > places) return false;
-    return integerChars + (places > 0 ? places + 1 : 0) <= MaxShownLength;
+    return integerChars + (places > 0 ? places + 1 : 0) < MaxShownLength;
 }
 
 DecString RunningSumText(const RunningSum& sum, char separator) {
