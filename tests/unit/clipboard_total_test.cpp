@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "case_name.h"
 #include "keypad_driver.h"
 
 namespace {
@@ -101,13 +102,7 @@ TEST_P(Total, PanelAfterTheKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Total, testing::ValuesIn(TotalCases),
-                         [](const testing::TestParamInfo<TotalCase>& info) {
-                             std::string name = info.param.Rule;
-                             for (char& ch : name) {
-                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             }
-                             return name;
-                         });
+                         CASE_NAMES(TotalCase, Rule));
 
 TEST(TotalKey, EmptyClipboardChangesNothing) {
     KeypadDriver calc;

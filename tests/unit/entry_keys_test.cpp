@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "case_name.h"
 #include "keypad_driver.h"
 
 namespace {
@@ -73,13 +74,7 @@ TEST_P(EntryKeys, PanelAfterKeys) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EntryKeys, testing::ValuesIn(EntryCases),
-                         [](const testing::TestParamInfo<EntryCase>& info) {
-                             std::string name = info.param.Name;
-                             for (char& ch : name) {
-                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             }
-                             return name;
-                         });
+                         CASE_NAMES(EntryCase, Name));
 
 TEST(EntryState, DigitsAndEditingKeysEnterANumber) {
     const struct {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "case_name.h"
 #include "keypad_driver.h"
 
 namespace {
@@ -60,13 +61,7 @@ TEST_P(Paste, Panel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Paste, testing::ValuesIn(PasteCases),
-                         [](const testing::TestParamInfo<PasteCase>& info) {
-                             std::string name = info.param.Rule;
-                             for (char& ch : name) {
-                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             }
-                             return name;
-                         });
+                         CASE_NAMES(PasteCase, Rule));
 
 TEST(PasteCollect, KeepsOnlyNumberCharacters) {
     CalcSettings s;
