@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Quillon's two set-up commands, for a Debian machine as root:
-#   scripts/dev.sh start   builds what is missing and starts Quillon
+#   scripts/dev.sh start   builds what is missing and starts the Quillon window under Wine
+#   scripts/dev.sh keys    builds the engine and runs the console harness quillon-keys
 #   scripts/dev.sh test    installs what is missing, builds everything and runs every test
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +34,23 @@ case "${1:-}" in
     start)
         install_missing
         build native
+        build windows
+        if [[ -z "${DISPLAY:-}" ]]; then
+            echo "No display: DISPLAY is unset, so the Quillon window cannot be shown." >&2
+            echo "Start one (for example: Xvfb :1 & export DISPLAY=:1) and run this again," >&2
+            echo "or try the engine on this terminal: bash scripts/dev.sh keys" >&2
+            exit 1
+        fi
+        # A private Wine prefix in the build tree; no downloads of Mono or Gecko.
+        export WINEPREFIX="$PWD/build/windows/wineprefix-start" WINEDEBUG=-all
+        export WINEDLLOVERRIDES="mscoree,mshtml="
+        echo "Starting Quillon under Wine (settings file: $PWD/Quillon.ini)."
+        wine=wine
+        [[ -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64
+        exec "$wine" build/windows/shell/quillon.exe
+        ;;
+    keys)
+        build native
         echo "Type keys separated by spaces (for example: 1 2 + 3 =), one line at a time."
         exec build/native/tools/quillon-keys
         ;;
@@ -43,7 +61,7 @@ case "${1:-}" in
         run_tests
         ;;
     *)
-        echo "usage: $0 start|test" >&2
+        echo "usage: $0 start|keys|test" >&2
         exit 2
         ;;
 esac

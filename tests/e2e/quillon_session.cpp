@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -277,4 +278,17 @@ void PostCommand(const QuillonSession& session, WORD id) {
 void ClickButton(const QuillonSession& session, int row) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(Control(session, row), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+void SetClipboard(const char* text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    if (text != nullptr) {
+        const SIZE_T size = std::strlen(text) + 1;
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(block), text, size);
+        GlobalUnlock(block);
+        SetClipboardData(CF_TEXT, block);
+    }
+    CloseClipboard();
 }

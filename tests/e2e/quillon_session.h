@@ -68,6 +68,9 @@ struct RemoteBlock {
     RemoteBlock& operator=(const RemoteBlock&) = delete;
 };
 
+// Puts ANSI text on the clipboard, or empties it when `text` is null.
+void SetClipboard(const char* text);
+
 // The window in `session`'s process with the class and title, or null after the timeout.
 HWND WaitForWindow(const QuillonSession& session, const char* className, const char* title,
                    DWORD timeoutMs);

@@ -40,26 +40,29 @@ std::string ToolTipText(const QuillonSession& session, HWND control) {
 
 void SetMenuProbePath(const std::string& path) { menuProbePath = path; }
 
-int MenuItemChecked(const QuillonSession& session, UINT id) {
+std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids) {
+    std::string checked(ids.size(), '-');
     const std::string marksFile = session.Directory + "menu-marks.txt";
     DeleteFileA(marksFile.c_str());
     HANDLE process = session.Process.hProcess;
     RemoteBlock path(process, menuProbePath.size() + 1);
-    if (path.Address == nullptr) return -1;
+    if (path.Address == nullptr) return checked;
     WriteProcessMemory(process, path.Address, menuProbePath.c_str(), menuProbePath.size() + 1, nullptr);
     // kernel32 sits at the same address in every process of the session.
     auto* loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
     HANDLE thread = CreateRemoteThread(process, nullptr, 0, loadLibrary, path.Address, 0, nullptr);
-    if (thread == nullptr) return -1;
+    if (thread == nullptr) return checked;
     WaitForSingleObject(thread, ProbeTimeoutMs);
     CloseHandle(thread);
     std::istringstream marks(ReadFileBytes(marksFile));
     UINT itemId = 0;
-    int checked = 0;
+    int mark = 0;
     int radio = 0;
-    while (marks >> itemId >> checked >> radio) {
-        if (itemId == id) return checked;
+    while (marks >> itemId >> mark >> radio) {
+        for (size_t i = 0; i < ids.size(); ++i) {
+            if (ids[i] == itemId) checked[i] = mark != 0 ? '1' : '0';
+        }
     }
-    return -1;
+    return checked;
 }

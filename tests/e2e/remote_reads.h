@@ -5,13 +5,14 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The text of the tool registered for `control` in its tool-tip window.
 std::string ToolTipText(const QuillonSession& session, HWND control);
 
-// Whether the menu item carries its check mark, or -1 when the menu could not be read.
-// Menus can be read only inside their own process: a small probe library is loaded into
-// quillon.exe and writes the marks into the working directory.
-int MenuItemChecked(const QuillonSession& session, UINT id);
+// Whether each of the menu items carries its check mark: one digit per id, "-" for an
+// item that could not be read. Menus can be read only inside their own process: a small
+// probe library is loaded into quillon.exe and writes the marks into the working directory.
+std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids);
 
 void SetMenuProbePath(const std::string& path);
