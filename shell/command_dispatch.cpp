@@ -1,26 +1,18 @@
 #include "shell/command_dispatch.h"
 
+#include "dialogs/customize_view_dialog.h"
+#include "dialogs/total_separators_dialog.h"
 #include "engine/hot_keys.h"
 #include "engine/keypad.h"
+#include "engine/paste.h"
 #include "resources/resource_ids.h"
+#include "shell/clipboard_copy.h"
+#include "shell/help_and_about.h"
 #include "shell/main_controls.h"
 #include "shell/round_menus.h"
 #include "shell/shell_state.h"
 
 namespace {
-
-// Menu items whose features have not been built yet: known ids that do nothing.
-constexpr WORD PendingFeatures[] = {
-    IDM_COPY, IDM_PASTE, IDM_APPEARANCE, IDM_TOTAL_SETTINGS, IDM_ABOUT, IDM_HOME_PAGE,
-    IDM_USER_MANUAL,
-};
-
-bool IsPendingFeature(WORD id) {
-    for (WORD pending : PendingFeatures) {
-        if (pending == id) return true;
-    }
-    return false;
-}
 
 const ControlRecord* RecordOf(HWND window) {
     for (const ControlRecord& record : Shell.Controls) {
@@ -59,7 +51,22 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         SelectRoundType(mainWindow, id);
     } else if (id == IDM_EXIT) {
         DestroyWindow(mainWindow);
-    } else if (!IsPendingFeature(id)) {
+    } else if (id == IDM_COPY) {
+        CopyToClipboard(mainWindow);
+    } else if (id == IDM_PASTE) {
+        PasteFromClipboard(Shell.Context);
+        MirrorEngineTexts();
+    } else if (id == IDM_USER_MANUAL) {
+        ShowHelp(mainWindow, HelpStartPage);
+    } else if (id == IDM_HOME_PAGE) {
+        OpenHomePage(mainWindow);
+    } else if (id == IDM_ABOUT) {
+        AboutDialog(mainWindow);
+    } else if (id == IDM_APPEARANCE) {
+        CustomizeViewDialog(mainWindow);
+    } else if (id == IDM_TOTAL_SETTINGS) {
+        TotalSeparatorsDialog(mainWindow);
+    } else {
         return false;
     }
     return true;

@@ -1,0 +1,11 @@
+// Small helpers the dialogs share: reading a field, showing a validation message.
+#pragma once
+
+#include <windows.h>
+
+#include "engine/dec_string.h"
+
+// Up to 511 characters of a dialog item's text.
+DecString FieldText(HWND dialog, int id);
+// A message box owned by the dialog, with the product name as caption and only an OK button.
+void ShowDialogMessage(HWND dialog, const char* text);

@@ -1,0 +1,60 @@
+#include "dialogs/total_separators_dialog.h"
+
+#include "dialogs/dialog_fields.h"
+#include "resources/dialog_ids.h"
+#include "settings/separator_rules.h"
+#include "shell/help_and_about.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+void FillTotalSeparatorFields(HWND dialog, const CalcSettings& settings) {
+    SetDlgItemTextA(dialog, IDC_TOTAL_DECIMAL_SEPARATORS, settings.DECIMAL_SEPARATORS.Text());
+    SetDlgItemTextA(dialog, IDC_TOTAL_NUMBER_SEPARATORS, settings.NUMBER_SEPARATORS.Text());
+}
+
+// OK: both sets are stored, each character once, only when all four checks pass.
+bool TakeTotalSeparators(HWND dialog) {
+    DecString decimalSet = FieldText(dialog, IDC_TOTAL_DECIMAL_SEPARATORS);
+    DecString numberSet = FieldText(dialog, IDC_TOTAL_NUMBER_SEPARATORS);
+    CalcSettings& settings = Shell.Context.Settings;
+    const char* refusal = CheckTotalSeparators(decimalSet, numberSet, settings.DECIMAL_SEPARATOR);
+    if (refusal != nullptr) {
+        ShowDialogMessage(dialog, refusal);
+        return false;
+    }
+    RemoveDuplicateChars(decimalSet);
+    RemoveDuplicateChars(numberSet);
+    settings.DECIMAL_SEPARATORS = decimalSet;
+    settings.NUMBER_SEPARATORS = numberSet;
+    return true;
+}
+
+void FillWithDefaults(HWND dialog) {
+    CalcSettings defaults;
+    LoadDefaultSettings(defaults, Shell.Platform.QueryLocale());
+    FillTotalSeparatorFields(dialog, defaults);
+}
+
+INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        FillTotalSeparatorFields(dialog, Shell.Context.Settings);
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+        case IDOK:
+            if (TakeTotalSeparators(dialog)) EndDialog(dialog, IDOK);
+            return TRUE;
+        case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
+        case IDC_TOTAL_SET_DEFAULT: FillWithDefaults(dialog); return TRUE;
+        case IDC_TOTAL_HELP: ShowHelp(dialog, HelpCustomizeTotal); return TRUE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void TotalSeparatorsDialog(HWND owner) {
+    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_SEPARATORS), owner, TotalSeparatorsProcedure, 0);
+}

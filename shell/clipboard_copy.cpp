@@ -1,0 +1,31 @@
+#include "shell/clipboard_copy.h"
+
+#include <cstring>
+
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr int CopyBufferSize = 512;
+
+// A movable block holding `text` and its terminating zero; the clipboard takes it over.
+HGLOBAL TextBlock(const char* text, size_t length) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
+    if (block == nullptr) return nullptr;
+    char* bytes = static_cast<char*>(GlobalLock(block));
+    std::memcpy(bytes, text, length + 1);
+    GlobalUnlock(block);
+    return block;
+}
+
+}  // namespace
+
+void CopyToClipboard(HWND mainWindow) {
+    char text[CopyBufferSize] = {};
+    GetWindowTextA(ControlWindow(Shell.Context.PanelIndex), text, CopyBufferSize);
+    OpenClipboard(mainWindow);
+    EmptyClipboard();
+    HGLOBAL block = TextBlock(text, std::strlen(text));
+    if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+    CloseClipboard();
+}

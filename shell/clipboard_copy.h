@@ -1,0 +1,7 @@
+// The shown value onto the clipboard.
+#pragma once
+
+#include <windows.h>
+
+// Puts the panel text, exactly as shown ("ERROR" included), on the clipboard as ANSI text.
+void CopyToClipboard(HWND mainWindow);

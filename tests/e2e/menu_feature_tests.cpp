@@ -1,0 +1,653 @@
+// GUI tests of the menu features: the clipboard commands, the help viewer, the About dialog
+// and the customisation dialogs. Each case starts the real quillon.exe in its own working
+// directory and works it as a user does.
+//
+//   quillon-menu-feature-tests QUILLON_EXE FAKE_HH_EXE CASE
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "gui_check.h"
+#include "quillon_session.h"
+#include "settings_text.h"
+
+namespace {
+
+constexpr WORD IdAbout = 104;
+constexpr WORD IdExit = 105;
+constexpr WORD IdUserManual = 32771;
+constexpr WORD IdAppearance = 32784;
+constexpr WORD IdTotalSettings = 32794;
+constexpr WORD IdCopy = 32795;
+constexpr WORD IdPaste = 32809;
+constexpr int AboutNameVersion = 1012;
+constexpr int AboutLine2 = 1013;
+constexpr int AboutLine3 = 1014;
+constexpr int MessageTextId = 0xFFFF;  // the text of a message box
+constexpr DWORD WindowTimeoutMs = 5000;
+constexpr const char* NoNumberMessage = "There is no valid number in clipboard.";
+
+std::string fakeViewerPath;
+
+// One case's working directory and program run, cleaned up whatever the checks found.
+struct Run {
+    std::string Directory;
+    QuillonSession Session;
+
+    Run(const std::string& name, const SettingsValues& changes = {}) {
+        Directory = MakeWorkDirectory(name);
+        WriteFileBytes(Directory + "Quillon.ini", SettingsFileText(With(KnownSettings(), changes)));
+    }
+    ~Run() {
+        KillQuillon(Session);
+        RemoveWorkDirectory(Directory);
+    }
+    bool Start() {
+        Session = StartQuillon(Directory);
+        return Check(Session.Window != nullptr, "the window of class QUILLON appears");
+    }
+    void Exit() {
+        PostMessageA(Session.Window, WM_COMMAND, IdExit, 0);
+        CheckEqual(WaitForExit(Session), 0, "exit code");
+    }
+};
+
+// The clipboard is shared by every program of the Wine prefix.
+void PutClipboardBlock(UINT format, const void* bytes, size_t size) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    if (bytes != nullptr) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(block), bytes, size);
+        GlobalUnlock(block);
+        SetClipboardData(format, block);
+    }
+    CloseClipboard();
+}
+
+void PutClipboardText(const std::string& text) { PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1); }
+
+// A 2 x 2 picture and no text at all.
+void PutClipboardPicture() {
+    struct {
+        BITMAPINFOHEADER Header;
+        DWORD Pixels[4];
+    } picture = {};
+    picture.Header.biSize = sizeof(BITMAPINFOHEADER);
+    picture.Header.biWidth = 2;
+    picture.Header.biHeight = 2;
+    picture.Header.biPlanes = 1;
+    picture.Header.biBitCount = 32;
+    picture.Header.biCompression = BI_RGB;
+    PutClipboardBlock(CF_DIB, &picture, sizeof(picture));
+}
+
+std::string ClipboardText() {
+    std::string text = "<no text>";
+    if (!OpenClipboard(nullptr)) return "<cannot open>";
+    HANDLE block = GetClipboardData(CF_TEXT);
+    if (block != nullptr) {
+        text = static_cast<const char*>(GlobalLock(block));
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The text of the message box the program shows now, closed with OK; "<none>" when no box came.
+std::string TakeMessage(const QuillonSession& session) {
+    HWND box = WaitForWindow(session, "#32770", "Quillon", WindowTimeoutMs);
+    if (box == nullptr) return "<none>";
+    const std::string text = WindowText(GetDlgItem(box, MessageTextId));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Settle(session);
+    return text;
+}
+
+// --- Paste -------------------------------------------------------------------------------
+
+struct PasteCase {
+    const char* What;
+    std::string Clipboard;
+    const char* Panel;  // nullptr: the message and an unchanged panel
+};
+
+void PastesNumbersOutOfAnyText() {
+    const std::vector<PasteCase> cases = {
+        {"a signed number among spaces", "   -42  ", "-42"},
+        {"a price with letters and commas", "Price: USD 1,299.95", "1,299.95"},
+        {"a telephone number: later minus signs dropped", "555-1234", "5,551,234"},
+        {"separators at the end dropped", "Total: 99.95.", "99.95"},
+        {"two separators left", "12.05.2026", "ERROR"},
+        {"a megabyte of digits", std::string(1 << 20, '7'), "ERROR"},
+        {"the word ERROR holds no number", "ERROR", nullptr},
+        {"letters only", "no digits here", nullptr},
+        {"an empty text", "", nullptr},
+    };
+    Run run("paste_texts");
+    if (!run.Start()) return;
+    for (const PasteCase& c : cases) {
+        TypeText(run.Session, "C8");
+        PutClipboardText(c.Clipboard);
+        PostCommand(run.Session, IdPaste);
+        if (c.Panel == nullptr) {
+            CheckEqual(TakeMessage(run.Session), NoNumberMessage, c.What);
+            CheckEqual(Panel(run.Session), "8", std::string(c.What) + ": panel unchanged");
+        } else {
+            CheckEqual(Panel(run.Session), c.Panel, c.What);
+        }
+    }
+    TypeText(run.Session, "C8");
+    PutClipboardPicture();
+    PostCommand(run.Session, IdPaste);
+    CheckEqual(TakeMessage(run.Session), NoNumberMessage, "a picture on the clipboard");
+    PutClipboardBlock(CF_TEXT, nullptr, 0);
+    PostCommand(run.Session, IdPaste);
+    CheckEqual(TakeMessage(run.Session), NoNumberMessage, "an empty clipboard");
+    CheckEqual(Panel(run.Session), "8", "the panel after the refused pastes");
+    run.Exit();
+}
+
+void PastesWithTheUsersSeparators() {
+    Run run("paste_separators", {{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
+    if (!run.Start()) return;
+    PutClipboardText("1 234,5");
+    PostCommand(run.Session, IdPaste);
+    CheckEqual(Panel(run.Session), "1 234,5", "a number grouped with spaces and a decimal comma");
+    PutClipboardText("3.75");
+    PostCommand(run.Session, IdPaste);
+    CheckEqual(Panel(run.Session), "375", "a decimal point is no separator here");
+    run.Exit();
+}
+
+struct ChordCase {
+    const char* Keys;
+    WORD Modifier;
+    WORD Key;
+};
+
+// The marker digit typed after the keys lands on the pasted number: it is an entry.
+void PasteKeysPasteAnEntry() {
+    const std::vector<ChordCase> chords = {{"Ctrl+V", VK_CONTROL, 'V'}, {"Shift+Insert", VK_SHIFT, VK_INSERT}};
+    Run run("paste_keys");
+    if (!run.Start()) return;
+    for (const ChordCase& chord : chords) {
+        TypeText(run.Session, "C");
+        PutClipboardText("Amount: -42");
+        Check(PressChord(run.Session, chord.Modifier, chord.Key, '7'), std::string(chord.Keys) + " is handled");
+        CheckEqual(Panel(run.Session), "-427", std::string(chord.Keys) + " pastes an entry that a digit extends");
+    }
+    run.Exit();
+}
+
+// --- Copy --------------------------------------------------------------------------------
+
+void CopyKeysCopyThePanelAsShown() {
+    const std::vector<ChordCase> chords = {{"Ctrl+C", VK_CONTROL, 'C'}, {"Ctrl+Insert", VK_CONTROL, VK_INSERT}};
+    Run run("copy_keys");
+    if (!run.Start()) return;
+    for (const ChordCase& chord : chords) {
+        PutClipboardText("old");
+        TypeText(run.Session, "C1234.5s");
+        Check(PressChord(run.Session, chord.Modifier, chord.Key, '6'), std::string(chord.Keys) + " is handled");
+        CheckEqual(ClipboardText(), "-1,234.5", std::string(chord.Keys) + " copies the panel text");
+        CheckEqual(Panel(run.Session), "-1,234.56", std::string(chord.Keys) + " does not clear");
+    }
+    TypeText(run.Session, "C8/0\r");
+    CheckEqual(Panel(run.Session), "ERROR", "division by zero");
+    PostCommand(run.Session, IdCopy);
+    CheckEqual(ClipboardText(), "ERROR", "ERROR is copied as the word");
+    run.Exit();
+}
+
+void CopiesTheUsersSeparators() {
+    Run run("copy_separators", {{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
+    if (!run.Start()) return;
+    TypeText(run.Session, "1234567,25");
+    PostCommand(run.Session, IdCopy);
+    CheckEqual(ClipboardText(), "1 234 567,25", "spaces and the decimal comma are copied");
+    run.Exit();
+}
+
+// --- Help --------------------------------------------------------------------------------
+
+// What the fake viewer in the working directory was started with, waited for.
+std::string ViewerParameters(const Run& run) {
+    const std::string record = run.Directory + "hh-command-line.txt";
+    const DWORD start = GetTickCount();
+    std::string text = ReadFileBytes(record);
+    while (text == "<missing>" && GetTickCount() - start < WindowTimeoutMs) {
+        Sleep(50);
+        text = ReadFileBytes(record);
+    }
+    DeleteFileA(record.c_str());
+    return text;
+}
+
+void HelpStartsTheViewer() {
+    Run run("help_viewer");
+    CopyFileA(WindowsPath(fakeViewerPath).c_str(), (run.Directory + "hh.exe").c_str(), FALSE);
+    if (!run.Start()) return;
+    PressKey(run.Session, run.Session.Window, VK_F1);
+    CheckEqual(ViewerParameters(run), "Quillon.chm", "F1 opens the manual at its start page");
+    PostCommand(run.Session, IdUserManual);
+    CheckEqual(ViewerParameters(run), "Quillon.chm", "the menu item opens the manual at its start page");
+    TypeText(run.Session, "12");
+    CheckEqual(Panel(run.Session), "12", "the calculator goes on");
+    run.Exit();
+}
+
+// --- About -------------------------------------------------------------------------------
+
+struct ImageSize {
+    LONG Width = 0, Height = 0;
+    WORD BitCount = 0;
+};
+
+// The bitmap resource as stored in the program file.
+ImageSize BitmapResource(int id) {
+    ImageSize size;
+    HMODULE program = LoadLibraryExA(QuillonPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (program == nullptr) return size;
+    HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    if (found != nullptr) {
+        const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, found)));
+        size = {header->biWidth, header->biHeight, header->biBitCount};
+    }
+    FreeLibrary(program);
+    return size;
+}
+
+// Alt with the key of "/" on the keyboard, and Shift too for "?", as a user types them.
+void TypeAltSlash(const QuillonSession& session, bool shifted) {
+    SetForegroundWindow(session.Window);
+    std::vector<INPUT> inputs;
+    auto key = [&inputs](WORD virtualKey, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    key(VK_MENU, 0);
+    if (shifted) key(VK_SHIFT, 0);
+    key(VK_OEM_2, 0);
+    key(VK_OEM_2, KEYEVENTF_KEYUP);
+    if (shifted) key(VK_SHIFT, KEYEVENTF_KEYUP);
+    key(VK_MENU, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+enum class Opener { Menu, AltSlash, AltQuestionMark };
+
+struct AboutCase {
+    const char* OpenedBy;
+    Opener How;
+    const char* ClosedBy;
+};
+
+void AboutOpensAndCloses() {
+    const std::vector<AboutCase> cases = {
+        {"the menu", Opener::Menu, "OK"},
+        {"Alt+/", Opener::AltSlash, "Escape"},
+        {"Alt+?", Opener::AltQuestionMark, "the close box"},
+    };
+    const ImageSize picture = BitmapResource(133);
+    CheckEqual(picture.Width, 203L, "picture width");
+    CheckEqual(picture.Height, 61L, "picture height");
+    CheckEqual(picture.BitCount, static_cast<WORD>(24), "picture colour depth");
+    Run run("about");
+    if (!run.Start()) return;
+    for (const AboutCase& c : cases) {
+        const std::string by = std::string(" (opened by ") + c.OpenedBy + ")";
+        if (c.How == Opener::Menu) {
+            PostMessageA(run.Session.Window, WM_COMMAND, IdAbout, 0);
+        } else {
+            TypeAltSlash(run.Session, c.How == Opener::AltQuestionMark);
+        }
+        HWND about = WaitForWindow(run.Session, "#32770", "About", WindowTimeoutMs);
+        if (!Check(about != nullptr, "the About dialog opens" + by)) continue;
+        CheckEqual(WindowText(GetDlgItem(about, AboutNameVersion)), "Quillon version 1.02", "first line" + by);
+        const std::string line2 = WindowText(GetDlgItem(about, AboutLine2));
+        const std::string line3 = WindowText(GetDlgItem(about, AboutLine3));
+        Check(!line2.empty() && !line3.empty() && line2 != line3, "two text lines of their own" + by);
+        Check(GetWindow(about, GW_OWNER) == run.Session.Window, "owned by the main window" + by);
+        if (std::string(c.ClosedBy) == "OK") {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+        } else if (std::string(c.ClosedBy) == "Escape") {
+            PressKey(run.Session, about, VK_ESCAPE);
+        } else {
+            PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        Settle(run.Session);
+        const DWORD start = GetTickCount();
+        while (IsWindow(about) && GetTickCount() - start < WindowTimeoutMs) Sleep(20);
+        Check(!IsWindow(about), std::string("the dialog closes on ") + c.ClosedBy + by);
+    }
+    TypeText(run.Session, "5");
+    CheckEqual(Panel(run.Session), "5", "the main window takes input again");
+    run.Exit();
+}
+
+// --- Dialogs -----------------------------------------------------------------------------
+
+constexpr int TotalDecimalField = 1009;
+constexpr int TotalNumberField = 1014;
+constexpr int TotalSetDefault = 3;
+constexpr int TotalHelp = 6;
+constexpr int ViewButtonFace = 1000;
+constexpr int ViewPanelFace = 1001;
+constexpr int ViewScale300 = 1005;
+constexpr int ViewThousandField = 1008;
+constexpr int ViewDecimalField = 1009;
+constexpr int ViewHotKeyAsClick = 1010;
+constexpr int ViewGrouping = 1011;
+constexpr int ViewToolTips = 1012;
+constexpr int ViewApply = 4;
+constexpr int ViewSetDefault = 5;
+constexpr int ViewHelp = 6;
+constexpr int ViewColour = 7;
+constexpr int ViewSelectPanelFace = 8;
+constexpr int FontList = 1009;
+constexpr int DecimalKeyRow = 4;
+constexpr const char* TotalTitle = "Customize calculation of total";
+constexpr const char* ViewTitle = "Customize view";
+
+HWND WaitForDialog(const QuillonSession& session, const char* title) {
+    return WaitForWindow(session, "#32770", title, WindowTimeoutMs);
+}
+
+HWND OpenDialog(const QuillonSession& session, WORD command, const char* title) {
+    PostMessageA(session.Window, WM_COMMAND, command, 0);
+    return WaitForDialog(session, title);
+}
+
+void SetField(HWND dialog, int id, const std::string& text) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+}
+
+// A button press as the button reports it; posted, since it may open a modal window.
+void PushButton(const QuillonSession& session, HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    Settle(session);
+}
+
+bool WaitUntilClosed(HWND window) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(window) && GetTickCount() - start < WindowTimeoutMs) Sleep(20);
+    return !IsWindow(window);
+}
+
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+// Item `index` of a list box or combo box of the program. Across processes the text is
+// carried as wide characters, so it is asked for wide and turned back into ANSI here.
+std::string ListItem(HWND list, UINT getText, int index) {
+    wchar_t wide[512] = {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(list, getText, index, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, 2000, &result);
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text) - 1, nullptr, nullptr);
+    return text;
+}
+
+struct TotalRefusal {
+    const char* DecimalSet;
+    const char* NumberSet;
+    const char* Message;
+};
+
+void TotalDialogChecksAndStores() {
+    const std::vector<TotalRefusal> refusals = {
+        {"5", "", "Error! Negative sign and digits are not valid separator for decimal!"},
+        {"-", "-", "Error! Negative sign and digits are not valid separator for decimal!"},
+        {"", ";-", "Error! Negative sign and digits are not valid separator for numbers!"},
+        {";", ";", "Error! Found equal separators for decimal and numbers!"},
+        {"", ".", "Error! Found equal separators for decimal (current set Menu -> Customize -> View) and numbers!"},
+    };
+    Run run("total_dialog");
+    CopyFileA(WindowsPath(fakeViewerPath).c_str(), (run.Directory + "hh.exe").c_str(), FALSE);
+    if (!run.Start()) return;
+    HWND dialog = OpenDialog(run.Session, IdTotalSettings, TotalTitle);
+    if (!Check(dialog != nullptr, "the menu item opens the dialog")) return;
+    for (const TotalRefusal& r : refusals) {
+        const std::string pair = std::string(" for \"") + r.DecimalSet + "\" and \"" + r.NumberSet + '"';
+        SetField(dialog, TotalDecimalField, r.DecimalSet);
+        SetField(dialog, TotalNumberField, r.NumberSet);
+        PushButton(run.Session, dialog, IDOK);
+        CheckEqual(TakeMessage(run.Session), r.Message, "the message" + pair);
+        Check(IsWindow(dialog), "the dialog stays open" + pair);
+        CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), r.NumberSet, "the field keeps its text" + pair);
+    }
+    PushButton(run.Session, dialog, TotalHelp);
+    CheckEqual(ViewerParameters(run), "-mapid 2 Quillon.chm", "Help opens topic 2");
+    SetField(dialog, TotalDecimalField, ",,");
+    SetField(dialog, TotalNumberField, ";; ;");
+    PushButton(run.Session, dialog, IDOK);
+    Check(WaitUntilClosed(dialog), "OK with acceptable sets closes the dialog");
+
+    dialog = OpenDialog(run.Session, IdTotalSettings, TotalTitle);
+    if (!Check(dialog != nullptr, "the dialog opens again")) return;
+    CheckEqual(WindowText(GetDlgItem(dialog, TotalDecimalField)), ",", "decimal set stored once each");
+    CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), "; ", "number set stored once each");
+    PushButton(run.Session, dialog, TotalSetDefault);
+    CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), "", "Set to default empties the fields");
+    PushButton(run.Session, dialog, IDCANCEL);
+    Check(WaitUntilClosed(dialog), "Cancel closes the dialog");
+
+    PutClipboardText("1,5;2,5 1");
+    TypeText(run.Session, "t");
+    CheckEqual(Panel(run.Session), "5", "the Total reads the new separators");
+    run.Exit();
+    const std::string file = ReadFileBytes(run.Directory + "Quillon.ini");
+    CheckEqual(ValueInFile(file, "DECIMAL_SEPARATORS"), ",", "saved decimal set");
+    CheckEqual(ValueInFile(file, "NUMBER_SEPARATORS"), ";", "saved number set");
+    CheckEqual(ValueInFile(file, "SPACE_IS_NUMBER_SEPARATOR"), "YES", "the space of the number set");
+}
+
+// Ctrl+A on the keyboard, as a user presses it.
+void PressCtrlA(const QuillonSession& session) {
+    SetForegroundWindow(session.Window);
+    INPUT inputs[4] = {};
+    const WORD keys[] = {VK_CONTROL, 'A', 'A', VK_CONTROL};
+    const DWORD flags[] = {0, 0, KEYEVENTF_KEYUP, KEYEVENTF_KEYUP};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = flags[i];
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+struct ViewRefusal {
+    const char* Thousand;
+    const char* Decimal;
+    int Button;
+    const char* Message;
+};
+
+void ViewDialogSwapsSeparators() {
+    const std::vector<ViewRefusal> refusals = {
+        {"", "", IDOK, "Error! Decimal and thousand separators are equal!"},
+        {"-", "5", ViewApply, "Error! Sub symbol and digits are not valid separator!"},
+        {",", "7", IDOK, "Error! Sub symbol and digits are not valid separator!"},
+    };
+    Run run("view_separators");
+    CopyFileA(WindowsPath(fakeViewerPath).c_str(), (run.Directory + "hh.exe").c_str(), FALSE);
+    if (!run.Start()) return;
+    TypeText(run.Session, "1234.5m");
+    PressCtrlA(run.Session);
+    HWND dialog = WaitForDialog(run.Session, ViewTitle);
+    if (!Check(dialog != nullptr, "Ctrl+A opens the dialog")) return;
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewThousandField)), ",", "thousand separator shown");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewDecimalField)), ".", "decimal separator shown");
+    Check(!WindowText(GetDlgItem(dialog, ViewPanelFace)).empty(), "the panel face is shown");
+    for (const ViewRefusal& r : refusals) {
+        const std::string pair = std::string(" for \"") + r.Thousand + "\" and \"" + r.Decimal + '"';
+        SetField(dialog, ViewThousandField, r.Thousand);
+        SetField(dialog, ViewDecimalField, r.Decimal);
+        PushButton(run.Session, dialog, r.Button);
+        CheckEqual(TakeMessage(run.Session), r.Message, "the message" + pair);
+        Check(IsWindow(dialog), "the dialog stays open" + pair);
+    }
+    CheckEqual(Panel(run.Session), "1,234.5", "a refused Apply changes nothing");
+    HWND grouping = GetDlgItem(dialog, ViewGrouping);
+    SetField(dialog, ViewThousandField, "'");
+    CheckEqual(ListItem(grouping, CB_GETLBTEXT, 1), "123'456'789", "sample of groups of three");
+    CheckEqual(ListItem(grouping, CB_GETLBTEXT, 2), "12'34'56'789", "sample of groups of two");
+    CheckEqual(static_cast<int>(SendTo(grouping, CB_GETCURSEL, 0, 0)), 1, "the selected grouping stays");
+    PushButton(run.Session, dialog, ViewHelp);
+    CheckEqual(ViewerParameters(run), "-mapid 1 Quillon.chm", "Help opens topic 1");
+    SetField(dialog, ViewThousandField, ".");
+    SetField(dialog, ViewDecimalField, ",");
+    PushButton(run.Session, dialog, ViewApply);
+    CheckEqual(Panel(run.Session), "1.234,5", "Apply turns 1,234.5 into 1.234,5");
+    CheckEqual(WindowText(Control(run.Session, DecimalKeyRow)), ",", "the decimal key shows the new separator");
+    Check(IsWindow(dialog), "Apply keeps the dialog open");
+    PushButton(run.Session, dialog, IDOK);
+    Check(WaitUntilClosed(dialog), "OK closes the dialog");
+    TypeText(run.Session, "cr");
+    CheckEqual(Panel(run.Session), "1234,5", "MR recalls the memory in the new notation");
+    TypeText(run.Session, "+1.5\r");
+    CheckEqual(Panel(run.Session), "1.236", "the recalled number calculates");
+    run.Exit();
+    const std::string file = ReadFileBytes(run.Directory + "Quillon.ini");
+    CheckEqual(ValueInFile(file, "DECIMAL_SEPARATOR"), ",", "saved decimal separator");
+    CheckEqual(ValueInFile(file, "THOUSAND_SEPARATOR"), ".", "saved thousand separator");
+}
+
+void ViewDialogChangesTheLook() {
+    Run run("view_look");
+    if (!run.Start()) return;
+    TypeText(run.Session, "8/0\r");
+    HWND dialog = OpenDialog(run.Session, IdAppearance, ViewTitle);
+    if (!Check(dialog != nullptr, "the menu item opens the dialog")) return;
+    SendTo(GetDlgItem(dialog, ViewScale300), BM_CLICK, 0, 0);
+    SendTo(GetDlgItem(dialog, ViewToolTips), BM_CLICK, 0, 0);
+    SendTo(GetDlgItem(dialog, ViewHotKeyAsClick), BM_CLICK, 0, 0);
+    PushButton(run.Session, dialog, ViewSetDefault);
+    PushButton(run.Session, dialog, IDCANCEL);
+    Check(WaitUntilClosed(dialog), "Cancel closes the dialog");
+    RECT client = {};
+    GetClientRect(run.Session.Window, &client);
+    CheckEqual(static_cast<int>(client.right), 585, "Set to default and Cancel keep the scale");
+
+    dialog = OpenDialog(run.Session, IdAppearance, ViewTitle);
+    if (!Check(dialog != nullptr, "the dialog opens again")) return;
+    SendTo(GetDlgItem(dialog, ViewScale300), BM_CLICK, 0, 0);
+    SendTo(GetDlgItem(dialog, ViewToolTips), BM_CLICK, 0, 0);
+    SendTo(GetDlgItem(dialog, ViewHotKeyAsClick), BM_CLICK, 0, 0);
+    SetField(dialog, ViewThousandField, "");
+    SetField(dialog, ViewDecimalField, ",");
+    PushButton(run.Session, dialog, IDOK);
+    Check(WaitUntilClosed(dialog), "OK closes the dialog");
+    GetClientRect(run.Session.Window, &client);
+    CheckEqual(static_cast<int>(client.right), 694, "client width at 300 %");
+    CheckEqual(static_cast<int>(client.bottom), 418, "client height at 300 %");
+    CheckEqual(Panel(run.Session), "ERROR", "ERROR stays on the panel");
+    TypeText(run.Session, "c1234,5");
+    CheckEqual(Panel(run.Session), "1 234,5", "an empty thousand field is a space");
+    run.Exit();
+    const std::string file = ReadFileBytes(run.Directory + "Quillon.ini");
+    CheckEqual(ValueInFile(file, "SCALE"), "2", "saved scale");
+    CheckEqual(ValueInFile(file, "TOOL_TIPS"), "NO", "saved tool tips");
+    CheckEqual(ValueInFile(file, "HOT_KEY_AS_CLICK"), "NO", "saved simulated click");
+    CheckEqual(ValueInFile(file, "THOUSAND_SEPARATOR"), " ", "the space is saved as the thousand separator");
+}
+
+void ChoosersOpenAndCancel() {
+    Run run("view_choosers");
+    if (!run.Start()) return;
+    HWND dialog = OpenDialog(run.Session, IdAppearance, ViewTitle);
+    if (!Check(dialog != nullptr, "the dialog opens")) return;
+    PushButton(run.Session, dialog, ViewColour);
+    HWND colours = WaitForWindow(run.Session, "#32770", "Color", WindowTimeoutMs);
+    if (Check(colours != nullptr, "Select opens the colour chooser")) {
+        PostMessageA(colours, WM_COMMAND, IDCANCEL, 0);
+        Check(WaitUntilClosed(colours), "the colour chooser closes on Cancel");
+    }
+    const std::string face = WindowText(GetDlgItem(dialog, ViewPanelFace));
+    PushButton(run.Session, dialog, ViewSelectPanelFace);
+    HWND chooser = WaitForDialog(run.Session, "Font chooser");
+    if (!Check(chooser != nullptr, "Select opens the font chooser")) return;
+    HWND list = GetDlgItem(chooser, FontList);
+    const int count = static_cast<int>(SendTo(list, LB_GETCOUNT, 0, 0));
+    Check(count > 1, "the chooser lists TrueType families");
+    bool sorted = true;
+    for (int i = 1; i < count; ++i) {
+        sorted = sorted && lstrcmpiA(ListItem(list, LB_GETTEXT, i - 1).c_str(),
+                                     ListItem(list, LB_GETTEXT, i).c_str()) <= 0;
+    }
+    Check(sorted, "the families are sorted");
+    const int selected = static_cast<int>(SendTo(list, LB_GETCURSEL, 0, 0));
+    Check(selected >= 0 && ListItem(list, LB_GETTEXT, selected).rfind(face.substr(0, 3), 0) == 0,
+          "the chooser starts on the face being edited, " + face);
+    SendTo(list, LB_SETCURSEL, count - 1, 0);
+    PushButton(run.Session, chooser, IDCANCEL);
+    Check(WaitUntilClosed(chooser), "the font chooser closes on Cancel");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewPanelFace)), face, "Cancel leaves the face");
+    PushButton(run.Session, dialog, ViewSelectPanelFace);
+    chooser = WaitForDialog(run.Session, "Font chooser");
+    if (!Check(chooser != nullptr, "the font chooser opens again")) return;
+    list = GetDlgItem(chooser, FontList);
+    SendTo(list, LB_SETCURSEL, count - 1, 0);
+    const std::string last = ListItem(list, LB_GETTEXT, count - 1);
+    PushButton(run.Session, chooser, IDOK);
+    Check(WaitUntilClosed(chooser), "the font chooser closes on OK");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewPanelFace)), last, "OK writes the chosen face");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewButtonFace)).empty(), false, "the button face stays");
+    PushButton(run.Session, dialog, IDCANCEL);
+    WaitUntilClosed(dialog);
+    run.Exit();
+}
+
+struct GuiCase {
+    const char* Name;
+    void (*Run)();
+};
+
+const GuiCase Cases[] = {
+    {"paste_texts", PastesNumbersOutOfAnyText},
+    {"paste_separators", PastesWithTheUsersSeparators},
+    {"paste_keys", PasteKeysPasteAnEntry},
+    {"copy_keys", CopyKeysCopyThePanelAsShown},
+    {"copy_separators", CopiesTheUsersSeparators},
+    {"help_viewer", HelpStartsTheViewer},
+    {"about", AboutOpensAndCloses},
+    {"total_dialog", TotalDialogChecksAndStores},
+    {"view_separators", ViewDialogSwapsSeparators},
+    {"view_look", ViewDialogChangesTheLook},
+    {"view_choosers", ChoosersOpenAndCancel},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Nothing may wait for a click on an unattended run.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    if (argc < 4) {
+        std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE\n", argv[0]);
+        return 2;
+    }
+    SetQuillonPath(argv[1]);
+    fakeViewerPath = argv[2];
+    const std::string name = argv[3];
+    for (const GuiCase& guiCase : Cases) {
+        if (name != guiCase.Name) continue;
+        guiCase.Run();
+        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks, Counter().Failures);
+        return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
+    }
+    std::printf("unknown case %s\n", name.c_str());
+    return 2;
+}
