@@ -146,8 +146,7 @@ Outcome Scan(Summation& sum, std::string_view text) {
     const RoleTable roles = MakeRoleTable(sum.Context.Settings);
     const char separator = sum.Context.Settings.DECIMAL_SEPARATOR;
     NumberRun run;
-    const size_t last = text.size() - 1;
-    for (size_t i = 0; i <= last; ++i) {
+    for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const uint8_t role = roles[static_cast<unsigned char>(c)];
         if (role & NumberChar) run.Append(c);
@@ -155,7 +154,7 @@ Outcome Scan(Summation& sum, std::string_view text) {
             run.Append(separator);
             ++run.Separators;
         }
-        if ((i == last || (role & NumberEnd)) && run.Length > 0) {
+        if ((i + 1 == text.size() || (role & NumberEnd)) && run.Length > 0) {
             if (!sum.Add(run)) return Outcome::Stopped;
             run.Clear();
         }

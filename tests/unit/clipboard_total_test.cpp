@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "case_name.h"
 #include "keypad_driver.h"
@@ -113,6 +114,16 @@ TEST(TotalKey, EmptyClipboardChangesNothing) {
     EXPECT_EQ(calc.Host.Messages[0], "Clipboard is empty!");
     EXPECT_EQ(calc.Panel(), "4");
     EXPECT_EQ(calc.Context.EntryState, ResultShown);
+}
+
+// Found by the Total fuzz target: an empty text read one byte before its start.
+TEST(TotalScan, EmptyTextHoldsNoNumbers) {
+    KeypadDriver calc;
+    calc.Press("4");
+    SumClipboardNumbers(calc.Context, std::string_view());
+    ASSERT_EQ(calc.Host.Messages.size(), 1u);
+    EXPECT_EQ(calc.Host.Messages[0], NoNumbers);
+    EXPECT_EQ(calc.Panel(), "4");
 }
 
 TEST(TotalKey, StateAfterwards) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "keypad_driver.h"
+#include "panel_forms.h"
 
 namespace {
 
@@ -53,51 +54,6 @@ std::string RandomSettings(Random& random, char& decimal) {
            "\nDIGIT_GROUPING = " + std::to_string(random.Below(3)) + "\n";
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The digits grouped by DIGIT_GROUPING, written here without the engine's helper.
-std::string Grouped(const std::string& digits, const CalcSettings& settings) {
-    if (settings.DIGIT_GROUPING == 0) return digits;
-    std::string grouped;
-    int inGroup = 0;
-    int groupSize = 3;
-    for (size_t i = digits.size(); i-- > 0;) {
-        if (inGroup == groupSize) {
-            grouped.insert(grouped.begin(), settings.THOUSAND_SEPARATOR);
-            inGroup = 0;
-            if (settings.DIGIT_GROUPING == 2) groupSize = 2;
-        }
-        grouped.insert(grouped.begin(), digits[i]);
-        ++inGroup;
-    }
-    return grouped;
-}
-
-// Empty when the panel text is one of its forms, otherwise what is wrong with it.
-std::string PanelFault(const std::string& panel, const CalcSettings& settings) {
-    if (panel == "ERROR" || panel == "-") return "";
-    const std::string body = panel.starts_with('-') ? panel.substr(1) : panel;
-    if (body.empty()) return "empty";
-    const size_t separator = body.find(settings.DECIMAL_SEPARATOR);
-    const std::string integer = body.substr(0, separator);
-    const std::string fraction = separator == std::string::npos ? "" : body.substr(separator + 1);
-    std::string digits;
-    for (char c : integer) {
-        if (IsDigit(c)) {
-            digits += c;
-        } else if (c != settings.THOUSAND_SEPARATOR) {
-            return "stray character in the integer part";
-        }
-    }
-    for (char c : fraction) {
-        if (!IsDigit(c)) return "stray character in the fraction";
-    }
-    if (integer != digits && integer != Grouped(digits, settings)) return "wrong grouping";
-    const size_t width = digits.size() + (separator == std::string::npos ? 0 : 1 + fraction.size());
-    if (width > 24) return "wider than the panel";
-    return "";
-}
-
 std::string StateFault(const KeypadDriver& calc, int32_t roundMode) {
     const CalcContext& c = calc.Context;
     const std::string indicator = calc.OperatorIndicator();
@@ -110,7 +66,7 @@ std::string StateFault(const KeypadDriver& calc, int32_t roundMode) {
     if (memory.empty() != c.MemoryValue.Empty()) return "memory and its indicator disagree";
     if (c.EntryState < Cleared || c.EntryState > ResultShown) return "entry state";
     if (c.Settings.ROUND_MODE != roundMode) return "decimal places not restored";
-    return PanelFault(calc.Panel(), c.Settings);
+    return panel_forms::PanelFault(calc.Panel(), c.Settings);
 }
 
 TEST(KeypadProperty, RandomKeysKeepThePanelInItsForms) {
