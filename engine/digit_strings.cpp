@@ -37,8 +37,17 @@ void PadLowEnd(DecString& reversed, int32_t zeros) {
     reversed = std::move(padded);
 }
 
-// Length of a reversed text without the zeros at its most significant end.
+bool HoldsNonZeroDigit(const DecString& text) {
+    for (int32_t i = 0; i < text.Length(); ++i) {
+        if (text.At(i) >= '1' && text.At(i) <= '9') return true;
+    }
+    return false;
+}
+
+// Length of a reversed text without the zeros at its most significant end. Every zero counts
+// none, so the empty text (which is aligned without a separator) equals "0." and "0.00".
 int32_t SignificantLength(const DecString& reversed) {
+    if (!HoldsNonZeroDigit(reversed)) return 0;
     int32_t length = reversed.Length();
     while (length > 0 && reversed.At(length - 1) == '0') --length;
     return length;

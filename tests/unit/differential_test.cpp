@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/add_subtract.h"
 #include "engine/calc_context.h"
@@ -324,5 +325,110 @@ TEST(Differential, Addition) { RunOperation(Op::Add, AddNumbers, Seed); }
 TEST(Differential, Subtraction) { RunOperation(Op::Subtract, SubtractNumbers, Seed + 1); }
 TEST(Differential, Multiplication) { RunOperation(Op::Multiply, MultiplyNumbers, Seed + 2); }
 TEST(Differential, Division) { RunOperation(Op::Divide, DivideNumbers, Seed + 3); }
+
+// ---- Every way an operand is written ------------------------------------------------
+
+// Magnitudes as integer and fraction digits; each is written in every form typing, the
+// panel and the memory can leave it in.
+struct Magnitude {
+    const char* Integer;
+    const char* Fraction;
+};
+
+constexpr Magnitude Magnitudes[] = {
+    {"0", ""}, {"5", ""}, {"100", ""}, {"0", "5"}, {"0", "05"}, {"12", "25"}, {"1", "5"},
+    {"999999999999999999999999", ""}, {"0", "00000000000000000000001"},
+    {"123456789012", "345678901"},
+};
+
+// With and without the integer zero, with a trailing separator, with fraction zeros typed
+// after the last digit, zero as the empty text or a lone separator, and each with a sign.
+std::vector<std::string> WrittenForms(const Magnitude& m, char decimal) {
+    const std::string integer = m.Integer;
+    const std::string fraction = m.Fraction;
+    std::vector<std::string> plain;
+    if (fraction.empty()) {
+        plain = {integer, integer + decimal, integer + decimal + "00"};
+        if (integer == "0") {
+            plain.push_back("");
+            plain.push_back(std::string(1, decimal));
+            plain.push_back(std::string(1, decimal) + "0");
+        }
+    } else {
+        plain = {integer + decimal + fraction, integer + decimal + fraction + "0"};
+        if (integer == "0") plain.push_back(decimal + fraction);
+    }
+    std::vector<std::string> forms;
+    for (const std::string& form : plain) {
+        if (form.size() > 24) continue;  // the entry limit; the sign comes on top
+        forms.push_back(form);
+        forms.push_back("-" + form);
+    }
+    return forms;
+}
+
+std::vector<Notation> WrittenFormNotations() {
+    std::vector<Notation> notations;
+    for (int mode = 0; mode < 4; ++mode) {
+        Notation n;
+        n.RoundMode = mode;
+        n.RoundType = mode % 3;
+        n.LeadingZero = mode != 1;
+        n.Grouping = mode % 3;
+        if (mode >= 2) {
+            n.Decimal = ',';
+            n.Thousand = '.';
+        }
+        notations.push_back(n);
+    }
+    return notations;
+}
+
+TEST(Differential, EveryWrittenFormThroughEveryOperation) {
+    const struct {
+        Op Operation;
+        void (*Run)(CalcContext&);
+    } operations[] = {{Op::Add, AddNumbers},
+                      {Op::Subtract, SubtractNumbers},
+                      {Op::Multiply, MultiplyNumbers},
+                      {Op::Divide, DivideNumbers}};
+    int failures = 0;
+    int cases = 0;
+    for (const Notation& n : WrittenFormNotations()) {
+        std::vector<std::string> operands;
+        for (const Magnitude& m : Magnitudes) {
+            for (const std::string& form : WrittenForms(m, n.Decimal)) operands.push_back(form);
+        }
+        for (const auto& operation : operations) {
+            for (const std::string& a : operands) {
+                for (const std::string& b : operands) {
+                    if (failures >= 20) return;
+                    FakePlatform platform;
+                    CalcContext context(platform);
+                    LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
+                    context.Settings.DECIMAL_SEPARATOR = n.Decimal;
+                    context.Settings.THOUSAND_SEPARATOR = n.Thousand;
+                    context.Settings.LEADING_ZERO = n.LeadingZero;
+                    context.Settings.DIGIT_GROUPING = n.Grouping;
+                    context.Settings.ROUND_MODE = n.RoundMode;
+                    context.Settings.ROUND_TYPE = n.RoundType;
+                    context.OperandA = a.c_str();
+                    context.OperandB = b.c_str();
+                    operation.Run(context);
+                    ++cases;
+                    const std::string want = Expected(operation.Operation, a, b, n);
+                    const std::string got = context.PanelText.Text();
+                    if (got != want) {
+                        ++failures;
+                        ADD_FAILURE() << "[" << a << "] op " << static_cast<int>(operation.Operation)
+                                      << " [" << b << "] " << Describe(n) << ": panel " << got
+                                      << ", exact " << want;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(cases, 10000);
+}
 
 }  // namespace
