@@ -2,7 +2,8 @@
 # Quillon's two set-up commands, for a Debian machine as root:
 #   scripts/dev.sh start   builds what is missing and starts the Quillon window under Wine
 #   scripts/dev.sh keys    builds the engine and runs the console harness quillon-keys
-#   scripts/dev.sh test    installs what is missing, builds everything and runs every test
+#   scripts/dev.sh test    installs what is missing, builds everything (the sanitizer and
+#                          fuzz trees included) and runs every test
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,9 +25,10 @@ build() {
     cmake --build --preset "$1" -j2
 }
 
-# One CTest run over both build trees, so the last lines are one summary.
+# One CTest run over every build tree, so the last lines are one summary: the fuzz tree runs
+# each fuzz target over its corpus, the sanitize tree the unit tests under ASan and UBSan.
 run_tests() {
-    printf 'subdirs("native" "windows")\n' > build/CTestTestfile.cmake
+    printf 'subdirs("native" "windows" "sanitize" "fuzz")\n' > build/CTestTestfile.cmake
     ctest --test-dir build --output-on-failure
 }
 
@@ -58,6 +60,8 @@ case "${1:-}" in
         install_missing
         build native
         build windows
+        build sanitize
+        build fuzz
         run_tests
         ;;
     *)
