@@ -3,6 +3,8 @@
 bool PanelShowsError(const CalcContext& context) { return context.PanelText == ErrorText; }
 
 DecString PanelNumber(const CalcContext& context) {
+    // "ERROR" is no number and keeps every letter, whatever the thousand separator is.
+    if (PanelShowsError(context)) return context.PanelText;
     DecString number = context.PanelText;
     number.RemoveChar(context.Settings.THOUSAND_SEPARATOR);
     return number;

@@ -40,7 +40,8 @@ struct CalcContext {
 inline constexpr const char* ErrorText = "ERROR";
 
 bool PanelShowsError(const CalcContext& context);
-// The panel text as a number: every thousand separator removed, sign and decimal kept.
+// The panel text as a number: every thousand separator removed, sign and decimal kept;
+// "ERROR" as it is.
 DecString PanelNumber(const CalcContext& context);
 // Empties both operands and the pending operator, and the operator indicator; the panel
 // and the memory stay.

@@ -69,6 +69,11 @@ TEST(OperatorKeys, TheErrorStateRefusesOperators) {
         {"a digit starts over", "", "8 / 0 = 5", "5", "", 0},
         {"chained division by zero", "", "8 / 0 +", "ERROR", "/", 1},
         {"an error operand beeps once more", "", "8 / 0 + 5 + 2 =", "7", "", 2},
+        // Found by the keypad fuzz target: a thousand separator that is a letter of the
+        // error text must not turn it into an operand the arithmetic reads as digits.
+        {"error operand, thousand separator E", "[VIEW]\nTHOUSAND_SEPARATOR = E", "8 / 0 + 5 + 2 =", "7", "", 2},
+        {"error operand, thousand separator R", "[VIEW]\nTHOUSAND_SEPARATOR = R", "8 / 0 + 5 + 2 =", "7", "", 2},
+        {"error operand, thousand separator O", "[VIEW]\nTHOUSAND_SEPARATOR = O", "8 / 0 * 1 4 =", "14", "", 2},
     };
     RunKeyCases(cases);
 }
