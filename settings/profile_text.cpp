@@ -30,23 +30,36 @@ bool SameName(const DecString& name, const char* wanted) {
     return true;
 }
 
+// A line is a section header when it starts with "[" and holds a "]": the name is what
+// stands between the "[" and the last "]". A line that holds no "=" names no key and is
+// passed over, and so is a "[" line without its "]".
 void ParseLine(ProfileText& profile, const char* begin, const char* end) {
     TrimBlanks(begin, end);
     if (begin == end) return;
     if (*begin == '[') {
         const char* close = end;
-        while (close > begin && close[-1] != ']') --close;
-        const char* nameEnd = close > begin + 1 ? close - 1 : end;
-        profile.Sections.push_back({TrimmedText(begin + 1, nameEnd), {}});
-        return;
+        while (close > begin + 1 && close[-1] != ']') --close;
+        if (close > begin + 1) {
+            --close;
+            profile.Sections.push_back({TrimmedText(begin + 1, close), {}});
+            return;
+        }
     }
+    const char* equals = static_cast<const char*>(std::memchr(begin, '=', end - begin));
+    if (equals == nullptr) return;
     // Lines before the first section belong to no section and are never found.
     if (profile.Sections.empty()) profile.Sections.push_back({"", {}});
-    const char* equals = static_cast<const char*>(std::memchr(begin, '=', end - begin));
     ProfileKey key;
-    key.Name = TrimmedText(begin, equals ? equals : end);
-    if (equals) key.Value = TrimmedText(equals + 1, end);
+    key.Name = TrimmedText(begin, equals);
+    key.Value = TrimmedText(equals + 1, end);
     profile.Sections.back().Keys.push_back(std::move(key));
+}
+
+// A line ends at a line feed or at a carriage return, so CR LF, LF alone and CR alone all
+// end lines (CR LF leaves an empty line between, which counts for nothing).
+const char* LineEnd(const char* line, const char* end) {
+    while (line < end && *line != '\n' && *line != '\r') ++line;
+    return line;
 }
 
 // The profile reader looks in the first section of that name only.
@@ -84,10 +97,9 @@ ProfileText ParseProfileText(const char* bytes, int32_t count) {
     const char* end = bytes + (bytes ? count : 0);
     const char* line = bytes;
     while (line < end) {
-        const char* newline = static_cast<const char*>(std::memchr(line, '\n', end - line));
-        const char* lineEnd = newline ? newline : end;
+        const char* lineEnd = LineEnd(line, end);
         ParseLine(profile, line, lineEnd);
-        line = newline ? newline + 1 : end;
+        line = lineEnd < end ? lineEnd + 1 : end;
     }
     return profile;
 }

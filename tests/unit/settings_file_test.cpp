@@ -63,13 +63,39 @@ TEST(ProfileText, ReaderSemantics) {
         {"VIEW", "FONT", "Courier New"},     {"View", "font", "Courier New"},
         {"VIEW", "QUOTED", "  padded  "},    {"VIEW", "SINGLE", "x"},
         {"VIEW", "MISMATCHED", "\"abc'"},    {"VIEW", "LONE", "\""},
-        {"VIEW", "EMPTY", ""},               {"VIEW", "NOEQUALS", ""},
+        {"VIEW", "EMPTY", ""},               {"VIEW", "NOEQUALS", "(default)"},
         {"VIEW", "LATER", "(default)"},      {"VIEW", "STRAY", "(default)"},
         {"COMMON", "FONT", "(default)"},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(ProfileString(p, c.Section, c.Key, "(default)") == c.Value)
             << c.Section << "/" << c.Key << " gave " << ProfileString(p, c.Section, c.Key, "(default)").Text();
+    }
+}
+
+// Where the platform's profile reader was seen to differ from ours: line ends, headers.
+TEST(ProfileText, LinesAndHeadersAsThePlatformReadsThem) {
+    const struct {
+        const char* Rule;
+        std::string Text;
+        const char* Section;
+        const char* Key;
+        const char* Value;
+    } cases[] = {
+        {"a carriage return alone ends a line", "[VIEW]\rFONT = cr\rSCALE = 2\r", "VIEW", "SCALE", "2"},
+        {"the first line before a lone CR", "[VIEW]\rFONT = cr\rSCALE = 2", "VIEW", "FONT", "cr"},
+        {"mixed line ends", "[VIEW]\r\nA = 1\n\rB = 2\r\r\nC = 3", "VIEW", "B", "2"},
+        {"a header without its bracket opens no section", "[VIEW\nSCALE = 2\n", "VIEW", "SCALE", "(default)"},
+        {"so its keys stay in the section before", "[A]\n[VIEW\nSCALE = 2\n", "A", "SCALE", "2"},
+        {"the name ends at the last bracket", "[VIEW]x]\nSCALE = 2\n", "VIEW]x", "SCALE", "2"},
+        {"so no other section has the key", "[VIEW]x]\nSCALE = 2\n", "VIEW", "SCALE", "(default)"},
+        {"text after the bracket is ignored", "[VIEW] trailing\nSCALE = 3\n", "VIEW", "SCALE", "3"},
+        {"a line without an equals sign is no key", "[VIEW]\nSCALE\nSCALE = 1\n", "VIEW", "SCALE", "1"},
+    };
+    for (const auto& c : cases) {
+        const ProfileText p = ParseProfileText(c.Text.data(), static_cast<int32_t>(c.Text.size()));
+        EXPECT_TRUE(ProfileString(p, c.Section, c.Key, "(default)") == c.Value)
+            << c.Rule << ": gave " << ProfileString(p, c.Section, c.Key, "(default)").Text();
     }
 }
 
