@@ -190,10 +190,6 @@ void StartsFromDamagedSettings() {
          KnownFile({{"SCALE", "0"}, {"DECIMAL_SEPARATORS", ";:"}, {"NUMBER_SEPARATORS", ":/"}}),
          {{"SCALE", "0"}},
          476},
-        {"separator among number separators",
-         KnownFile({{"SCALE", "2"}, {"DECIMAL_SEPARATORS", ";"}, {"NUMBER_SEPARATORS", "/."}}),
-         {{"SCALE", "2"}},
-         694},
         {"cut short", whole.substr(0, whole.size() - 10), {{"SCALE", "3"}}, 803},
     };
     for (const Damage& damage : damages) {
@@ -681,12 +677,108 @@ void UsesTheWorkingDirectory() {
                "nothing is written beside the program");
 }
 
+// ---- Resources ------------------------------------------------------------------------
+
+// The texts, menu, accelerators, icon, version and manifest inside quillon.exe.
+void CarriesItsResources() {
+    HMODULE exe = LoadLibraryExA(QuillonPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!Check(exe != nullptr, "quillon.exe loads as a data file")) return;
+    const struct {
+        UINT Id;
+        const char* Text;
+    } strings[] = {{103, "Quillon"}, {104, "1.02"}, {109, "QUILLON"}};
+    for (const auto& entry : strings) {
+        char text[100] = {};
+        LoadStringA(exe, entry.Id, text, sizeof(text));
+        CheckEqual(std::string(text), entry.Text, "string " + std::to_string(entry.Id));
+    }
+    for (UINT id : {105u, 106u}) {
+        char text[512] = {};
+        Check(LoadStringA(exe, id, text, sizeof(text)) > 0, "string " + std::to_string(id) + " has a text");
+    }
+    const struct {
+        UINT Id;
+        const char* Text;
+    } items[] = {
+        {IdCopy, "Copy to clipboard \tCTRL+C or CTRL+Ins"},
+        {IdPaste, "Paste from clipboard\tCTRL+V or SHIFT+Ins"},
+        {IdExit, "E&xit"},
+        {IdAppearance, "Appearance...\tCTRL+A"},
+        {IdTotalSettings, "Calculation of total..."},
+        {IdFixed0, "Fixed decimal 0\tCTRL+0"},
+        {IdFixed2, "Fixed decimal 2\tCTRL+2"},
+        {IdFixed0 + 2, "Fixed decimal 3\tCTRL+3"},
+        {IdFloating, "Floating decimal\tCTRL+F"},
+        {IdRoundUp, "Up"},
+        {IdRoundUp + 1, "Mathematical"},
+        {IdRoundDown, "Down"},
+        {IdAbout, "&About ..."},
+        {IdHomePage, "Home page"},
+        {IdUserManual, "User manual...\tF1"},
+    };
+    HMENU menu = LoadMenuA(exe, MAKEINTRESOURCEA(109));
+    if (Check(menu != nullptr, "menu 109")) {
+        const char* bar[] = {"&Result", "Customize", "&Help"};
+        CheckEqual(GetMenuItemCount(menu), 3, "menus on the bar");
+        for (int i = 0; i < 3; ++i) {
+            char text[128] = {};
+            GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
+            CheckEqual(std::string(text), bar[i], "menu " + std::to_string(i));
+        }
+        for (const auto& item : items) {
+            char text[128] = {};
+            GetMenuStringA(menu, item.Id, text, sizeof(text), MF_BYCOMMAND);
+            CheckEqual(std::string(text), item.Text, "menu item " + std::to_string(item.Id));
+        }
+        Check((GetMenuState(menu, IdFloating, MF_BYCOMMAND) & MF_CHECKED) != 0,
+              "Floating decimal carries the mark in the resource");
+        DestroyMenu(menu);
+    }
+    const ACCEL expected[] = {
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'A', IdAppearance},
+        {FVIRTKEY | FCONTROL | FNOINVERT, '0', IdFixed0},
+        {FVIRTKEY | FCONTROL | FNOINVERT, '2', IdFixed2},
+        {FVIRTKEY | FCONTROL | FNOINVERT, '3', IdFixed0 + 2},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'F', IdFloating},
+        {FVIRTKEY | FNOINVERT, VK_F1, IdUserManual},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'C', IdCopy},
+        {FVIRTKEY | FCONTROL | FNOINVERT, VK_INSERT, IdCopy},
+        {FALT | FNOINVERT, '/', IdAbout},
+        {FALT | FNOINVERT, '?', IdAbout},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'V', IdPaste},
+        {FVIRTKEY | FSHIFT | FNOINVERT, VK_INSERT, IdPaste},
+    };
+    HACCEL table = LoadAcceleratorsA(exe, MAKEINTRESOURCEA(109));
+    ACCEL entries[32] = {};
+    const int count = table != nullptr ? CopyAcceleratorTableA(table, entries, 32) : 0;
+    if (CheckEqual(count, static_cast<int>(std::size(expected)), "accelerator entries")) {
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "accelerator " + std::to_string(i);
+            CheckEqual(static_cast<int>(entries[i].fVirt & ~0x80), static_cast<int>(expected[i].fVirt), name + " flags");
+            CheckEqual(static_cast<int>(entries[i].key), static_cast<int>(expected[i].key), name + " key");
+            CheckEqual(static_cast<int>(entries[i].cmd), static_cast<int>(expected[i].cmd), name + " command");
+        }
+    }
+    Check(FindResourceA(exe, MAKEINTRESOURCEA(145), MAKEINTRESOURCEA(14)) != nullptr, "group icon 145");
+    Check(FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)) != nullptr, "version resource");
+    HRSRC manifest = FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    if (Check(manifest != nullptr, "manifest resource")) {
+        const char* bytes = static_cast<const char*>(LockResource(LoadResource(exe, manifest)));
+        const std::string text(bytes, SizeofResource(exe, manifest));
+        Check(text.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+                  text.find("version=\"6.0.0.0\"") != std::string::npos,
+              "the manifest asks for common controls 6");
+    }
+    FreeLibrary(exe);
+}
+
 struct GuiCase {
     const char* Name;
     void (*Run)();
 };
 
 const GuiCase Cases[] = {
+    {"resources", CarriesItsResources},
     {"start_defaults", StartsWithDefaultsAndWritesAllLines},
     {"start_damaged_settings", StartsFromDamagedSettings},
     {"layout_scales", LaysOutOnTheScaledGrid},
