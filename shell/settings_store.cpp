@@ -57,6 +57,13 @@ bool WriteWholeFile(const char* path, const DecString& text) {
     return complete && flushed && closed;
 }
 
+// A file marked read-only is the user's: creating it anew would be refused, and a move
+// onto it must not do what the creation may not.
+bool IsReadOnlyFile(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 }  // namespace
 
 void LoadSettingsFile() {
@@ -67,6 +74,7 @@ void LoadSettingsFile() {
 
 void SaveSettingsFile() {
     const DecString name = ProductSettingsFileName();
+    if (IsReadOnlyFile(name.Text())) return;
     DecString temporary = name;
     temporary.AppendText(".new");
     if (WriteWholeFile(temporary.Text(), WriteSettings(Shell.Context.Settings)) &&

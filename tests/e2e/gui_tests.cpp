@@ -772,6 +772,107 @@ void CarriesItsResources() {
     FreeLibrary(exe);
 }
 
+// ---- Start-up and exit under file faults -----------------------------------------------
+
+int ClientWidth(const QuillonSession& session) {
+    RECT client = {};
+    GetClientRect(session.Window, &client);
+    return static_cast<int>(client.right);
+}
+
+// What a run under a fault showed: the client width (the scale it read) and the file it left.
+struct FaultRun {
+    int Width = 0;
+    std::string Saved;
+};
+
+// The program starts, calculates, is set to fixed 0 places (so that a file written at exit
+// differs from the one it read) and ends with its exit code 0.
+bool StartsWorksAndEnds(CaseRun& run, const std::string& name, FaultRun& result) {
+    if (!Check(run.Start(), name + ": starts")) return false;
+    result.Width = ClientWidth(run.Session);
+    TypeText(run.Session, "12+3\r");
+    CheckEqual(Panel(run.Session), "15", name + ": calculates");
+    PostCommand(run.Session, IdFixed0);
+    result.Saved = run.Exit();
+    return true;
+}
+
+// A settings file the program may not replace stays as it was.
+void KeepsAReadOnlyFile() {
+    const std::string file = KnownFile({{"SCALE", "0"}});
+    CaseRun run("readonly", &file);
+    SetFileAttributesA(run.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    FaultRun result;
+    if (!StartsWorksAndEnds(run, "read-only file", result)) return;
+    CheckEqual(result.Width, 476, "read-only file: the file is read");
+    CheckEqual(result.Saved, file, "read-only file: unchanged");
+    CheckEqual(ReadFileBytes(run.Directory + "Quillon.ini.new"), "<missing>",
+               "read-only file: no temporary file left");
+}
+
+// A directory marked read-only: whether the system lets the file be replaced or not, the
+// file afterwards is either the old one or the whole new one, never a part of either.
+void KeepsTheFileInAReadOnlyDirectory() {
+    const std::string file = KnownFile({{"SCALE", "0"}});
+    CaseRun run("readonlydir", &file);
+    const std::string directory = run.Directory.substr(0, run.Directory.size() - 1);
+    SetFileAttributesA(directory.c_str(), FILE_ATTRIBUTE_READONLY);
+    FaultRun result;
+    const bool ran = StartsWorksAndEnds(run, "read-only directory", result);
+    SetFileAttributesA(directory.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!ran) return;
+    CheckEqual(result.Width, 476, "read-only directory: the file is read");
+    const std::string& saved = result.Saved;
+    Check(saved == file || saved == KnownFile({{"SCALE", "0"}, {"ROUND_MODE", "0"}}),
+          "read-only directory: the old file or the whole new one");
+}
+
+// A directory where the file should be: the defaults, and the directory is left alone.
+void LeavesADirectoryNamedLikeTheFile() {
+    CaseRun run("inidirectory", nullptr);
+    CreateDirectoryA(run.IniPath().c_str(), nullptr);
+    FaultRun result;
+    if (!StartsWorksAndEnds(run, "directory as file", result)) return;
+    CheckEqual(result.Width, 585, "directory as file: default scale");
+    const DWORD attributes = GetFileAttributesA(run.IniPath().c_str());
+    Check(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+          "directory as file: still a directory");
+    CheckEqual(ReadFileBytes(run.Directory + "Quillon.ini.new"), "<missing>",
+               "directory as file: no temporary file left");
+}
+
+// Settings followed by megabytes of comment lines are read; a file too large to be a
+// settings file gives the defaults. Either way the program ends by writing the whole file.
+void ReadsOrSkipsAHugeFile() {
+    const std::string settings = KnownFile({{"SCALE", "0"}});
+    const std::string line = "; " + std::string(62, 'x') + "\r\n";
+    const struct {
+        const char* Name;
+        int Lines;
+        int Width;
+        const char* Scale;
+    } sizes[] = {
+        {"12 MiB file", 12 * 16384, 476, "0"},
+        {"40 MiB file", 40 * 16384, 585, "1"},
+    };
+    for (const auto& size : sizes) {
+        std::string huge = settings;
+        huge.reserve(settings.size() + line.size() * static_cast<size_t>(size.Lines));
+        for (int i = 0; i < size.Lines; ++i) huge += line;
+        CaseRun run("hugefile", &huge);
+        huge.clear();
+        const std::string name = size.Name;
+        FaultRun result;
+        if (!StartsWorksAndEnds(run, name, result)) continue;
+        CheckEqual(result.Width, size.Width, name + ": client width");
+        CheckEqual(ValueInFile(result.Saved, "SCALE"), size.Scale, name + ": SCALE saved");
+        CheckEqual(ValueInFile(result.Saved, "ROUND_MODE"), "0", name + ": ROUND_MODE saved");
+        CheckEqual(result.Saved.size() < 4096 && result.Saved.ends_with("TOOL_TIPS = YES\r\n"), true,
+                   name + ": the whole settings file written");
+    }
+}
+
 struct GuiCase {
     const char* Name;
     void (*Run)();
@@ -797,6 +898,10 @@ const GuiCase Cases[] = {
     {"exit_and_close_box", ExitAndCloseBoxSaveAlike},
     {"failed_write_keeps_file", FailedWriteKeepsThePreviousFile},
     {"working_directory", UsesTheWorkingDirectory},
+    {"fault_read_only_file", KeepsAReadOnlyFile},
+    {"fault_read_only_directory", KeepsTheFileInAReadOnlyDirectory},
+    {"fault_file_is_directory", LeavesADirectoryNamedLikeTheFile},
+    {"fault_huge_file", ReadsOrSkipsAHugeFile},
 };
 
 // Shows a window with a number on it, waits for DIRECTORY\shot.png to appear (the script
