@@ -18,9 +18,12 @@ struct FontChooserState {
     HFONT PreviewFont = nullptr;
 } chooser;
 
-int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM list) {
-    if (fontType & TRUETYPE_FONTTYPE) {
-        SendMessageA(reinterpret_cast<HWND>(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+// Each TrueType family once: some systems report a family once for every character set.
+int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM listParameter) {
+    HWND list = reinterpret_cast<HWND>(listParameter);
+    const LPARAM face = reinterpret_cast<LPARAM>(font->lfFaceName);
+    if ((fontType & TRUETYPE_FONTTYPE) && SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), face) == LB_ERR) {
+        SendMessageA(list, LB_ADDSTRING, 0, face);
     }
     return 1;
 }

@@ -3,6 +3,7 @@
 // directory and works it as a user does.
 //
 //   quillon-menu-feature-tests QUILLON_EXE FAKE_HH_EXE CASE
+//   quillon-menu-feature-tests QUILLON_EXE FAKE_HH_EXE screenshot total|view|font DIRECTORY
 #include <windows.h>
 
 #include <cstdio>
@@ -589,6 +590,9 @@ void ChoosersOpenAndCancel() {
                                      ListItem(list, LB_GETTEXT, i).c_str()) <= 0;
     }
     Check(sorted, "the families are sorted");
+    bool once = true;
+    for (int i = 1; i < count; ++i) once = once && ListItem(list, LB_GETTEXT, i - 1) != ListItem(list, LB_GETTEXT, i);
+    Check(once, "each family is listed once");
     const int selected = static_cast<int>(SendTo(list, LB_GETCURSEL, 0, 0));
     Check(selected >= 0 && ListItem(list, LB_GETTEXT, selected).rfind(face.substr(0, 3), 0) == 0,
           "the chooser starts on the face being edited, " + face);
@@ -605,10 +609,50 @@ void ChoosersOpenAndCancel() {
     PushButton(run.Session, chooser, IDOK);
     Check(WaitUntilClosed(chooser), "the font chooser closes on OK");
     CheckEqual(WindowText(GetDlgItem(dialog, ViewPanelFace)), last, "OK writes the chosen face");
+    PushButton(run.Session, dialog, ViewSelectPanelFace);
+    chooser = WaitForDialog(run.Session, "Font chooser");
+    if (!Check(chooser != nullptr, "the font chooser opens a third time")) return;
+    list = GetDlgItem(chooser, FontList);
+    CheckEqual(ListItem(list, LB_GETTEXT, static_cast<int>(SendTo(list, LB_GETCURSEL, 0, 0))), last,
+               "the chooser starts on the face chosen before");
+    SendTo(list, LB_SETCURSEL, 0, 0);
+    const std::string first = ListItem(list, LB_GETTEXT, 0);
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(FontList, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    Check(WaitUntilClosed(chooser), "a double click closes the font chooser");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewPanelFace)), first, "a double click writes that face");
     CheckEqual(WindowText(GetDlgItem(dialog, ViewButtonFace)).empty(), false, "the button face stays");
     PushButton(run.Session, dialog, IDCANCEL);
     WaitUntilClosed(dialog);
     run.Exit();
+}
+
+// Opens one dialog for its picture, waits until DIRECTORY\shot.png appears (the script that
+// started the driver takes it), then closes everything.
+int HoldDialogForScreenshot(const std::string& dialogName, const std::string& directory) {
+    Run run("dialog_screenshot");
+    if (!run.Start()) return 1;
+    TypeText(run.Session, "1234.5");
+    std::vector<HWND> open;
+    if (dialogName == "total") {
+        open.push_back(OpenDialog(run.Session, IdTotalSettings, TotalTitle));
+        SetField(open.back(), TotalNumberField, "; ");
+    } else {
+        open.push_back(OpenDialog(run.Session, IdAppearance, ViewTitle));
+        if (dialogName == "font" && open.back() != nullptr) {
+            PushButton(run.Session, open.back(), ViewSelectPanelFace);
+            open.push_back(WaitForDialog(run.Session, "Font chooser"));
+        }
+    }
+    if (open.back() == nullptr) return 1;
+    WriteFileBytes(directory + "\\ready", "");
+    const DWORD start = GetTickCount();
+    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" && GetTickCount() - start < 20000) Sleep(50);
+    for (auto window = open.rbegin(); window != open.rend(); ++window) {
+        PostMessageA(*window, WM_COMMAND, IDCANCEL, 0);
+        WaitUntilClosed(*window);
+    }
+    run.Exit();
+    return 0;
 }
 
 struct GuiCase {
@@ -636,12 +680,13 @@ int main(int argc, char** argv) {
     // Nothing may wait for a click on an unattended run.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     if (argc < 4) {
-        std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE\n", argv[0]);
+        std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY\n", argv[0]);
         return 2;
     }
     SetQuillonPath(argv[1]);
     fakeViewerPath = argv[2];
     const std::string name = argv[3];
+    if (name == "screenshot" && argc == 6) return HoldDialogForScreenshot(argv[4], WindowsPath(argv[5]));
     for (const GuiCase& guiCase : Cases) {
         if (name != guiCase.Name) continue;
         guiCase.Run();

@@ -77,6 +77,9 @@ TEST_F(ChmContents, HoldsEveryPageWithItsSubject) {
         {"/settings_file.htm", "SPACE_IS_NUMBER_SEPARATOR"},
         {"/errors.htm", "division by zero"},
         {"/toc.hhc", "customize_total.htm"},
+        {"/customize_view.png", "PNG"},
+        {"/font_chooser.png", "PNG"},
+        {"/customize_total.png", "PNG"},
     };
     for (const PageCase& page : pages) {
         std::string text = ReadObject(chm.handle, page.path);
