@@ -13,6 +13,7 @@
 
 #include "gui_check.h"
 #include "quillon_session.h"
+#include "remote_reads.h"
 #include "settings_text.h"
 
 namespace {
@@ -530,6 +531,9 @@ void ViewDialogSwapsSeparators() {
 void ViewDialogChangesTheLook() {
     Run run("view_look");
     if (!run.Start()) return;
+    constexpr int ClearRow = 19;
+    HWND clearKey = Control(run.Session, ClearRow);
+    CheckEqual(ToolTipText(run.Session, clearKey), "Clear [C]", "tool tip at start");
     TypeText(run.Session, "8/0\r");
     HWND dialog = OpenDialog(run.Session, IdAppearance, ViewTitle);
     if (!Check(dialog != nullptr, "the menu item opens the dialog")) return;
@@ -550,12 +554,14 @@ void ViewDialogChangesTheLook() {
     SendTo(GetDlgItem(dialog, ViewHotKeyAsClick), BM_CLICK, 0, 0);
     SetField(dialog, ViewThousandField, "");
     SetField(dialog, ViewDecimalField, ",");
+    SetField(dialog, ViewColour, "33023");  // the colour button holds its colour as text: orange
     PushButton(run.Session, dialog, IDOK);
     Check(WaitUntilClosed(dialog), "OK closes the dialog");
     GetClientRect(run.Session.Window, &client);
     CheckEqual(static_cast<int>(client.right), 694, "client width at 300 %");
     CheckEqual(static_cast<int>(client.bottom), 418, "client height at 300 %");
     CheckEqual(Panel(run.Session), "ERROR", "ERROR stays on the panel");
+    CheckEqual(ToolTipText(run.Session, clearKey), "", "tool tips switched off at once");
     TypeText(run.Session, "c1234,5");
     CheckEqual(Panel(run.Session), "1 234,5", "an empty thousand field is a space");
     run.Exit();
@@ -564,6 +570,9 @@ void ViewDialogChangesTheLook() {
     CheckEqual(ValueInFile(file, "TOOL_TIPS"), "NO", "saved tool tips");
     CheckEqual(ValueInFile(file, "HOT_KEY_AS_CLICK"), "NO", "saved simulated click");
     CheckEqual(ValueInFile(file, "THOUSAND_SEPARATOR"), " ", "the space is saved as the thousand separator");
+    CheckEqual(ValueInFile(file, "BACKGROUND_COLOR_RED"), "255", "saved red");
+    CheckEqual(ValueInFile(file, "BACKGROUND_COLOR_GREEN"), "128", "saved green");
+    CheckEqual(ValueInFile(file, "BACKGROUND_COLOR_BLUE"), "0", "saved blue");
 }
 
 void ChoosersOpenAndCancel() {
