@@ -68,7 +68,8 @@ void ApplyPercent(CalcContext& context) {
     }
     context.PendingOperator = context.OperatorIndicatorText;
     if (context.EntryState == Cleared || context.EntryState == ResultShown ||
-        context.PendingOperator.Empty() || context.OperandA.Empty()) {
+        context.PendingOperator.Empty() || context.OperandA.Empty() ||
+        context.OperandA == ErrorText) {
         context.Host->Beep();
         return;
     }

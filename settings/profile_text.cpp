@@ -51,7 +51,9 @@ void ParseLine(ProfileText& profile, const char* begin, const char* end) {
     if (profile.Sections.empty()) profile.Sections.push_back({"", {}});
     ProfileKey key;
     key.Name = TrimmedText(begin, equals);
-    key.Value = TrimmedText(equals + 1, end);
+    // A zero byte ends the value, as it ends every text the value is handed on as.
+    const char* zero = static_cast<const char*>(std::memchr(equals + 1, '\0', end - equals - 1));
+    key.Value = TrimmedText(equals + 1, zero ? zero : end);
     profile.Sections.back().Keys.push_back(std::move(key));
 }
 

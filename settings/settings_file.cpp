@@ -95,6 +95,17 @@ DecString WithoutSpaces(DecString set) {
     return set;
 }
 
+// A read takes one pair of enclosing quotation marks off a value, so a text that is itself
+// enclosed in a pair (a set such as ';' typed in the dialog) is written in one more pair.
+DecString FileValue(const DecString& text) {
+    const char first = text.First();
+    if (text.Length() < 2 || (first != '"' && first != '\'') || text.Last() != first) return text;
+    DecString quoted("\"");
+    quoted.AppendString(text);
+    quoted.AppendChar('"');
+    return quoted;
+}
+
 }  // namespace
 
 void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemLocale& locale) {
@@ -155,8 +166,8 @@ DecString WriteSettings(const CalcSettings& settings) {
     text.AppendCrLf();
     text.AppendText("[TOTAL]");
     text.AppendCrLf();
-    AppendLine(text, "DECIMAL_SEPARATORS", WithoutSpaces(settings.DECIMAL_SEPARATORS).Text());
-    AppendLine(text, "NUMBER_SEPARATORS", WithoutSpaces(settings.NUMBER_SEPARATORS).Text());
+    AppendLine(text, "DECIMAL_SEPARATORS", FileValue(WithoutSpaces(settings.DECIMAL_SEPARATORS)).Text());
+    AppendLine(text, "NUMBER_SEPARATORS", FileValue(WithoutSpaces(settings.NUMBER_SEPARATORS)).Text());
     AppendLine(text, "SPACE_IS_DECIMAL_SEPARATOR", YesNoText(spaceIsDecimal));
     AppendLine(text, "SPACE_IS_NUMBER_SEPARATOR", YesNoText(spaceIsNumber));
     text.AppendCrLf();
@@ -167,8 +178,8 @@ DecString WriteSettings(const CalcSettings& settings) {
     AppendLine(text, "BACKGROUND_COLOR_RED", RedOf(colour));
     AppendCharLine(text, "DECIMAL_SEPARATOR", settings.DECIMAL_SEPARATOR);
     AppendLine(text, "DIGIT_GROUPING", settings.DIGIT_GROUPING);
-    AppendLine(text, "FONT", settings.FONT.Text());
-    AppendLine(text, "FONT_FOR_PANEL", settings.FONT_FOR_PANEL.Text());
+    AppendLine(text, "FONT", FileValue(settings.FONT).Text());
+    AppendLine(text, "FONT_FOR_PANEL", FileValue(settings.FONT_FOR_PANEL).Text());
     AppendLine(text, "HOT_KEY_AS_CLICK", YesNoText(settings.HOT_KEY_AS_CLICK));
     AppendLine(text, "LEADING_ZERO", YesNoText(settings.LEADING_ZERO));
     AppendLine(text, "SCALE", settings.SCALE);

@@ -36,6 +36,10 @@ TEST(FunctionKeys, PercentOutsideAPendingOperationBeeps) {
         {"after repeated equals", "", "5 + = %", "10", "+", 1},
         {"cleared", "", "5 + 3 C %", "0", "", 1},
         {"on the error", "", "8 / 0 * %", "ERROR", "/", 2},
+        // Found by the keypad fuzz target: an "ERROR" first operand is no number to take
+        // a percentage of, as it is none for "=".
+        {"error as the first operand", "", "8 / 0 * 7 0 %", "70", "/", 2},
+        {"error as the first operand of +", "", "8 / 0 + 7 0 %", "70", "/", 2},
     };
     RunKeyCases(cases);
 }
