@@ -18,6 +18,7 @@ void Fail(const char* fault) {
 bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
 // A Total set holds no digit or '-', no zero byte, and a space only as its last character.
+// (A space in at most one of the two sets follows from their having no character in common.)
 bool IsReadSet(const DecString& set) {
     if (!IsValidSeparatorText(set.Text()) || MeasureText(set.Text()) != set.Length()) return false;
     const int32_t space = set.FindChar(' ');
@@ -38,18 +39,14 @@ void CheckRecord(const CalcSettings& s) {
     if (!IsReadSet(s.DECIMAL_SEPARATORS)) Fail("invalid DECIMAL_SEPARATORS");
     if (!IsReadSet(s.NUMBER_SEPARATORS)) Fail("invalid NUMBER_SEPARATORS");
     if (s.SPACE_IS_DECIMAL_SEPARATOR && s.SPACE_IS_NUMBER_SEPARATOR) Fail("space in both roles");
-    if ((s.DECIMAL_SEPARATORS.FindChar(' ') >= 0) != s.SPACE_IS_DECIMAL_SEPARATOR) {
-        Fail("space among DECIMAL_SEPARATORS disagrees with its flag");
-    }
-    if ((s.NUMBER_SEPARATORS.FindChar(' ') >= 0) != s.SPACE_IS_NUMBER_SEPARATOR) {
-        Fail("space among NUMBER_SEPARATORS disagrees with its flag");
-    }
     if (s.DECIMAL_SEPARATORS.ContainsAnyOf(s.NUMBER_SEPARATORS.Text())) Fail("shared Total separator");
     if (s.NUMBER_SEPARATORS.FindChar(s.DECIMAL_SEPARATOR) >= 0) {
         Fail("DECIMAL_SEPARATOR among NUMBER_SEPARATORS");
     }
 }
 
+// The two SPACE_IS_... flags only carry the space through the file; once it is read the
+// strings alone say where the space is, so the flags take no part in the comparison.
 bool SameRecord(const CalcSettings& a, const CalcSettings& b) {
     return a.SCALE == b.SCALE && a.DECIMAL_SEPARATOR == b.DECIMAL_SEPARATOR &&
            a.THOUSAND_SEPARATOR == b.THOUSAND_SEPARATOR && a.FONT == b.FONT &&
@@ -58,9 +55,7 @@ bool SameRecord(const CalcSettings& a, const CalcSettings& b) {
            a.HOT_KEY_AS_CLICK == b.HOT_KEY_AS_CLICK && a.ROUND_MODE == b.ROUND_MODE &&
            a.ROUND_TYPE == b.ROUND_TYPE && a.TOOL_TIPS == b.TOOL_TIPS &&
            a.NUMBER_SEPARATORS == b.NUMBER_SEPARATORS &&
-           a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS &&
-           a.SPACE_IS_DECIMAL_SEPARATOR == b.SPACE_IS_DECIMAL_SEPARATOR &&
-           a.SPACE_IS_NUMBER_SEPARATOR == b.SPACE_IS_NUMBER_SEPARATOR;
+           a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS;
 }
 
 }  // namespace
