@@ -95,11 +95,16 @@ DecString WithoutSpaces(DecString set) {
     return set;
 }
 
-// A read takes one pair of enclosing quotation marks off a value, so a text that is itself
-// enclosed in a pair (a set such as ';' typed in the dialog) is written in one more pair.
+bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+
+// A read removes the blanks at both ends of a value and then one pair of enclosing quotation
+// marks, so a text that starts or ends with a blank (a face read from "Face ") or that is
+// itself enclosed in a pair (a set such as ';' typed in the dialog) is written in one more
+// pair of quotation marks.
 DecString FileValue(const DecString& text) {
     const char first = text.First();
-    if (text.Length() < 2 || (first != '"' && first != '\'') || text.Last() != first) return text;
+    const bool enclosed = text.Length() >= 2 && (first == '"' || first == '\'') && text.Last() == first;
+    if (!enclosed && (text.Empty() || (!IsBlankChar(first) && !IsBlankChar(text.Last())))) return text;
     DecString quoted("\"");
     quoted.AppendString(text);
     quoted.AppendChar('"');

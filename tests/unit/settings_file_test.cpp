@@ -311,8 +311,9 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     ExpectSameSettings(Read(std::string(second.Text(), second.Length())), numberSpace);
 }
 
-// Texts that are themselves enclosed in quotation marks survive the read's removal of one
-// pair: a set typed as ';' in the Total dialog, a face name in quotes.
+// Texts that are themselves enclosed in quotation marks, or start or end with a blank, survive
+// the read's trimming and removal of one pair: a set typed as ';' in the Total dialog, a face
+// name in quotes.
 TEST(WriteSettings, RoundTripKeepsQuotedTexts) {
     const struct {
         const char* Decimal;
@@ -325,6 +326,9 @@ TEST(WriteSettings, RoundTripKeepsQuotedTexts) {
         {"\"'\"", ";", "'"},
         {"'; ", "\"|\"", "a'b'"},
         {"'", "\"|\" ", "''"},
+        // Found by the settings fuzz target: blanks kept inside quotation marks.
+        {"\t;", "|", "Face "},
+        {";", "|\t", "\t Face"},
     };
     for (const auto& c : cases) {
         CalcSettings quoted = Defaults();
