@@ -71,6 +71,7 @@ std::vector<Case> GeneratedCases() {
         {"unclosed-section", "[VIEW\r\nSCALE = 2\r\n[COMMON] trailing\r\nROUND_MODE = 2\r\n"},
         {"doubled-quotes", "[VIEW]\r\nFONT = \"\"x\"\"\r\nFONT_FOR_PANEL = \"';'\"\r\n[TOTAL]\r\n"
                            "DECIMAL_SEPARATORS = \"''\"\r\n"},
+        {"blanks-in-quotes", "[VIEW]\r\nFONT = \"  padded\t \"\r\nFONT_FOR_PANEL = ' x'\r\n"},
         {"zero-byte", std::string("[VIEW]\r\nFONT = ab\0cd\r\nSCALE = 2\r\n", 33)},
         {"bracket-in-name", "[VIEW]x]\r\nSCALE = 2\r\n[COMMON\r\nROUND_MODE = 1\r\n"},
         {"equals-in-value", "[VIEW]\r\nFONT = a=b\r\nDECIMAL_SEPARATOR = =\r\n"},
