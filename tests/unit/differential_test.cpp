@@ -14,27 +14,12 @@
 #include "engine/calc_context.h"
 #include "engine/multiply_divide.h"
 #include "fake_platform.h"
+#include "seeded_random.h"
 
 namespace {
 
 constexpr uint64_t Seed = 20261208;
 constexpr int CasesPerOperation = 40000;
-
-class Random {
-public:
-    explicit Random(uint64_t seed) : state_(seed) {}
-    uint64_t Next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 7;
-        state_ ^= state_ << 17;
-        return state_;
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
-    bool Chance(int percent) { return Below(100) < percent; }
-
-private:
-    uint64_t state_;
-};
 
 struct Notation {
     char Decimal = '.';

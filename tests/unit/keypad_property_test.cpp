@@ -9,27 +9,13 @@
 
 #include "keypad_driver.h"
 #include "panel_forms.h"
+#include "seeded_random.h"
 
 namespace {
 
 constexpr uint64_t Seed = 4242;
 constexpr int Sequences = 1000;
 constexpr int KeysPerSequence = 40;
-
-class Random {
-public:
-    explicit Random(uint64_t seed) : state_(seed) {}
-    uint64_t Next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 7;
-        state_ ^= state_ << 17;
-        return state_;
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
-
-private:
-    uint64_t state_;
-};
 
 const char* const OtherKeys[] = {"00", "<-", "+", "-", "*", "/", "=", "C", "+-", "%",
                                  "1/X", "MC", "MR", "M+", "M-", "CE", "MS", "T"};
