@@ -688,6 +688,8 @@ const GuiCase Cases[] = {
 int main(int argc, char** argv) {
     // Nothing may wait for a click on an unattended run.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    // A case that crashes still shows the checks it printed.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     if (argc < 4) {
         std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY\n", argv[0]);
         return 2;
