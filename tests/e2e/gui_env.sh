@@ -53,6 +53,16 @@ start() {
         wineboot -i >/dev/null 2>&1 || true
         wineserver -w || true
     fi
+    # One server and one set of Wine's services for the whole run: otherwise every program
+    # ends in the server's shutdown and the next one pays seconds for starting them again.
+    # They are started here, away from the output of the programs run later, which would
+    # otherwise stay open in them.
+    wineserver -p >>"$dir/wine.log" 2>&1
+    "$(wine_binary)" wineboot >>"$dir/wine.log" 2>&1 </dev/null || true
+    # Xvfb has no window manager: a managed window that closes makes Wine wait two seconds
+    # for a manager to withdraw it, on every window, dialog and message box.
+    "$(wine_binary)" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+        >>"$dir/wine.log" 2>&1 </dev/null
 }
 
 # Every program run here prints before it ends with a failure, and a real case takes
