@@ -24,6 +24,7 @@ constexpr WORD IdUserManual = 32771;
 constexpr WORD IdAppearance = 32784;
 constexpr WORD IdTotalSettings = 32794;
 constexpr WORD IdCopy = 32795;
+constexpr WORD IdHomePage = 32808;
 constexpr WORD IdPaste = 32809;
 constexpr int AboutNameVersion = 1012;
 constexpr int AboutLine2 = 1013;
@@ -237,6 +238,48 @@ void HelpStartsTheViewer() {
     CheckEqual(ViewerParameters(run), "Quillon.chm", "F1 opens the manual at its start page");
     PostCommand(run.Session, IdUserManual);
     CheckEqual(ViewerParameters(run), "Quillon.chm", "the menu item opens the manual at its start page");
+    TypeText(run.Session, "12");
+    CheckEqual(Panel(run.Session), "12", "the calculator goes on");
+    run.Exit();
+}
+
+// While it lives, shortcut files open in the given program, started with the file's name;
+// the system's own command comes back afterwards. The association of the file type itself
+// is changed: the Wine prefix of the tests is private, and per-user classes are not read.
+struct ShortcutHandler {
+    static constexpr const char* Key = "InternetShortcut\\shell\\open\\command";
+    std::string Previous;
+
+    explicit ShortcutHandler(const std::string& program) {
+        char previous[1024] = {};
+        LONG size = sizeof(previous);
+        if (RegQueryValueA(HKEY_CLASSES_ROOT, Key, previous, &size) == ERROR_SUCCESS) Previous = previous;
+        SetCommand("\"" + program + "\" \"%1\"");
+    }
+    ~ShortcutHandler() { SetCommand(Previous); }
+    static void SetCommand(const std::string& command) {
+        RegSetValueA(HKEY_CLASSES_ROOT, Key, REG_SZ, command.c_str(), static_cast<DWORD>(command.size()));
+    }
+};
+
+// The home page is the shortcut in the working directory, handed to whatever program the
+// system opens shortcuts with: here the stand-in viewer, which records the file it was given.
+void HomePageOpensTheShortcut() {
+    Run run("home_page");
+    const std::string handler = run.Directory + "hh.exe";
+    CopyFileA(WindowsPath(fakeViewerPath).c_str(), handler.c_str(), FALSE);
+    const std::string shortcut = run.Directory + "brenmark.url";
+    WriteFileBytes(shortcut, "[InternetShortcut]\r\nURL=https://quillon.invalid/\r\n");
+    const ShortcutHandler registered(handler);
+    if (!run.Start()) return;
+    PostCommand(run.Session, IdHomePage);
+    // The handler ran in the working directory, given the shortcut by name or by full path.
+    std::string opened = ViewerParameters(run);
+    std::string fullPath = "\"" + shortcut + "\"";
+    CharUpperA(opened.data());
+    CharUpperA(fullPath.data());
+    Check(opened == "\"BRENMARK.URL\"" || opened == fullPath,
+          "the home page opens the shortcut in the working directory: got " + Shown(opened));
     TypeText(run.Session, "12");
     CheckEqual(Panel(run.Session), "12", "the calculator goes on");
     run.Exit();
@@ -676,6 +719,7 @@ const GuiCase Cases[] = {
     {"copy_keys", CopyKeysCopyThePanelAsShown},
     {"copy_separators", CopiesTheUsersSeparators},
     {"help_viewer", HelpStartsTheViewer},
+    {"home_page", HomePageOpensTheShortcut},
     {"about", AboutOpensAndCloses},
     {"total_dialog", TotalDialogChecksAndStores},
     {"view_separators", ViewDialogSwapsSeparators},
