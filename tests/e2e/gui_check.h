@@ -2,6 +2,7 @@
 // case fails when any of its checks failed.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <type_traits>
@@ -39,6 +40,25 @@ std::string Shown(const T& value) {
     } else {
         return std::to_string(value);
     }
+}
+
+struct GuiCase {
+    const char* Name;
+    void (*Run)();
+};
+
+// Runs the case called `name` and prints how its checks went; 0 when every check held (and
+// there was one), 1 when one failed, 2 when there is no such case.
+template <size_t N>
+int RunNamedCase(const GuiCase (&cases)[N], const std::string& name) {
+    for (const GuiCase& guiCase : cases) {
+        if (name != guiCase.Name) continue;
+        guiCase.Run();
+        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks, Counter().Failures);
+        return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
+    }
+    std::printf("unknown case %s\n", name.c_str());
+    return 2;
 }
 
 template <typename A, typename E>

@@ -37,37 +37,6 @@ constexpr int EqualsRow = 15;
 constexpr int MemoryIndicatorRow = 29;
 constexpr DWORD MainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// One case's working directory and program run, cleaned up whatever the checks found.
-struct CaseRun {
-    std::string Directory;
-    QuillonSession Session;
-
-    CaseRun(const std::string& name, const std::string* settingsFile) {
-        Directory = MakeWorkDirectory(name);
-        if (settingsFile != nullptr) WriteFileBytes(IniPath(), *settingsFile);
-    }
-    ~CaseRun() {
-        KillQuillon(Session);
-        RemoveWorkDirectory(Directory);
-    }
-    std::string IniPath() const { return Directory + "Quillon.ini"; }
-    bool Start() {
-        Session = StartQuillon(Directory);
-        return Check(Session.Window != nullptr, "the window of class QUILLON appears");
-    }
-    // Ends the program the given way and returns the settings file it left.
-    std::string EndBy(UINT message, WPARAM wParam) {
-        PostMessageA(Session.Window, message, wParam, 0);
-        CheckEqual(WaitForExit(Session), 0, "exit code");
-        return ReadFileBytes(IniPath());
-    }
-    std::string Exit() { return EndBy(WM_COMMAND, IdExit); }
-};
-
-std::string KnownFile(const SettingsValues& changes = {}) {
-    return SettingsFileText(With(KnownSettings(), changes));
-}
-
 struct ClientRect {
     int Left, Top, Width, Height;
 };
@@ -113,7 +82,7 @@ int LocaleGrouping() {
 // ---- Start-up -------------------------------------------------------------------------
 
 void StartsWithDefaultsAndWritesAllLines() {
-    CaseRun run("defaults", nullptr);
+    CaseRun run("defaults", std::nullopt);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     CheckEqual(WindowText(s.Window), "Quillon", "window title");
@@ -193,7 +162,7 @@ void StartsFromDamagedSettings() {
         {"cut short", whole.substr(0, whole.size() - 10), {{"SCALE", "3"}}, 803},
     };
     for (const Damage& damage : damages) {
-        CaseRun run("damaged", &damage.File);
+        CaseRun run("damaged", damage.File);
         if (!run.Start()) continue;
         const std::string name = std::string(damage.Name) + ": ";
         for (int row = 0; row < ControlCount; ++row) {
@@ -246,7 +215,7 @@ void LaysOutOnTheScaledGrid() {
     };
     for (const Scale& scale : scales) {
         const std::string file = KnownFile({{"SCALE", scale.Value}});
-        CaseRun run("layout", &file);
+        CaseRun run("layout", file);
         if (!run.Start()) continue;
         const QuillonSession& s = run.Session;
         const std::string name = std::string("SCALE ") + scale.Value + ": ";
@@ -284,7 +253,7 @@ void PaintsTheBackgroundColour() {
     const std::string file = KnownFile({{"BACKGROUND_COLOR_RED", "10"},
                                         {"BACKGROUND_COLOR_GREEN", "200"},
                                         {"BACKGROUND_COLOR_BLUE", "30"}});
-    CaseRun run("colour", &file);
+    CaseRun run("colour", file);
     if (!run.Start()) return;
     RedrawWindow(run.Session.Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Settle(run.Session);
@@ -300,7 +269,7 @@ void PaintsTheBackgroundColour() {
 
 void ReadsBackTheFontFaces() {
     const std::string file = KnownFile({{"FONT_FOR_PANEL", "No Such Face Anywhere"}});
-    CaseRun run("fonts", &file);
+    CaseRun run("fonts", file);
     if (!run.Start()) return;
     const std::string saved = run.Exit();
     const std::string substitute = SubstituteFace("No Such Face Anywhere");
@@ -326,7 +295,7 @@ void ShowsToolTipTexts() {
     };
     for (const char* setting : {"YES", "NO"}) {
         const std::string file = KnownFile({{"TOOL_TIPS", setting}});
-        CaseRun run("tips", &file);
+        CaseRun run("tips", file);
         if (!run.Start()) continue;
         const bool shown = std::string(setting) == "YES";
         for (const Tip& tip : tips) {
@@ -376,7 +345,7 @@ void TypedCharactersPressTheirButtons() {
         {"7zZ!", "7"},      {"123\n", "0"},          {"98C", "0"},       {"4\n6", "6"},
     };
     const std::string file = KnownFile();
-    CaseRun run("typing", &file);
+    CaseRun run("typing", file);
     if (!run.Start()) return;
     RunTypings(run.Session, typings, std::size(typings), "");
     CheckEqual(OperatorIndicator(run.Session), "", "no operator shown");
@@ -387,7 +356,7 @@ void DecimalKeysFollowTheSeparator() {
         {"1.5", "1,5"}, {"1,5", "1,5"}, {"1234,5", "1 234,5"}, {".", "0,"},
     };
     const std::string file = KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
-    CaseRun run("comma", &file);
+    CaseRun run("comma", file);
     if (!run.Start()) return;
     CheckEqual(WindowText(Control(run.Session, DecimalKeyRow)), ",", "decimal key label");
     RunTypings(run.Session, typings, std::size(typings), "separator \",\": ");
@@ -395,7 +364,7 @@ void DecimalKeysFollowTheSeparator() {
 
 void KeysReachTheWindowWhereverTheFocusIs() {
     const std::string file = KnownFile();
-    CaseRun run("keys", &file);
+    CaseRun run("keys", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     const struct {
@@ -422,7 +391,7 @@ void KeysReachTheWindowWhereverTheFocusIs() {
 void HotKeyClickShowsThePress() {
     for (const char* setting : {"YES", "NO"}) {
         const std::string file = KnownFile({{"HOT_KEY_AS_CLICK", setting}});
-        CaseRun run("hotkey", &file);
+        CaseRun run("hotkey", file);
         if (!run.Start()) continue;
         const QuillonSession& s = run.Session;
         const std::string name = std::string("HOT_KEY_AS_CLICK ") + setting + ": ";
@@ -454,7 +423,7 @@ void ButtonClicksRunTheirCommands() {
         {30, "0"}, {3, "9"}, {19, "0"}, {5, "4"},
     };
     const std::string file = KnownFile();
-    CaseRun run("clicks", &file);
+    CaseRun run("clicks", file);
     if (!run.Start()) return;
     for (const Click& click : clicks) {
         ClickButton(run.Session, click.Row);
@@ -483,7 +452,7 @@ void CalculatesWithTheKeypad() {
         {"2a r", "7", "", "M"},         {"L", "0", "", ""},
     };
     const std::string file = KnownFile();
-    CaseRun run("calculate", &file);
+    CaseRun run("calculate", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     for (const Calculation& c : calculations) {
@@ -511,7 +480,7 @@ void ShowsMessagesOverTheirState() {
         {"1.2.3", "Error. Too many decimal separators found in clipboard.", "ERROR", "ERROR"},
     };
     const std::string file = KnownFile();
-    CaseRun run("messages", &file);
+    CaseRun run("messages", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     for (const Message& message : messages) {
@@ -560,14 +529,14 @@ void RoundMenusKeepOneMark() {
     const Start starts[] = {{"0", "2", "1000/001"}, {"1", "0", "0100/100"}};
     for (const Start& start : starts) {
         const std::string file = KnownFile({{"ROUND_MODE", start.Mode}, {"ROUND_TYPE", start.Type}});
-        CaseRun run("marks", &file);
+        CaseRun run("marks", file);
         if (!run.Start()) continue;
         CheckEqual(RoundMarks(run.Session), start.Marks,
                    std::string("marks at start for ") + start.Mode + "/" + start.Type);
         run.Exit();
     }
     const std::string file = KnownFile();
-    CaseRun run("menus", &file);
+    CaseRun run("menus", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     CheckEqual(RoundMarks(s), "0001/010", "marks at start for 3/1");
@@ -604,7 +573,7 @@ void AcceleratorsTakeTheirKeysFirst() {
         {'3', '5', "0010/010"},
     };
     const std::string file = KnownFile({{"DIGIT_GROUPING", "0"}});
-    CaseRun run("accelerators", &file);
+    CaseRun run("accelerators", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     std::string typed;
@@ -638,7 +607,7 @@ void ExitAndCloseBoxSaveAlike() {
         {"close box", WM_SYSCOMMAND, SC_CLOSE},
     };
     for (const auto& way : ways) {
-        CaseRun run("ending", &file);
+        CaseRun run("ending", file);
         if (!run.Start()) continue;
         PostCommand(run.Session, IdFixed2);
         PostCommand(run.Session, IdRoundDown);
@@ -652,7 +621,7 @@ void ExitAndCloseBoxSaveAlike() {
 // The previous settings survive a write that cannot be completed.
 void FailedWriteKeepsThePreviousFile() {
     const std::string file = KnownFile({{"SCALE", "0"}});
-    CaseRun run("keepold", &file);
+    CaseRun run("keepold", file);
     CreateDirectoryA((run.Directory + "Quillon.ini.new").c_str(), nullptr);
     if (!run.Start()) return;
     PostCommand(run.Session, IdFixed0);
@@ -664,7 +633,7 @@ void FailedWriteKeepsThePreviousFile() {
 // The settings file is the one of the working directory, not of the program's directory.
 void UsesTheWorkingDirectory() {
     const std::string file = KnownFile({{"SCALE", "0"}});
-    CaseRun run("directory", &file);
+    CaseRun run("directory", file);
     if (!run.Start()) return;
     RECT client = {};
     GetClientRect(run.Session.Window, &client);
@@ -801,7 +770,7 @@ bool StartsWorksAndEnds(CaseRun& run, const std::string& name, FaultRun& result)
 // A settings file the program may not replace stays as it was.
 void KeepsAReadOnlyFile() {
     const std::string file = KnownFile({{"SCALE", "0"}});
-    CaseRun run("readonly", &file);
+    CaseRun run("readonly", file);
     SetFileAttributesA(run.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
     FaultRun result;
     if (!StartsWorksAndEnds(run, "read-only file", result)) return;
@@ -815,7 +784,7 @@ void KeepsAReadOnlyFile() {
 // file afterwards is either the old one or the whole new one, never a part of either.
 void KeepsTheFileInAReadOnlyDirectory() {
     const std::string file = KnownFile({{"SCALE", "0"}});
-    CaseRun run("readonlydir", &file);
+    CaseRun run("readonlydir", file);
     const std::string directory = run.Directory.substr(0, run.Directory.size() - 1);
     SetFileAttributesA(directory.c_str(), FILE_ATTRIBUTE_READONLY);
     FaultRun result;
@@ -830,7 +799,7 @@ void KeepsTheFileInAReadOnlyDirectory() {
 
 // A directory where the file should be: the defaults, and the directory is left alone.
 void LeavesADirectoryNamedLikeTheFile() {
-    CaseRun run("inidirectory", nullptr);
+    CaseRun run("inidirectory", std::nullopt);
     CreateDirectoryA(run.IniPath().c_str(), nullptr);
     FaultRun result;
     if (!StartsWorksAndEnds(run, "directory as file", result)) return;
@@ -860,7 +829,7 @@ void ReadsOrSkipsAHugeFile() {
         std::string huge = settings;
         huge.reserve(settings.size() + line.size() * static_cast<size_t>(size.Lines));
         for (int i = 0; i < size.Lines; ++i) huge += line;
-        CaseRun run("hugefile", &huge);
+        CaseRun run("hugefile", huge);
         huge.clear();
         const std::string name = size.Name;
         FaultRun result;
@@ -872,11 +841,6 @@ void ReadsOrSkipsAHugeFile() {
                    name + ": the whole settings file written");
     }
 }
-
-struct GuiCase {
-    const char* Name;
-    void (*Run)();
-};
 
 const GuiCase Cases[] = {
     {"resources", CarriesItsResources},
@@ -908,7 +872,7 @@ const GuiCase Cases[] = {
 // that started the driver takes it), then ends the program.
 int HoldForScreenshot(const std::string& directory) {
     const std::string file = KnownFile();
-    CaseRun run("screenshot", &file);
+    CaseRun run("screenshot", file);
     if (!run.Start()) return 1;
     TypeText(run.Session, "1234567.89");
     WriteFileBytes(directory + "\\ready", "");
@@ -923,10 +887,7 @@ int HoldForScreenshot(const std::string& directory) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Nothing may wait for a click on an unattended run.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    // A case that crashes still shows the checks it printed.
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    PrepareUnattendedDriver();
     if (argc < 4) {
         std::printf("usage: %s QUILLON_EXE MENU_PROBE_DLL CASE|screenshot DIRECTORY\n", argv[0]);
         return 2;
@@ -935,13 +896,5 @@ int main(int argc, char** argv) {
     SetMenuProbePath(WindowsPath(argv[2]));
     const std::string name = argv[3];
     if (name == "screenshot" && argc == 5) return HoldForScreenshot(WindowsPath(argv[4]));
-
-    for (const GuiCase& guiCase : Cases) {
-        if (name != guiCase.Name) continue;
-        guiCase.Run();
-        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks, Counter().Failures);
-        return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
-    }
-    std::printf("unknown case %s\n", name.c_str());
-    return 2;
+    return RunNamedCase(Cases, name);
 }

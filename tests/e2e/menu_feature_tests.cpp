@@ -19,7 +19,6 @@
 namespace {
 
 constexpr WORD IdAbout = 104;
-constexpr WORD IdExit = 105;
 constexpr WORD IdUserManual = 32771;
 constexpr WORD IdAppearance = 32784;
 constexpr WORD IdTotalSettings = 32794;
@@ -34,29 +33,6 @@ constexpr DWORD WindowTimeoutMs = 5000;
 constexpr const char* NoNumberMessage = "There is no valid number in clipboard.";
 
 std::string fakeViewerPath;
-
-// One case's working directory and program run, cleaned up whatever the checks found.
-struct Run {
-    std::string Directory;
-    QuillonSession Session;
-
-    Run(const std::string& name, const SettingsValues& changes = {}) {
-        Directory = MakeWorkDirectory(name);
-        WriteFileBytes(Directory + "Quillon.ini", SettingsFileText(With(KnownSettings(), changes)));
-    }
-    ~Run() {
-        KillQuillon(Session);
-        RemoveWorkDirectory(Directory);
-    }
-    bool Start() {
-        Session = StartQuillon(Directory);
-        return Check(Session.Window != nullptr, "the window of class QUILLON appears");
-    }
-    void Exit() {
-        PostMessageA(Session.Window, WM_COMMAND, IdExit, 0);
-        CheckEqual(WaitForExit(Session), 0, "exit code");
-    }
-};
 
 // The clipboard is shared by every program of the Wine prefix.
 void PutClipboardBlock(UINT format, const void* bytes, size_t size) {
@@ -130,7 +106,7 @@ void PastesNumbersOutOfAnyText() {
         {"letters only", "no digits here", nullptr},
         {"an empty text", "", nullptr},
     };
-    Run run("paste_texts");
+    CaseRun run("paste_texts", KnownFile());
     if (!run.Start()) return;
     for (const PasteCase& c : cases) {
         TypeText(run.Session, "C8");
@@ -155,7 +131,7 @@ void PastesNumbersOutOfAnyText() {
 }
 
 void PastesWithTheUsersSeparators() {
-    Run run("paste_separators", {{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
+    CaseRun run("paste_separators", KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}}));
     if (!run.Start()) return;
     PutClipboardText("1 234,5");
     PostCommand(run.Session, IdPaste);
@@ -175,7 +151,7 @@ struct ChordCase {
 // The marker digit typed after the keys lands on the pasted number: it is an entry.
 void PasteKeysPasteAnEntry() {
     const std::vector<ChordCase> chords = {{"Ctrl+V", VK_CONTROL, 'V'}, {"Shift+Insert", VK_SHIFT, VK_INSERT}};
-    Run run("paste_keys");
+    CaseRun run("paste_keys", KnownFile());
     if (!run.Start()) return;
     for (const ChordCase& chord : chords) {
         TypeText(run.Session, "C");
@@ -190,7 +166,7 @@ void PasteKeysPasteAnEntry() {
 
 void CopyKeysCopyThePanelAsShown() {
     const std::vector<ChordCase> chords = {{"Ctrl+C", VK_CONTROL, 'C'}, {"Ctrl+Insert", VK_CONTROL, VK_INSERT}};
-    Run run("copy_keys");
+    CaseRun run("copy_keys", KnownFile());
     if (!run.Start()) return;
     for (const ChordCase& chord : chords) {
         PutClipboardText("old");
@@ -207,7 +183,7 @@ void CopyKeysCopyThePanelAsShown() {
 }
 
 void CopiesTheUsersSeparators() {
-    Run run("copy_separators", {{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
+    CaseRun run("copy_separators", KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}}));
     if (!run.Start()) return;
     TypeText(run.Session, "1234567,25");
     PostCommand(run.Session, IdCopy);
@@ -217,8 +193,16 @@ void CopiesTheUsersSeparators() {
 
 // --- Help --------------------------------------------------------------------------------
 
+// Puts the fake viewer into the case's working directory, where the shell finds "HH" first;
+// its path there.
+std::string PlaceFakeViewer(const CaseRun& run) {
+    const std::string viewer = run.Directory + "hh.exe";
+    CopyFileA(WindowsPath(fakeViewerPath).c_str(), viewer.c_str(), FALSE);
+    return viewer;
+}
+
 // What the fake viewer in the working directory was started with, waited for.
-std::string ViewerParameters(const Run& run) {
+std::string ViewerParameters(const CaseRun& run) {
     const std::string record = run.Directory + "hh-command-line.txt";
     const DWORD start = GetTickCount();
     std::string text = ReadFileBytes(record);
@@ -231,8 +215,8 @@ std::string ViewerParameters(const Run& run) {
 }
 
 void HelpStartsTheViewer() {
-    Run run("help_viewer");
-    CopyFileA(WindowsPath(fakeViewerPath).c_str(), (run.Directory + "hh.exe").c_str(), FALSE);
+    CaseRun run("help_viewer", KnownFile());
+    PlaceFakeViewer(run);
     if (!run.Start()) return;
     PressKey(run.Session, run.Session.Window, VK_F1);
     CheckEqual(ViewerParameters(run), "Quillon.chm", "F1 opens the manual at its start page");
@@ -265,9 +249,8 @@ struct ShortcutHandler {
 // The home page is the shortcut in the working directory, handed to whatever program the
 // system opens shortcuts with: here the stand-in viewer, which records the file it was given.
 void HomePageOpensTheShortcut() {
-    Run run("home_page");
-    const std::string handler = run.Directory + "hh.exe";
-    CopyFileA(WindowsPath(fakeViewerPath).c_str(), handler.c_str(), FALSE);
+    CaseRun run("home_page", KnownFile());
+    const std::string handler = PlaceFakeViewer(run);
     const std::string shortcut = run.Directory + "brenmark.url";
     WriteFileBytes(shortcut, "[InternetShortcut]\r\nURL=https://quillon.invalid/\r\n");
     const ShortcutHandler registered(handler);
@@ -344,7 +327,7 @@ void AboutOpensAndCloses() {
     CheckEqual(picture.Width, 203L, "picture width");
     CheckEqual(picture.Height, 61L, "picture height");
     CheckEqual(picture.BitCount, static_cast<WORD>(24), "picture colour depth");
-    Run run("about");
+    CaseRun run("about", KnownFile());
     if (!run.Start()) return;
     for (const AboutCase& c : cases) {
         const std::string by = std::string(" (opened by ") + c.OpenedBy + ")";
@@ -460,8 +443,8 @@ void TotalDialogChecksAndStores() {
         {";", ";", "Error! Found equal separators for decimal and numbers!"},
         {"", ".", "Error! Found equal separators for decimal (current set Menu -> Customize -> View) and numbers!"},
     };
-    Run run("total_dialog");
-    CopyFileA(WindowsPath(fakeViewerPath).c_str(), (run.Directory + "hh.exe").c_str(), FALSE);
+    CaseRun run("total_dialog", KnownFile());
+    PlaceFakeViewer(run);
     if (!run.Start()) return;
     HWND dialog = OpenDialog(run.Session, IdTotalSettings, TotalTitle);
     if (!Check(dialog != nullptr, "the menu item opens the dialog")) return;
@@ -527,8 +510,8 @@ void ViewDialogSwapsSeparators() {
         {"-", "5", ViewApply, "Error! Sub symbol and digits are not valid separator!"},
         {",", "7", IDOK, "Error! Sub symbol and digits are not valid separator!"},
     };
-    Run run("view_separators");
-    CopyFileA(WindowsPath(fakeViewerPath).c_str(), (run.Directory + "hh.exe").c_str(), FALSE);
+    CaseRun run("view_separators", KnownFile());
+    PlaceFakeViewer(run);
     if (!run.Start()) return;
     TypeText(run.Session, "1234.5m");
     PressCtrlA(run.Session);
@@ -572,7 +555,7 @@ void ViewDialogSwapsSeparators() {
 }
 
 void ViewDialogChangesTheLook() {
-    Run run("view_look");
+    CaseRun run("view_look", KnownFile());
     if (!run.Start()) return;
     constexpr int ClearRow = 19;
     HWND clearKey = Control(run.Session, ClearRow);
@@ -619,7 +602,7 @@ void ViewDialogChangesTheLook() {
 }
 
 void ChoosersOpenAndCancel() {
-    Run run("view_choosers");
+    CaseRun run("view_choosers", KnownFile());
     if (!run.Start()) return;
     HWND dialog = OpenDialog(run.Session, IdAppearance, ViewTitle);
     if (!Check(dialog != nullptr, "the dialog opens")) return;
@@ -681,7 +664,7 @@ void ChoosersOpenAndCancel() {
 // Opens one dialog for its picture, waits until DIRECTORY\shot.png appears (the script that
 // started the driver takes it), then closes everything.
 int HoldDialogForScreenshot(const std::string& dialogName, const std::string& directory) {
-    Run run("dialog_screenshot");
+    CaseRun run("dialog_screenshot", KnownFile());
     if (!run.Start()) return 1;
     TypeText(run.Session, "1234.5");
     std::vector<HWND> open;
@@ -707,11 +690,6 @@ int HoldDialogForScreenshot(const std::string& dialogName, const std::string& di
     return 0;
 }
 
-struct GuiCase {
-    const char* Name;
-    void (*Run)();
-};
-
 const GuiCase Cases[] = {
     {"paste_texts", PastesNumbersOutOfAnyText},
     {"paste_separators", PastesWithTheUsersSeparators},
@@ -730,10 +708,7 @@ const GuiCase Cases[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Nothing may wait for a click on an unattended run.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    // A case that crashes still shows the checks it printed.
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    PrepareUnattendedDriver();
     if (argc < 4) {
         std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY\n", argv[0]);
         return 2;
@@ -742,12 +717,5 @@ int main(int argc, char** argv) {
     fakeViewerPath = argv[2];
     const std::string name = argv[3];
     if (name == "screenshot" && argc == 6) return HoldDialogForScreenshot(argv[4], WindowsPath(argv[5]));
-    for (const GuiCase& guiCase : Cases) {
-        if (name != guiCase.Name) continue;
-        guiCase.Run();
-        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks, Counter().Failures);
-        return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
-    }
-    std::printf("unknown case %s\n", name.c_str());
-    return 2;
+    return RunNamedCase(Cases, name);
 }

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "gui_check.h"
+
 namespace {
 
 constexpr DWORD StartTimeoutMs = 15000;
@@ -16,6 +18,7 @@ constexpr int FirstControlId = 10000;
 constexpr int PanelRow = 0;
 constexpr int OperatorIndicatorRow = 14;
 constexpr int MemoryIndicatorRow = 29;
+constexpr WORD IdExit = 105;
 
 std::string quillonPath;
 
@@ -279,6 +282,34 @@ void ClickButton(const QuillonSession& session, int row) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(Control(session, row), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
 }
+
+void PrepareUnattendedDriver() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+}
+
+CaseRun::CaseRun(const std::string& name, const std::optional<std::string>& settingsFile)
+    : Directory(MakeWorkDirectory(name)) {
+    if (settingsFile) WriteFileBytes(IniPath(), *settingsFile);
+}
+
+CaseRun::~CaseRun() {
+    KillQuillon(Session);
+    RemoveWorkDirectory(Directory);
+}
+
+bool CaseRun::Start() {
+    Session = StartQuillon(Directory);
+    return Check(Session.Window != nullptr, "the window of class QUILLON appears");
+}
+
+std::string CaseRun::EndBy(UINT message, WPARAM wParam) {
+    PostMessageA(Session.Window, message, wParam, 0);
+    CheckEqual(WaitForExit(Session), 0, "exit code");
+    return ReadFileBytes(IniPath());
+}
+
+std::string CaseRun::Exit() { return EndBy(WM_COMMAND, IdExit); }
 
 void SetClipboard(const char* text) {
     if (!OpenClipboard(nullptr)) return;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 struct QuillonSession {
@@ -66,6 +67,28 @@ struct RemoteBlock {
     ~RemoteBlock();
     RemoteBlock(const RemoteBlock&) = delete;
     RemoteBlock& operator=(const RemoteBlock&) = delete;
+};
+
+// A driver run unattended: no error box waits for a click, and what it prints is written at
+// once, so a case that crashes still shows the checks it printed.
+void PrepareUnattendedDriver();
+
+// One case's working directory and program run, cleaned up whatever the checks found.
+struct CaseRun {
+    std::string Directory;
+    QuillonSession Session;
+
+    // Writes `settingsFile` as Quillon.ini first, when there is one.
+    CaseRun(const std::string& name, const std::optional<std::string>& settingsFile);
+    ~CaseRun();
+    CaseRun(const CaseRun&) = delete;
+    CaseRun& operator=(const CaseRun&) = delete;
+    std::string IniPath() const { return Directory + "Quillon.ini"; }
+    // Starts the program and checks that its window appears.
+    bool Start();
+    // Ends the program the given way, checks its exit code and returns the settings file it left.
+    std::string EndBy(UINT message, WPARAM wParam);
+    std::string Exit();
 };
 
 // Puts ANSI text on the clipboard, or empties it when `text` is null.

@@ -76,6 +76,10 @@ std::string SettingsFileText(const SettingsValues& values) {
     return text;
 }
 
+std::string KnownFile(const SettingsValues& changes) {
+    return SettingsFileText(With(KnownSettings(), changes));
+}
+
 std::string ValueInFile(const std::string& fileText, const std::string& key) {
     const std::string start = key + " = ";
     size_t at = 0;

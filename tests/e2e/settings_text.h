@@ -19,5 +19,7 @@ SettingsValues KnownSettings();
 SettingsValues With(SettingsValues values, const SettingsValues& changes);
 // The whole file text as the program writes it.
 std::string SettingsFileText(const SettingsValues& values);
+// The file text of the known settings with some keys replaced.
+std::string KnownFile(const SettingsValues& changes = {});
 // The value of one key in a file text, or "<absent>".
 std::string ValueInFile(const std::string& fileText, const std::string& key);

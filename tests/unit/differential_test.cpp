@@ -273,6 +273,21 @@ std::string Expected(Op op, const std::string& a, const std::string& b, const No
     return "";
 }
 
+// The operation on `a` and `b` under the notation, starting from the standard settings.
+void Calculate(CalcContext& context, const Notation& n, const std::string& a, const std::string& b,
+               void (*operation)(CalcContext&)) {
+    LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
+    context.Settings.DECIMAL_SEPARATOR = n.Decimal;
+    context.Settings.THOUSAND_SEPARATOR = n.Thousand;
+    context.Settings.LEADING_ZERO = n.LeadingZero;
+    context.Settings.DIGIT_GROUPING = n.Grouping;
+    context.Settings.ROUND_MODE = n.RoundMode;
+    context.Settings.ROUND_TYPE = n.RoundType;
+    context.OperandA = a.c_str();
+    context.OperandB = b.c_str();
+    operation(context);
+}
+
 void RunOperation(Op op, void (*operation)(CalcContext&), uint64_t seed) {
     Random random(seed);
     int failures = 0;
@@ -282,16 +297,7 @@ void RunOperation(Op op, void (*operation)(CalcContext&), uint64_t seed) {
         const std::string b = RandomOperand(random, n);
         FakePlatform platform;
         CalcContext context(platform);
-        LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
-        context.Settings.DECIMAL_SEPARATOR = n.Decimal;
-        context.Settings.THOUSAND_SEPARATOR = n.Thousand;
-        context.Settings.LEADING_ZERO = n.LeadingZero;
-        context.Settings.DIGIT_GROUPING = n.Grouping;
-        context.Settings.ROUND_MODE = n.RoundMode;
-        context.Settings.ROUND_TYPE = n.RoundType;
-        context.OperandA = a.c_str();
-        context.OperandB = b.c_str();
-        operation(context);
+        Calculate(context, n, a, b, operation);
         const std::string want = Expected(op, a, b, n);
         const std::string got = context.PanelText.Text();
         if (got != want) {
@@ -390,16 +396,7 @@ TEST(Differential, EveryWrittenFormThroughEveryOperation) {
                     if (failures >= 20) return;
                     FakePlatform platform;
                     CalcContext context(platform);
-                    LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
-                    context.Settings.DECIMAL_SEPARATOR = n.Decimal;
-                    context.Settings.THOUSAND_SEPARATOR = n.Thousand;
-                    context.Settings.LEADING_ZERO = n.LeadingZero;
-                    context.Settings.DIGIT_GROUPING = n.Grouping;
-                    context.Settings.ROUND_MODE = n.RoundMode;
-                    context.Settings.ROUND_TYPE = n.RoundType;
-                    context.OperandA = a.c_str();
-                    context.OperandB = b.c_str();
-                    operation.Run(context);
+                    Calculate(context, n, a, b, operation.Run);
                     ++cases;
                     const std::string want = Expected(operation.Operation, a, b, n);
                     const std::string got = context.PanelText.Text();
