@@ -1,7 +1,8 @@
 // The four operations on 24-character operands, each through ShowResult to the panel, and
 // the square root's 46 Newton steps on a 24-digit value.
-#include <string>
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include "engine/add_subtract.h"
 #include "engine/calc_context.h"
@@ -12,7 +13,7 @@
 namespace {
 
 class QuietPlatform : public Platform {
-public:
+   public:
     void Beep() override {}
     void ShowMessage(const char*) override {}
     std::string ClipboardText() override { return std::string(); }
@@ -44,10 +45,18 @@ constexpr const char* WideB = "1234567890.1234567890123";
 constexpr const char* WideIntegerA = "987654321098765432109876";
 constexpr const char* WideIntegerB = "123456789012345678901234";
 
-void Add24(benchmark::State& state) { RunOperation(state, AddNumbers, WideA, WideB); }
-void Subtract24(benchmark::State& state) { RunOperation(state, SubtractNumbers, WideB, WideA); }
-void Multiply24(benchmark::State& state) { RunOperation(state, MultiplyNumbers, WideA, WideB); }
-void Divide24(benchmark::State& state) { RunOperation(state, DivideNumbers, WideA, WideB); }
+void Add24(benchmark::State& state) {
+    RunOperation(state, AddNumbers, WideA, WideB);
+}
+void Subtract24(benchmark::State& state) {
+    RunOperation(state, SubtractNumbers, WideB, WideA);
+}
+void Multiply24(benchmark::State& state) {
+    RunOperation(state, MultiplyNumbers, WideA, WideB);
+}
+void Divide24(benchmark::State& state) {
+    RunOperation(state, DivideNumbers, WideA, WideB);
+}
 void DivideIntegers24(benchmark::State& state) {
     RunOperation(state, DivideNumbers, WideIntegerB, WideIntegerA);
 }

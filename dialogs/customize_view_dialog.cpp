@@ -31,8 +31,12 @@ constexpr COLORREF ViewCustomColors[16] = {
 
 HFONT boldLabelFont = nullptr;  // the two face labels, while the dialog is open
 
-void CheckItem(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
-bool ItemChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+void CheckItem(HWND dialog, int id, bool on) {
+    CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
+}
+bool ItemChecked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
 
 void SetCharField(HWND dialog, int id, char c) {
     const char text[2] = {c, '\0'};
@@ -49,7 +53,8 @@ void FillGroupingSamples(HWND dialog, char separator) {
         DecString sample;
         for (const char* group : groups) {
             if (group == nullptr) break;
-            if (!sample.Empty() && groups[1] != nullptr && separator != '\0') sample.AppendChar(separator);
+            if (!sample.Empty() && groups[1] != nullptr && separator != '\0')
+                sample.AppendChar(separator);
             sample.AppendText(group);
         }
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sample.Text()));
@@ -58,7 +63,8 @@ void FillGroupingSamples(HWND dialog, char separator) {
 }
 
 COLORREF ColourOnButton(HWND dialog) {
-    return static_cast<COLORREF>(std::strtoul(FieldText(dialog, IDC_VIEW_COLOUR).Text(), nullptr, 10));
+    return static_cast<COLORREF>(
+        std::strtoul(FieldText(dialog, IDC_VIEW_COLOUR).Text(), nullptr, 10));
 }
 
 // Gives button 7 a picture of the colour its text holds.
@@ -118,8 +124,8 @@ void ChooseBackgroundColour(HWND dialog) {
 
 // The face the system really uses for `face`.
 DecString ResolvedFace(HWND dialog, const DecString& face) {
-    HFONT font = CreateFontA(DefaultFaceHeight, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
-                             face.Text());
+    HFONT font = CreateFontA(DefaultFaceHeight, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                             ANTIALIASED_QUALITY, 0, face.Text());
     HDC context = GetDC(dialog);
     HGDIOBJ previous = SelectObject(context, font);
     char used[FaceBufferSize] = {};
@@ -180,7 +186,8 @@ bool ApplyViewSettings(HWND dialog) {
     settings.LEADING_ZERO = ItemChecked(dialog, IDC_VIEW_LEADING_ZERO);
     settings.HOT_KEY_AS_CLICK = ItemChecked(dialog, IDC_VIEW_HOT_KEY_AS_CLICK);
     settings.TOOL_TIPS = ItemChecked(dialog, IDC_VIEW_TOOL_TIPS);
-    const LRESULT grouping = SendDlgItemMessageA(dialog, IDC_VIEW_DIGIT_GROUPING, CB_GETCURSEL, 0, 0);
+    const LRESULT grouping =
+        SendDlgItemMessageA(dialog, IDC_VIEW_DIGIT_GROUPING, CB_GETCURSEL, 0, 0);
     if (grouping != CB_ERR) settings.DIGIT_GROUPING = static_cast<int32_t>(grouping);
     ApplyLook(dialog);
     ApplySeparators(thousand, decimal);
@@ -190,12 +197,15 @@ bool ApplyViewSettings(HWND dialog) {
 
 void MakeFaceLabelsBold(HWND dialog) {
     LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, IDC_VIEW_BUTTON_FONT, WM_GETFONT, 0, 0)),
+    GetObjectA(reinterpret_cast<HFONT>(
+                   SendDlgItemMessageA(dialog, IDC_VIEW_BUTTON_FONT, WM_GETFONT, 0, 0)),
                sizeof(font), &font);
     font.lfWeight = HeaviestWeight;
     boldLabelFont = CreateFontIndirectA(&font);
-    SendDlgItemMessageA(dialog, IDC_VIEW_BUTTON_FONT, WM_SETFONT, reinterpret_cast<WPARAM>(boldLabelFont), FALSE);
-    SendDlgItemMessageA(dialog, IDC_VIEW_PANEL_FONT, WM_SETFONT, reinterpret_cast<WPARAM>(boldLabelFont), FALSE);
+    SendDlgItemMessageA(dialog, IDC_VIEW_BUTTON_FONT, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(boldLabelFont), FALSE);
+    SendDlgItemMessageA(dialog, IDC_VIEW_PANEL_FONT, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(boldLabelFont), FALSE);
 }
 
 BOOL OnInit(HWND dialog) {
@@ -210,38 +220,58 @@ BOOL OnCommand(HWND dialog, WORD id, WORD notification) {
     switch (id) {
         case IDC_VIEW_THOUSAND_SEPARATOR:
             if (notification != EN_CHANGE) return FALSE;
-            FillGroupingSamples(dialog, SeparatorFromField(FieldText(dialog, IDC_VIEW_THOUSAND_SEPARATOR)));
+            FillGroupingSamples(dialog,
+                                SeparatorFromField(FieldText(dialog, IDC_VIEW_THOUSAND_SEPARATOR)));
             return TRUE;
         case IDOK:
             if (ApplyViewSettings(dialog)) EndDialog(dialog, IDOK);
             return TRUE;
-        case IDC_VIEW_APPLY: ApplyViewSettings(dialog); return TRUE;
-        case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
-        case IDC_VIEW_SET_DEFAULT: FillWithDefaults(dialog); return TRUE;
-        case IDC_VIEW_HELP: ShowHelp(dialog, HelpCustomizeView); return TRUE;
-        case IDC_VIEW_COLOUR: ChooseBackgroundColour(dialog); return TRUE;
-        case IDC_VIEW_SELECT_PANEL_FONT: FontChooserDialog(dialog, IDC_VIEW_PANEL_FONT); return TRUE;
-        case IDC_VIEW_SELECT_BUTTON_FONT: FontChooserDialog(dialog, IDC_VIEW_BUTTON_FONT); return TRUE;
-        default: return FALSE;
+        case IDC_VIEW_APPLY:
+            ApplyViewSettings(dialog);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case IDC_VIEW_SET_DEFAULT:
+            FillWithDefaults(dialog);
+            return TRUE;
+        case IDC_VIEW_HELP:
+            ShowHelp(dialog, HelpCustomizeView);
+            return TRUE;
+        case IDC_VIEW_COLOUR:
+            ChooseBackgroundColour(dialog);
+            return TRUE;
+        case IDC_VIEW_SELECT_PANEL_FONT:
+            FontChooserDialog(dialog, IDC_VIEW_PANEL_FONT);
+            return TRUE;
+        case IDC_VIEW_SELECT_BUTTON_FONT:
+            FontChooserDialog(dialog, IDC_VIEW_BUTTON_FONT);
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 
 INT_PTR CALLBACK CustomizeViewProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: return OnInit(dialog);
-        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        case WM_INITDIALOG:
+            return OnInit(dialog);
+        case WM_COMMAND:
+            return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         case WM_DESTROY:
             DeleteObject(reinterpret_cast<HGDIOBJ>(
                 SendDlgItemMessageA(dialog, IDC_VIEW_COLOUR, BM_GETIMAGE, IMAGE_BITMAP, 0)));
             if (boldLabelFont != nullptr) DeleteObject(boldLabelFont);
             boldLabelFont = nullptr;
             return FALSE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 
 }  // namespace
 
 void CustomizeViewDialog(HWND owner) {
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_CUSTOMIZE_VIEW), owner, CustomizeViewProcedure, 0);
+    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_CUSTOMIZE_VIEW), owner,
+                    CustomizeViewProcedure, 0);
 }

@@ -14,4 +14,6 @@ DecString FieldText(HWND dialog, int id) {
     return DecString(text);
 }
 
-void ShowDialogMessage(HWND dialog, const char* text) { MessageBoxA(dialog, text, Shell.ProductName, MB_OK); }
+void ShowDialogMessage(HWND dialog, const char* text) {
+    MessageBoxA(dialog, text, Shell.ProductName, MB_OK);
+}

@@ -19,10 +19,12 @@ struct FontChooserState {
 } chooser;
 
 // Each TrueType family once: some systems report a family once for every character set.
-int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM listParameter) {
+int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                               LPARAM listParameter) {
     HWND list = reinterpret_cast<HWND>(listParameter);
     const LPARAM face = reinterpret_cast<LPARAM>(font->lfFaceName);
-    if ((fontType & TRUETYPE_FONTTYPE) && SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), face) == LB_ERR) {
+    if ((fontType & TRUETYPE_FONTTYPE) &&
+        SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), face) == LB_ERR) {
         SendMessageA(list, LB_ADDSTRING, 0, face);
     }
     return 1;
@@ -56,7 +58,8 @@ void SelectStartingFace(HWND dialog) {
     char face[FaceBufferSize] = {};
     GetDlgItemTextA(chooser.Owner, chooser.TargetLabel, face, FaceBufferSize);
     HWND list = GetDlgItem(dialog, IDC_FONT_LIST);
-    LRESULT found = SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face));
+    LRESULT found =
+        SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face));
     SendMessageA(list, LB_SETCURSEL, found == LB_ERR ? 0 : found, 0);
 }
 
@@ -67,7 +70,8 @@ void PaintPreview(const DRAWITEMSTRUCT& item) {
     for (int digit = 1; digit <= 9; ++digit) {
         const int row = (digit - 1) / 3;
         const int column = (digit - 1) % 3;
-        RECT cell = {column * PreviewCell, row * PreviewCell, (column + 1) * PreviewCell, (row + 1) * PreviewCell};
+        RECT cell = {column * PreviewCell, row * PreviewCell, (column + 1) * PreviewCell,
+                     (row + 1) * PreviewCell};
         const char text[2] = {static_cast<char>('0' + digit), '\0'};
         DrawTextA(item.hDC, text, 1, &cell, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
@@ -104,8 +108,10 @@ BOOL OnCommand(HWND dialog, WORD id, WORD notification) {
 
 INT_PTR CALLBACK FontChooserProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: return OnInit(dialog, lParam);
-        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        case WM_INITDIALOG:
+            return OnInit(dialog, lParam);
+        case WM_COMMAND:
+            return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         case WM_DRAWITEM:
             if (wParam != IDC_FONT_PREVIEW) return FALSE;
             PaintPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -114,12 +120,14 @@ INT_PTR CALLBACK FontChooserProcedure(HWND dialog, UINT message, WPARAM wParam, 
             if (chooser.PreviewFont != nullptr) DeleteObject(chooser.PreviewFont);
             chooser.PreviewFont = nullptr;
             return FALSE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 
 }  // namespace
 
 void FontChooserDialog(HWND owner, int labelId) {
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_FONT_CHOOSER), owner, FontChooserProcedure, labelId);
+    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_FONT_CHOOSER), owner, FontChooserProcedure,
+                    labelId);
 }

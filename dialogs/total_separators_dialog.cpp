@@ -46,15 +46,23 @@ INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wPar
         case IDOK:
             if (TakeTotalSeparators(dialog)) EndDialog(dialog, IDOK);
             return TRUE;
-        case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
-        case IDC_TOTAL_SET_DEFAULT: FillWithDefaults(dialog); return TRUE;
-        case IDC_TOTAL_HELP: ShowHelp(dialog, HelpCustomizeTotal); return TRUE;
-        default: return FALSE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case IDC_TOTAL_SET_DEFAULT:
+            FillWithDefaults(dialog);
+            return TRUE;
+        case IDC_TOTAL_HELP:
+            ShowHelp(dialog, HelpCustomizeTotal);
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 
 }  // namespace
 
 void TotalSeparatorsDialog(HWND owner) {
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_SEPARATORS), owner, TotalSeparatorsProcedure, 0);
+    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_SEPARATORS), owner,
+                    TotalSeparatorsProcedure, 0);
 }

@@ -34,8 +34,7 @@ void AppendSign(ResultBuffer& buffer, bool negative) {
 // |x| - |y| or |y| - |x|, whichever is not negative; `negativeWhenXLarger` is the sign of
 // the result when |x| >= |y| (equal magnitudes included), and the other sign applies
 // otherwise.
-void SubtractMagnitudes(CalcContext& context, AlignedOperands& operands,
-                        bool negativeWhenXLarger) {
+void SubtractMagnitudes(CalcContext& context, AlignedOperands& operands, bool negativeWhenXLarger) {
     ResultBuffer buffer;
     const char separator = context.Settings.DECIMAL_SEPARATOR;
     bool negative = negativeWhenXLarger;

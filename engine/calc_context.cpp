@@ -1,6 +1,8 @@
 #include "engine/calc_context.h"
 
-bool PanelShowsError(const CalcContext& context) { return context.PanelText == ErrorText; }
+bool PanelShowsError(const CalcContext& context) {
+    return context.PanelText == ErrorText;
+}
 
 DecString PanelNumber(const CalcContext& context) {
     // "ERROR" is no number and keeps every letter, whatever the thousand separator is.

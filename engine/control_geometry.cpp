@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-int32_t ScaleFactor(const CalcSettings& settings) { return settings.SCALE + 4; }
+int32_t ScaleFactor(const CalcSettings& settings) {
+    return settings.SCALE + 4;
+}
 
 PixelRect ControlRect(const ControlRecord& record, int32_t scaleFactor) {
     return PixelRect{record.X * scaleFactor + WindowMargin, record.Y * scaleFactor + WindowMargin,
@@ -16,7 +18,10 @@ PixelSize ClientSize(const ControlTable& table, int32_t scaleFactor) {
         right = std::max(right, record.X + record.Width);
         bottom = std::max(bottom, record.Y + record.Height);
     }
-    return PixelSize{right * scaleFactor + 2 * WindowMargin, bottom * scaleFactor + 2 * WindowMargin};
+    return PixelSize{right * scaleFactor + 2 * WindowMargin,
+                     bottom * scaleFactor + 2 * WindowMargin};
 }
 
-int32_t FontHeight(int32_t scaleFactor) { return 6 * scaleFactor; }
+int32_t FontHeight(int32_t scaleFactor) {
+    return 6 * scaleFactor;
+}

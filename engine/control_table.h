@@ -24,7 +24,7 @@ struct ControlRecord {
     void* Window = nullptr;     // platform window handle, once the shell made the control
     void* TipWindow = nullptr;  // its tool-tip window
     int32_t X = 0, Y = 0, Width = 0, Height = 0;  // layout units
-    DecString ClassName;  // "EDIT", "BUTTON" or "STATIC"
+    DecString ClassName;                          // "EDIT", "BUTTON" or "STATIC"
     ControlStyle Style = ControlStyle::Button;
     int32_t Id = 0;
     DecString Label;

@@ -10,19 +10,29 @@ int32_t MeasureText(const char* text) {
                : DecString::MaxStringLength;
 }
 
-DecString::DecString() : length_(0), bytes_(inline_) { inline_[0] = '\0'; }
+DecString::DecString() : length_(0), bytes_(inline_) {
+    inline_[0] = '\0';
+}
 
-DecString::DecString(const char* text) : DecString() { AssignBytes(text, MeasureText(text)); }
+DecString::DecString(const char* text) : DecString() {
+    AssignBytes(text, MeasureText(text));
+}
 
-DecString::DecString(char c) : DecString() { AssignChar(c); }
+DecString::DecString(char c) : DecString() {
+    AssignChar(c);
+}
 
 DecString::DecString(const DecString& other) : DecString() {
     AssignBytes(other.bytes_, other.length_);
 }
 
-DecString::DecString(DecString&& other) noexcept : DecString() { *this = std::move(other); }
+DecString::DecString(DecString&& other) noexcept : DecString() {
+    *this = std::move(other);
+}
 
-DecString::~DecString() { Release(); }
+DecString::~DecString() {
+    Release();
+}
 
 DecString& DecString::operator=(const DecString& other) {
     if (this != &other) AssignBytes(other.bytes_, other.length_);
@@ -130,7 +140,9 @@ void DecString::AppendInteger(int32_t value) {
     AppendBytes(digits, count);
 }
 
-void DecString::AppendCrLf() { AppendBytes("\r\n", 2); }
+void DecString::AppendCrLf() {
+    AppendBytes("\r\n", 2);
+}
 
 int32_t DecString::FindChar(char c, int32_t start) const {
     if (start < 0) start = 0;
@@ -170,7 +182,9 @@ void DecString::Truncate(int32_t length) {
     Finish(length, old);
 }
 
-void DecString::ReverseInPlace() { std::reverse(bytes_, bytes_ + length_); }
+void DecString::ReverseInPlace() {
+    std::reverse(bytes_, bytes_ + length_);
+}
 
 bool DecString::ContainsAnyOf(const char* text) const {
     if (text == nullptr || length_ == 0) return false;

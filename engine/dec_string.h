@@ -9,7 +9,7 @@
 #include <cstdint>
 
 class DecString {
-public:
+   public:
     // Longest text a DecString takes from zero-terminated text or from an append.
     static constexpr int32_t MaxStringLength = 16777216;
 
@@ -50,7 +50,7 @@ public:
     bool operator==(const char* text) const;
     bool operator==(const DecString& other) const;
 
-private:
+   private:
     static constexpr int32_t InlineCapacity = 47;  // bytes before the terminator
 
     bool IsInline() const { return bytes_ == inline_; }

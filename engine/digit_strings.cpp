@@ -5,10 +5,16 @@
 
 namespace {
 
-int32_t DigitValue(char c) { return c - '0'; }
-char DigitChar(int32_t value) { return static_cast<char>('0' + value); }
+int32_t DigitValue(char c) {
+    return c - '0';
+}
+char DigitChar(int32_t value) {
+    return static_cast<char>('0' + value);
+}
 
-char DigitAt(const DecString& text, int32_t i) { return i < text.Length() ? text.At(i) : '0'; }
+char DigitAt(const DecString& text, int32_t i) {
+    return i < text.Length() ? text.At(i) : '0';
+}
 
 // Reversed copy of a magnitude with a separator at the index that counts its fraction
 // digits; the empty text stays empty and counts none.
@@ -68,8 +74,7 @@ void AlignFractions(char separator, const DecString& a, const DecString& b, DecS
     }
 }
 
-void AddDigitStrings(ResultBuffer& buffer, char separator, const DecString& x,
-                     const DecString& y) {
+void AddDigitStrings(ResultBuffer& buffer, char separator, const DecString& x, const DecString& y) {
     const int32_t n = x.Length() > y.Length() ? x.Length() : y.Length();
     int32_t carry = 0;
     for (int32_t i = 0; i < n; ++i) {

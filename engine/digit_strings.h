@@ -13,8 +13,7 @@ void AlignFractions(char separator, const DecString& a, const DecString& b, DecS
 
 // Writes the reversed sum x + y of two aligned texts into the cleared buffer. A final carry
 // becomes a new most significant '1'.
-void AddDigitStrings(ResultBuffer& buffer, char separator, const DecString& x,
-                     const DecString& y);
+void AddDigitStrings(ResultBuffer& buffer, char separator, const DecString& x, const DecString& y);
 
 // Writes the reversed difference x - y into the cleared buffer. The caller guarantees
 // x >= y; the difference has exactly x's length, zeros at its top end included.

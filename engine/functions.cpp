@@ -48,8 +48,7 @@ void RunPercent(CalcContext& context, char pendingOperator) {
 }
 
 // One Newton step x = (v / x + x) * 0.5 on the panel; false on "ERROR".
-bool NewtonStep(CalcContext& context, const DecString& value, DecString& x,
-                const DecString& half) {
+bool NewtonStep(CalcContext& context, const DecString& value, DecString& x, const DecString& half) {
     context.OperandA = value;
     context.OperandB = x;
     if (!StepInto(context, DivideNumbers, context.OperandB)) return false;

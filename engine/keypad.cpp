@@ -15,15 +15,17 @@ struct LabelAction {
 
 // Tested in this order after the fields that identify the other keys.
 constexpr LabelAction LabelledKeys[] = {
-    {"SQR", KeyAction::SquareRoot},    {"1/X", KeyAction::Reciprocal},
-    {"%", KeyAction::Percent},         {"00", KeyAction::DoubleZero},
-    {"CE", KeyAction::ClearEntry},     {"MC", KeyAction::MemoryClear},
-    {"M+", KeyAction::MemoryAdd},      {"M-", KeyAction::MemorySubtract},
-    {"MR", KeyAction::MemoryRecall},   {"MS", KeyAction::MemoryStore},
+    {"SQR", KeyAction::SquareRoot},  {"1/X", KeyAction::Reciprocal},
+    {"%", KeyAction::Percent},       {"00", KeyAction::DoubleZero},
+    {"CE", KeyAction::ClearEntry},   {"MC", KeyAction::MemoryClear},
+    {"M+", KeyAction::MemoryAdd},    {"M-", KeyAction::MemorySubtract},
+    {"MR", KeyAction::MemoryRecall}, {"MS", KeyAction::MemoryStore},
     {"T", KeyAction::Total},
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -48,23 +50,58 @@ void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_
     if (id < FirstControlId || id > LastControlId) return;
     const ControlRecord& record = table[id - FirstControlId];
     switch (ClassifyKey(context.Settings, record)) {
-        case KeyAction::Entry: PressEntryKey(context, record.HotKey.First()); break;
-        case KeyAction::BackSpace: PressBackSpace(context); break;
-        case KeyAction::Clear: PressClear(context); break;
-        case KeyAction::SignChange: PressSignChange(context); break;
-        case KeyAction::DoubleZero: PressDoubleZero(context); break;
-        case KeyAction::ClearEntry: PressClearEntry(context); break;
-        case KeyAction::Operator: PressOperator(context, record.Label); break;
-        case KeyAction::Equals: PressEquals(context); break;
-        case KeyAction::SquareRoot: ApplySquareRoot(context); break;
-        case KeyAction::Reciprocal: ApplyReciprocal(context); break;
-        case KeyAction::Percent: ApplyPercent(context); break;
-        case KeyAction::MemoryClear: MemoryClear(context); break;
-        case KeyAction::MemoryAdd: MemoryAdd(context); break;
-        case KeyAction::MemorySubtract: MemorySubtract(context); break;
-        case KeyAction::MemoryRecall: MemoryRecall(context); break;
-        case KeyAction::MemoryStore: MemoryStore(context); break;
-        case KeyAction::Total: PressTotal(context); break;
-        case KeyAction::None: break;
+        case KeyAction::Entry:
+            PressEntryKey(context, record.HotKey.First());
+            break;
+        case KeyAction::BackSpace:
+            PressBackSpace(context);
+            break;
+        case KeyAction::Clear:
+            PressClear(context);
+            break;
+        case KeyAction::SignChange:
+            PressSignChange(context);
+            break;
+        case KeyAction::DoubleZero:
+            PressDoubleZero(context);
+            break;
+        case KeyAction::ClearEntry:
+            PressClearEntry(context);
+            break;
+        case KeyAction::Operator:
+            PressOperator(context, record.Label);
+            break;
+        case KeyAction::Equals:
+            PressEquals(context);
+            break;
+        case KeyAction::SquareRoot:
+            ApplySquareRoot(context);
+            break;
+        case KeyAction::Reciprocal:
+            ApplyReciprocal(context);
+            break;
+        case KeyAction::Percent:
+            ApplyPercent(context);
+            break;
+        case KeyAction::MemoryClear:
+            MemoryClear(context);
+            break;
+        case KeyAction::MemoryAdd:
+            MemoryAdd(context);
+            break;
+        case KeyAction::MemorySubtract:
+            MemorySubtract(context);
+            break;
+        case KeyAction::MemoryRecall:
+            MemoryRecall(context);
+            break;
+        case KeyAction::MemoryStore:
+            MemoryStore(context);
+            break;
+        case KeyAction::Total:
+            PressTotal(context);
+            break;
+        case KeyAction::None:
+            break;
     }
 }

@@ -60,6 +60,10 @@ void MemoryStore(CalcContext& context) {
     context.MemoryIndicatorText = MemoryMark;
 }
 
-void MemoryAdd(CalcContext& context) { CombineWithMemory(context, AddNumbers); }
+void MemoryAdd(CalcContext& context) {
+    CombineWithMemory(context, AddNumbers);
+}
 
-void MemorySubtract(CalcContext& context) { CombineWithMemory(context, SubtractNumbers); }
+void MemorySubtract(CalcContext& context) {
+    CombineWithMemory(context, SubtractNumbers);
+}

@@ -14,8 +14,12 @@ bool IsAllZeros(const DecString& digits) {
     return true;
 }
 
-int32_t DigitValue(char c) { return c - '0'; }
-char DigitChar(int32_t value) { return static_cast<char>('0' + value); }
+int32_t DigitValue(char c) {
+    return c - '0';
+}
+char DigitChar(int32_t value) {
+    return static_cast<char>('0' + value);
+}
 
 // "-" when exactly one operand is negative.
 bool ProductIsNegative(const CalcContext& context) {
@@ -35,8 +39,7 @@ DecString ReversedDigits(const DecString& operand, char separator, int32_t& frac
 }
 
 // The reversed partial product of y by one digit, shifted up by `shift` places.
-void WritePartialProduct(ResultBuffer& partial, const DecString& y, int32_t digit,
-                         int32_t shift) {
+void WritePartialProduct(ResultBuffer& partial, const DecString& y, int32_t digit, int32_t shift) {
     partial.Clear();
     for (int32_t i = 0; i < shift; ++i) partial.Append('0');
     int32_t carry = 0;

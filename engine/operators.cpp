@@ -36,18 +36,27 @@ void EvaluatePending(CalcContext& context) {
     } else if (context.OperandB.Empty()) {
         context.OperandB = context.OperandA;
     }
-    if (context.PendingOperator.Empty() || context.OperandA.Empty() ||
-        context.OperandB.Empty() || context.OperandA == ErrorText ||
-        context.OperandB == ErrorText) {
+    if (context.PendingOperator.Empty() || context.OperandA.Empty() || context.OperandB.Empty() ||
+        context.OperandA == ErrorText || context.OperandB == ErrorText) {
         context.Host->Beep();
         return;
     }
     switch (context.PendingOperator.First()) {
-        case '*': MultiplyNumbers(context); break;
-        case '+': AddNumbers(context); break;
-        case '-': SubtractNumbers(context); break;
-        case '/': DivideNumbers(context); break;
-        default: context.Host->Beep(); break;
+        case '*':
+            MultiplyNumbers(context);
+            break;
+        case '+':
+            AddNumbers(context);
+            break;
+        case '-':
+            SubtractNumbers(context);
+            break;
+        case '/':
+            DivideNumbers(context);
+            break;
+        default:
+            context.Host->Beep();
+            break;
     }
     context.OperandA = PanelNumber(context);
 }

@@ -9,7 +9,9 @@ namespace {
 // A result holds at most 511 characters; a longer number can never be shown.
 constexpr int32_t MaxPastedLength = 511;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -45,7 +47,8 @@ PastedNumber CollectPastedNumber(const CalcSettings& settings, std::string_view 
 }
 
 void PasteFromClipboard(CalcContext& context) {
-    const PastedNumber pasted = CollectPastedNumber(context.Settings, context.Host->ClipboardText());
+    const PastedNumber pasted =
+        CollectPastedNumber(context.Settings, context.Host->ClipboardText());
     if (!pasted.Found) {
         context.Host->ShowMessage("There is no valid number in clipboard.");
         return;

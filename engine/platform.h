@@ -10,14 +10,14 @@
 
 // The user's number format and window colour, as the system reports them.
 struct SystemLocale {
-    DecString DecimalSymbol;  // e.g. "." (only the first byte is used)
-    DecString GroupSymbol;    // e.g. "," (only the first byte is used)
-    DecString Grouping;       // e.g. "3;0" or "3;2;0"
+    DecString DecimalSymbol;           // e.g. "." (only the first byte is used)
+    DecString GroupSymbol;             // e.g. "," (only the first byte is used)
+    DecString Grouping;                // e.g. "3;0" or "3;2;0"
     uint32_t WindowColour = 0xFFFFFF;  // red in bits 0-7, green 8-15, blue 16-23
 };
 
 class Platform {
-public:
+   public:
     virtual ~Platform() = default;
     // The short default beep of a refused key.
     virtual void Beep() = 0;

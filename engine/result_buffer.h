@@ -13,7 +13,7 @@
 #include "engine/dec_string.h"
 
 class ResultBuffer {
-public:
+   public:
     static constexpr int32_t Size = 512;
     static constexpr int32_t MaxTextLength = Size - 1;  // the last byte stays zero
 
@@ -31,7 +31,7 @@ public:
     bool Overflowed() const { return overflowed_; }
     DecString Text() const;
 
-private:
+   private:
     char bytes_[Size];
     int32_t length_;
     bool overflowed_;

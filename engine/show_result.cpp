@@ -9,8 +9,7 @@ namespace {
 
 void DropSurplusLeadingZeros(DecString& text, char separator) {
     int32_t start = 0;
-    while (text.Length() - start >= 2 && text.At(start) == '0' &&
-           text.At(start + 1) != separator) {
+    while (text.Length() - start >= 2 && text.At(start) == '0' && text.At(start + 1) != separator) {
         ++start;
     }
     if (start > 0) text.AssignBytes(text.Text() + start, text.Length() - start);

@@ -8,7 +8,7 @@
 #include "fuzz_settings.h"
 
 class FuzzPlatform : public Platform {
-public:
+   public:
     void Beep() override {}
     void ShowMessage(const char*) override {}
     std::string ClipboardText() override { return Clipboard; }

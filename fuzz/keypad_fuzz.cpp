@@ -38,11 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     size_t keysEnd = input.Used;
     while (keysEnd < size && data[keysEnd] < ClipboardMarker) ++keysEnd;
-    if (keysEnd < size) host.Clipboard.assign(reinterpret_cast<const char*>(data + keysEnd + 1),
-                                              size - keysEnd - 1);
+    if (keysEnd < size)
+        host.Clipboard.assign(reinterpret_cast<const char*>(data + keysEnd + 1),
+                              size - keysEnd - 1);
     for (size_t i = input.Used; i < keysEnd; ++i) {
         HandleKeypadCommand(context, table, FirstControlId + data[i] % ControlCount);
-        const std::string panel = panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
+        const std::string panel =
+            panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
         if (!panel.empty()) Fail(panel, context);
         const std::string indicators = panel_forms::IndicatorFault(
             context.OperatorIndicatorText.Text(), context.MemoryIndicatorText.Text());

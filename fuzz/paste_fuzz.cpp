@@ -20,7 +20,9 @@ void Fail(const char* fault, const std::string& text) {
     std::abort();
 }
 
-bool IsNumberChar(char c, char separator) { return (c >= '0' && c <= '9') || c == '-' || c == separator; }
+bool IsNumberChar(char c, char separator) {
+    return (c >= '0' && c <= '9') || c == '-' || c == separator;
+}
 
 // Empty when `text` is number text for `separator`, otherwise what is wrong with it.
 const char* NumberTextFault(const std::string& text, char separator) {

@@ -15,7 +15,9 @@ void Fail(const char* fault) {
     std::abort();
 }
 
-bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+bool InRange(int32_t value, int32_t low, int32_t high) {
+    return value >= low && value <= high;
+}
 
 // A Total set holds no digit or '-', no zero byte, and a space only as its last character.
 // (A space in at most one of the two sets follows from their having no character in common.)
@@ -39,7 +41,8 @@ void CheckRecord(const CalcSettings& s) {
     if (!IsReadSet(s.DECIMAL_SEPARATORS)) Fail("invalid DECIMAL_SEPARATORS");
     if (!IsReadSet(s.NUMBER_SEPARATORS)) Fail("invalid NUMBER_SEPARATORS");
     if (s.SPACE_IS_DECIMAL_SEPARATOR && s.SPACE_IS_NUMBER_SEPARATOR) Fail("space in both roles");
-    if (s.DECIMAL_SEPARATORS.ContainsAnyOf(s.NUMBER_SEPARATORS.Text())) Fail("shared Total separator");
+    if (s.DECIMAL_SEPARATORS.ContainsAnyOf(s.NUMBER_SEPARATORS.Text()))
+        Fail("shared Total separator");
     if (s.NUMBER_SEPARATORS.FindChar(s.DECIMAL_SEPARATOR) >= 0) {
         Fail("DECIMAL_SEPARATOR among NUMBER_SEPARATORS");
     }

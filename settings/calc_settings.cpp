@@ -31,7 +31,9 @@ void LoadDefaultSettings(CalcSettings& settings, const SystemLocale& locale) {
     settings.SPACE_IS_NUMBER_SEPARATOR = false;
 }
 
-const char* YesNoText(bool value) { return value ? "YES" : "NO"; }
+const char* YesNoText(bool value) {
+    return value ? "YES" : "NO";
+}
 
 bool ParseYesNo(const char* text, bool fallback) {
     if (text == nullptr) return fallback;
@@ -40,7 +42,9 @@ bool ParseYesNo(const char* text, bool fallback) {
     return fallback;
 }
 
-bool IsValidSeparatorChar(char c) { return !(c == '-' || (c >= '0' && c <= '9')); }
+bool IsValidSeparatorChar(char c) {
+    return !(c == '-' || (c >= '0' && c <= '9'));
+}
 
 bool IsValidSeparatorText(const char* text) {
     if (text == nullptr) return true;

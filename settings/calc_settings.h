@@ -6,7 +6,12 @@
 #include "engine/dec_string.h"
 #include "engine/platform.h"
 
-enum RoundModeValue : int32_t { FixedDecimal0 = 0, FixedDecimal2 = 1, FixedDecimal3 = 2, FloatingDecimal = 3 };
+enum RoundModeValue : int32_t {
+    FixedDecimal0 = 0,
+    FixedDecimal2 = 1,
+    FixedDecimal3 = 2,
+    FloatingDecimal = 3
+};
 enum RoundTypeValue : int32_t { RoundUp = 0, RoundMathematical = 1, RoundDown = 2 };
 
 struct CalcSettings {
@@ -16,7 +21,7 @@ struct CalcSettings {
     DecString FONT;
     DecString FONT_FOR_PANEL;
     bool LEADING_ZERO = false;
-    int32_t DIGIT_GROUPING = 0;  // 0 none, 1 groups of three, 2 three then twos
+    int32_t DIGIT_GROUPING = 0;     // 0 none, 1 groups of three, 2 three then twos
     uint32_t BACKGROUND_COLOR = 0;  // red in bits 0-7, green 8-15, blue 16-23
     bool HOT_KEY_AS_CLICK = false;
     int32_t ROUND_MODE = 0;  // RoundModeValue
@@ -48,6 +53,12 @@ inline uint32_t ColourFromRgb(int32_t red, int32_t green, int32_t blue) {
     return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 |
            static_cast<uint32_t>(blue) << 16;
 }
-inline int32_t RedOf(uint32_t colour) { return colour & 0xFF; }
-inline int32_t GreenOf(uint32_t colour) { return colour >> 8 & 0xFF; }
-inline int32_t BlueOf(uint32_t colour) { return colour >> 16 & 0xFF; }
+inline int32_t RedOf(uint32_t colour) {
+    return colour & 0xFF;
+}
+inline int32_t GreenOf(uint32_t colour) {
+    return colour >> 8 & 0xFF;
+}
+inline int32_t BlueOf(uint32_t colour) {
+    return colour >> 16 & 0xFF;
+}

@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 void TrimBlanks(const char*& begin, const char*& end) {
     while (begin < end && IsBlank(*begin)) ++begin;
@@ -19,7 +21,9 @@ DecString TrimmedText(const char* begin, const char* end) {
     return text;
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool SameName(const DecString& name, const char* wanted) {
     const int32_t length = MeasureText(wanted);
@@ -124,7 +128,8 @@ int32_t ProfileInt(const ProfileText& profile, const char* section, const char* 
     int64_t magnitude = 0;
     for (; *p >= '0' && *p <= '9'; ++p) {
         // Saturate: a huge value must stay out of every range, never wrap into one.
-        if (magnitude <= std::numeric_limits<int32_t>::max()) magnitude = magnitude * 10 + (*p - '0');
+        if (magnitude <= std::numeric_limits<int32_t>::max())
+            magnitude = magnitude * 10 + (*p - '0');
     }
     if (negative) magnitude = -magnitude;
     if (magnitude > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();

@@ -38,5 +38,4 @@ int32_t ProfileInt(const ProfileText& profile, const char* section, const char* 
 
 // Sets section/key as if its line stood in the file, replacing the line that a read
 // would find; adds the section or the key when missing.
-void SetProfileValue(ProfileText& profile, const char* section, const char* key,
-                     const char* value);
+void SetProfileValue(ProfileText& profile, const char* section, const char* key, const char* value);

@@ -10,15 +10,19 @@ void RemoveDuplicateChars(DecString& text) {
     text = kept;
 }
 
-char SeparatorFromField(const DecString& field) { return field.Empty() ? ' ' : field.First(); }
+char SeparatorFromField(const DecString& field) {
+    return field.Empty() ? ' ' : field.First();
+}
 
 const char* CheckViewSeparators(char thousand, char decimal) {
     if (thousand == decimal) return EqualViewSeparatorsMessage;
-    if (!IsValidSeparatorChar(thousand) || !IsValidSeparatorChar(decimal)) return InvalidViewSeparatorMessage;
+    if (!IsValidSeparatorChar(thousand) || !IsValidSeparatorChar(decimal))
+        return InvalidViewSeparatorMessage;
     return nullptr;
 }
 
-const char* CheckTotalSeparators(const DecString& decimalSet, const DecString& numberSet, char viewDecimal) {
+const char* CheckTotalSeparators(const DecString& decimalSet, const DecString& numberSet,
+                                 char viewDecimal) {
     if (!IsValidSeparatorText(decimalSet.Text())) return InvalidDecimalSeparatorsMessage;
     if (!IsValidSeparatorText(numberSet.Text())) return InvalidNumberSeparatorsMessage;
     if (numberSet.ContainsAnyOf(decimalSet.Text())) return SharedTotalSeparatorsMessage;

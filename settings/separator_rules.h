@@ -4,15 +4,19 @@
 
 #include "engine/dec_string.h"
 
-inline constexpr const char* EqualViewSeparatorsMessage = "Error! Decimal and thousand separators are equal!";
-inline constexpr const char* InvalidViewSeparatorMessage = "Error! Sub symbol and digits are not valid separator!";
+inline constexpr const char* EqualViewSeparatorsMessage =
+    "Error! Decimal and thousand separators are equal!";
+inline constexpr const char* InvalidViewSeparatorMessage =
+    "Error! Sub symbol and digits are not valid separator!";
 inline constexpr const char* InvalidDecimalSeparatorsMessage =
     "Error! Negative sign and digits are not valid separator for decimal!";
 inline constexpr const char* InvalidNumberSeparatorsMessage =
     "Error! Negative sign and digits are not valid separator for numbers!";
-inline constexpr const char* SharedTotalSeparatorsMessage = "Error! Found equal separators for decimal and numbers!";
+inline constexpr const char* SharedTotalSeparatorsMessage =
+    "Error! Found equal separators for decimal and numbers!";
 inline constexpr const char* NumberSeparatorIsDecimalMessage =
-    "Error! Found equal separators for decimal (current set Menu -> Customize -> View) and numbers!";
+    "Error! Found equal separators for decimal (current set Menu -> Customize -> View) and "
+    "numbers!";
 
 // Keeps the first occurrence of every character, in order: "..,," becomes ".,".
 void RemoveDuplicateChars(DecString& text);
@@ -27,7 +31,8 @@ const char* CheckViewSeparators(char thousand, char decimal);
 
 // The first rule a pair of Total separator sets breaks, tested in the order the dialog reports
 // them, as its message; nullptr when both sets are acceptable.
-const char* CheckTotalSeparators(const DecString& decimalSet, const DecString& numberSet, char viewDecimal);
+const char* CheckTotalSeparators(const DecString& decimalSet, const DecString& numberSet,
+                                 char viewDecimal);
 
 // Moves a number text to new separators: every old thousand separator goes, and the old
 // decimal separator, wherever it occurs, is replaced by one new decimal separator where it

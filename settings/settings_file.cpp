@@ -38,8 +38,8 @@ bool ReadYesNo(const ProfileText& file, const char* section, const char* key, bo
     return ParseYesNo(ProfileString(file, section, key, YesNoText(fallback)).Text(), fallback);
 }
 
-int32_t ReadInRange(const ProfileText& file, const char* section, const char* key,
-                    int32_t fallback, int32_t low, int32_t high) {
+int32_t ReadInRange(const ProfileText& file, const char* section, const char* key, int32_t fallback,
+                    int32_t low, int32_t high) {
     const int32_t value = ProfileInt(file, section, key, fallback);
     return (value < low || value > high) ? fallback : value;
 }
@@ -95,7 +95,9 @@ DecString WithoutSpaces(DecString set) {
     return set;
 }
 
-bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+bool IsBlankChar(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // A read removes the blanks at both ends of a value and then one pair of enclosing quotation
 // marks, so a text that starts or ends with a blank (a face read from "Face ") or that is
@@ -103,8 +105,10 @@ bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 // pair of quotation marks.
 DecString FileValue(const DecString& text) {
     const char first = text.First();
-    const bool enclosed = text.Length() >= 2 && (first == '"' || first == '\'') && text.Last() == first;
-    if (!enclosed && (text.Empty() || (!IsBlankChar(first) && !IsBlankChar(text.Last())))) return text;
+    const bool enclosed =
+        text.Length() >= 2 && (first == '"' || first == '\'') && text.Last() == first;
+    if (!enclosed && (text.Empty() || (!IsBlankChar(first) && !IsBlankChar(text.Last()))))
+        return text;
     DecString quoted("\"");
     quoted.AppendString(text);
     quoted.AppendChar('"');
@@ -130,7 +134,8 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
     settings.DIGIT_GROUPING =
         ReadInRange(file, View, "DIGIT_GROUPING", defaults.DIGIT_GROUPING, 0, 2);
     settings.FONT = ProfileString(file, View, "FONT", defaults.FONT.Text());
-    settings.FONT_FOR_PANEL = ProfileString(file, View, "FONT_FOR_PANEL", defaults.FONT_FOR_PANEL.Text());
+    settings.FONT_FOR_PANEL =
+        ProfileString(file, View, "FONT_FOR_PANEL", defaults.FONT_FOR_PANEL.Text());
     settings.SCALE = ReadInRange(file, View, "SCALE", defaults.SCALE, 0, 3);
     settings.BACKGROUND_COLOR = ReadColour(file, defaults.BACKGROUND_COLOR);
     settings.HOT_KEY_AS_CLICK =
@@ -138,19 +143,18 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
     settings.ROUND_MODE = ReadInRange(file, Common, "ROUND_MODE", defaults.ROUND_MODE, 0, 3);
     settings.ROUND_TYPE = ReadInRange(file, Common, "ROUND_TYPE", defaults.ROUND_TYPE, 0, 2);
 
-    settings.SPACE_IS_DECIMAL_SEPARATOR = ReadYesNo(file, Total, "SPACE_IS_DECIMAL_SEPARATOR",
-                                                    defaults.SPACE_IS_DECIMAL_SEPARATOR);
-    settings.SPACE_IS_NUMBER_SEPARATOR = ReadYesNo(file, Total, "SPACE_IS_NUMBER_SEPARATOR",
-                                                   defaults.SPACE_IS_NUMBER_SEPARATOR);
+    settings.SPACE_IS_DECIMAL_SEPARATOR =
+        ReadYesNo(file, Total, "SPACE_IS_DECIMAL_SEPARATOR", defaults.SPACE_IS_DECIMAL_SEPARATOR);
+    settings.SPACE_IS_NUMBER_SEPARATOR =
+        ReadYesNo(file, Total, "SPACE_IS_NUMBER_SEPARATOR", defaults.SPACE_IS_NUMBER_SEPARATOR);
     if (settings.SPACE_IS_DECIMAL_SEPARATOR && settings.SPACE_IS_NUMBER_SEPARATOR) {
         settings.SPACE_IS_DECIMAL_SEPARATOR = false;
     }
-    settings.DECIMAL_SEPARATORS = ReadSeparatorSet(file, "DECIMAL_SEPARATORS",
-                                                   defaults.DECIMAL_SEPARATORS,
-                                                   settings.SPACE_IS_DECIMAL_SEPARATOR);
-    settings.NUMBER_SEPARATORS = ReadSeparatorSet(file, "NUMBER_SEPARATORS",
-                                                  defaults.NUMBER_SEPARATORS,
-                                                  settings.SPACE_IS_NUMBER_SEPARATOR);
+    settings.DECIMAL_SEPARATORS =
+        ReadSeparatorSet(file, "DECIMAL_SEPARATORS", defaults.DECIMAL_SEPARATORS,
+                         settings.SPACE_IS_DECIMAL_SEPARATOR);
+    settings.NUMBER_SEPARATORS = ReadSeparatorSet(
+        file, "NUMBER_SEPARATORS", defaults.NUMBER_SEPARATORS, settings.SPACE_IS_NUMBER_SEPARATOR);
     if (settings.DECIMAL_SEPARATORS.ContainsAnyOf(settings.NUMBER_SEPARATORS.Text()) ||
         settings.NUMBER_SEPARATORS.FindChar(settings.DECIMAL_SEPARATOR) >= 0) {
         settings.DECIMAL_SEPARATORS = defaults.DECIMAL_SEPARATORS;
@@ -171,8 +175,10 @@ DecString WriteSettings(const CalcSettings& settings) {
     text.AppendCrLf();
     text.AppendText("[TOTAL]");
     text.AppendCrLf();
-    AppendLine(text, "DECIMAL_SEPARATORS", FileValue(WithoutSpaces(settings.DECIMAL_SEPARATORS)).Text());
-    AppendLine(text, "NUMBER_SEPARATORS", FileValue(WithoutSpaces(settings.NUMBER_SEPARATORS)).Text());
+    AppendLine(text, "DECIMAL_SEPARATORS",
+               FileValue(WithoutSpaces(settings.DECIMAL_SEPARATORS)).Text());
+    AppendLine(text, "NUMBER_SEPARATORS",
+               FileValue(WithoutSpaces(settings.NUMBER_SEPARATORS)).Text());
     AppendLine(text, "SPACE_IS_DECIMAL_SEPARATOR", YesNoText(spaceIsDecimal));
     AppendLine(text, "SPACE_IS_NUMBER_SEPARATOR", YesNoText(spaceIsNumber));
     text.AppendCrLf();

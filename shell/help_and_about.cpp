@@ -57,7 +57,9 @@ void ShowHelp(HWND owner, int32_t topic) {
     ShellExecuteA(owner, "open", "HH", HelpParameters(topic).Text(), nullptr, SW_SHOWNORMAL);
 }
 
-void OpenHomePage(HWND owner) { ShellExecuteA(owner, "open", "brenmark.url", nullptr, nullptr, SW_SHOWNORMAL); }
+void OpenHomePage(HWND owner) {
+    ShellExecuteA(owner, "open", "brenmark.url", nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 void AboutDialog(HWND owner) {
     DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProcedure, 0);

@@ -13,9 +13,12 @@ constexpr int PanelTextBufferSize = 512;
 
 DWORD StyleBits(ControlStyle style) {
     switch (style) {
-        case ControlStyle::Panel: return WS_BORDER | ES_READONLY | ES_RIGHT;
-        case ControlStyle::Button: return BS_PUSHBUTTON;
-        case ControlStyle::Indicator: return SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN | SS_NOTIFY;
+        case ControlStyle::Panel:
+            return WS_BORDER | ES_READONLY | ES_RIGHT;
+        case ControlStyle::Button:
+            return BS_PUSHBUTTON;
+        case ControlStyle::Indicator:
+            return SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN | SS_NOTIFY;
     }
     return 0;
 }
@@ -68,16 +71,17 @@ void CreateControl(ControlRecord& record, int32_t scaleFactor, HWND parent) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.Id)),
                                    Shell.Instance, nullptr);
     record.Window = control;
-    HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control,
-                               nullptr, Shell.Instance, nullptr);
+    HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
+                               Shell.Instance, nullptr);
     record.TipWindow = tip;
     TOOLINFOA tool = ToolOf(control, "");
     SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SetToolTipText(const ControlRecord& record, bool show) {
-    TOOLINFOA tool = ToolOf(static_cast<HWND>(record.Window), show ? record.ToolTipText.Text() : "");
+    TOOLINFOA tool =
+        ToolOf(static_cast<HWND>(record.Window), show ? record.ToolTipText.Text() : "");
     SendMessageA(static_cast<HWND>(record.TipWindow), TTM_UPDATETIPTEXTA, 0,
                  reinterpret_cast<LPARAM>(&tool));
 }

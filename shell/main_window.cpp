@@ -59,17 +59,28 @@ LRESULT OnPaint(HWND window) {
 
 LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: return OnCreate(window);
-        case WM_DESTROY: return OnDestroy();
-        case WM_SIZE: return 0;
-        case WM_PAINT: return OnPaint(window);
-        case WM_KEYDOWN: KeyDown(window, wParam); return 0;
-        case WM_KEYUP: ReleaseHotKeyClick(); return 0;
-        case WM_CHAR: DispatchCharacter(window, static_cast<unsigned char>(wParam)); return 0;
+        case WM_CREATE:
+            return OnCreate(window);
+        case WM_DESTROY:
+            return OnDestroy();
+        case WM_SIZE:
+            return 0;
+        case WM_PAINT:
+            return OnPaint(window);
+        case WM_KEYDOWN:
+            KeyDown(window, wParam);
+            return 0;
+        case WM_KEYUP:
+            ReleaseHotKeyClick();
+            return 0;
+        case WM_CHAR:
+            DispatchCharacter(window, static_cast<unsigned char>(wParam));
+            return 0;
         case WM_COMMAND:
             if (ExecuteCommand(window, LOWORD(wParam))) return 0;
             break;
-        default: break;
+        default:
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

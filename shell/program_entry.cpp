@@ -1,6 +1,6 @@
 // quillon.exe: the entry point and the one message loop.
 #include <windows.h>
-
+// commctrl.h takes its types from windows.h.
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"

@@ -11,9 +11,13 @@ void MarkItem(HWND mainWindow, UINT first, UINT last, UINT chosen) {
 
 }  // namespace
 
-bool IsRoundModeItem(WORD id) { return id >= IDM_FIXED_DECIMAL_0 && id <= IDM_FLOATING_DECIMAL; }
+bool IsRoundModeItem(WORD id) {
+    return id >= IDM_FIXED_DECIMAL_0 && id <= IDM_FLOATING_DECIMAL;
+}
 
-bool IsRoundTypeItem(WORD id) { return id >= IDM_ROUND_UP && id <= IDM_ROUND_DOWN; }
+bool IsRoundTypeItem(WORD id) {
+    return id >= IDM_ROUND_UP && id <= IDM_ROUND_DOWN;
+}
 
 void SelectRoundMode(HWND mainWindow, WORD id) {
     Shell.Context.Settings.ROUND_MODE = id - IDM_FIXED_DECIMAL_0;

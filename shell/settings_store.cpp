@@ -37,7 +37,8 @@ std::vector<char> ReadFileBytes(const char* path) {
     if (GetFileSizeEx(file, &size) && size.QuadPart < DecString::MaxStringLength) {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD read = 0;
-        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+            read = 0;
         bytes.resize(read);
     }
     CloseHandle(file);
@@ -45,13 +46,13 @@ std::vector<char> ReadFileBytes(const char* path) {
 }
 
 bool WriteWholeFile(const char* path, const DecString& text) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool complete = WriteFile(file, text.Text(), static_cast<DWORD>(text.Length()), &written,
-                                    nullptr) &&
-                          written == static_cast<DWORD>(text.Length());
+    const bool complete =
+        WriteFile(file, text.Text(), static_cast<DWORD>(text.Length()), &written, nullptr) &&
+        written == static_cast<DWORD>(text.Length());
     const bool flushed = FlushFileBuffers(file) != 0;
     const bool closed = CloseHandle(file) != 0;
     return complete && flushed && closed;
@@ -78,7 +79,8 @@ void SaveSettingsFile() {
     DecString temporary = name;
     temporary.AppendText(".new");
     if (WriteWholeFile(temporary.Text(), WriteSettings(Shell.Context.Settings)) &&
-        MoveFileExA(temporary.Text(), name.Text(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        MoveFileExA(temporary.Text(), name.Text(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return;
     }
     DeleteFileA(temporary.Text());

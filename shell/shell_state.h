@@ -26,4 +26,6 @@ struct ShellState {
 
 extern ShellState Shell;
 
-inline HWND ControlWindow(int32_t row) { return static_cast<HWND>(Shell.Controls[row].Window); }
+inline HWND ControlWindow(int32_t row) {
+    return static_cast<HWND>(Shell.Controls[row].Window);
+}

@@ -32,7 +32,9 @@ std::string TextOfBlock(HANDLE block) {
 
 }  // namespace
 
-void Win32Platform::Beep() { MessageBeep(0); }
+void Win32Platform::Beep() {
+    MessageBeep(0);
+}
 
 void Win32Platform::ShowMessage(const char* text) {
     // The user reads the message against the state that caused it.

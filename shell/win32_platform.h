@@ -4,7 +4,7 @@
 #include "engine/platform.h"
 
 class Win32Platform : public Platform {
-public:
+   public:
     void Beep() override;
     void ShowMessage(const char* text) override;
     std::string ClipboardText() override;

@@ -27,7 +27,7 @@ constexpr int UsageError = 2;
 // The harness's platform: a terminal for the speaker and the message box, a file for the
 // clipboard, and a fixed locale.
 class ConsolePlatform : public Platform {
-public:
+   public:
     explicit ConsolePlatform(std::string clipboard) : clipboard_(std::move(clipboard)) {}
     void Beep() override { std::puts("beep"); }
     void ShowMessage(const char* text) override { std::printf("message: %s\n", text); }
@@ -41,7 +41,7 @@ public:
         return locale;
     }
 
-private:
+   private:
     std::string clipboard_;
 };
 

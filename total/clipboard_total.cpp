@@ -17,7 +17,9 @@ enum CharRole : uint8_t {
 
 using RoleTable = std::array<uint8_t, 256>;
 
-uint8_t& RoleOf(RoleTable& roles, char c) { return roles[static_cast<unsigned char>(c)]; }
+uint8_t& RoleOf(RoleTable& roles, char c) {
+    return roles[static_cast<unsigned char>(c)];
+}
 
 RoleTable MakeRoleTable(const CalcSettings& settings) {
     RoleTable roles{};

@@ -20,7 +20,7 @@ struct RunningSum {
 
     uint8_t Digit[Digits] = {};
     bool Negative = false;
-    int32_t Low = PointIndex;      // lowest index that may hold a non-zero digit
+    int32_t Low = PointIndex;       // lowest index that may hold a non-zero digit
     int32_t High = PointIndex - 1;  // highest; High < Low for zero
 
     bool IsZero() const { return High < Low; }

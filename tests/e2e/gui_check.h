@@ -54,7 +54,8 @@ int RunNamedCase(const GuiCase (&cases)[N], const std::string& name) {
     for (const GuiCase& guiCase : cases) {
         if (name != guiCase.Name) continue;
         guiCase.Run();
-        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks, Counter().Failures);
+        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks,
+                    Counter().Failures);
         return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
     }
     std::printf("unknown case %s\n", name.c_str());

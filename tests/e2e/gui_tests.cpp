@@ -97,7 +97,8 @@ void StartsWithDefaultsAndWritesAllLines() {
     classes[PanelRow] = "EDIT";
     classes[OperatorIndicatorRow] = classes[MemoryIndicatorRow] = "STATIC";
     for (int row = 0; row < ControlCount; ++row) {
-        CheckEqual(ClassOf(Control(s, row)), classes[row], "class of control " + std::to_string(row));
+        CheckEqual(ClassOf(Control(s, row)), classes[row],
+                   "class of control " + std::to_string(row));
     }
     const DWORD panelStyle = static_cast<DWORD>(GetWindowLongPtrA(Control(s, PanelRow), GWL_STYLE));
     Check((panelStyle & (ES_READONLY | ES_RIGHT)) == (ES_READONLY | ES_RIGHT),
@@ -150,9 +151,11 @@ void StartsFromDamagedSettings() {
         {"binary", binary, {}, 0},
         {"ranges",
          "[VIEW]\r\nSCALE = 7\r\nBACKGROUND_COLOR_RED = 300\r\nBACKGROUND_COLOR_GREEN = 0\r\n"
-         "LEADING_ZERO = yes\r\nDIGIT_GROUPING = -1\r\nFONT = " + InstalledFace() + "\r\nFONT_FOR_PANEL = " + InstalledFace() + "\r\n"
-         "DECIMAL_SEPARATOR = 7\r\nTHOUSAND_SEPARATOR = ,\r\n[COMMON]\r\nROUND_MODE = 9\r\n"
-         "ROUND_TYPE = x\r\n",
+         "LEADING_ZERO = yes\r\nDIGIT_GROUPING = -1\r\nFONT = " +
+             InstalledFace() + "\r\nFONT_FOR_PANEL = " + InstalledFace() +
+             "\r\n"
+             "DECIMAL_SEPARATOR = 7\r\nTHOUSAND_SEPARATOR = ,\r\n[COMMON]\r\nROUND_MODE = 9\r\n"
+             "ROUND_TYPE = x\r\n",
          {{"ROUND_TYPE", "0"}},
          585},
         {"overlapping sets",
@@ -166,7 +169,8 @@ void StartsFromDamagedSettings() {
         if (!run.Start()) continue;
         const std::string name = std::string(damage.Name) + ": ";
         for (int row = 0; row < ControlCount; ++row) {
-            Check(IsWindow(Control(run.Session, row)) != 0, name + "control " + std::to_string(row) + " exists");
+            Check(IsWindow(Control(run.Session, row)) != 0,
+                  name + "control " + std::to_string(row) + " exists");
         }
         CheckEqual(Panel(run.Session), "0", name + "panel");
         if (damage.ClientWidth != 0) {
@@ -183,11 +187,12 @@ void StartsFromDamagedSettings() {
         SettingsValues expected = With(KnownSettings(), damage.Saved);
         if (std::string(damage.Name) == "ranges") {
             const COLORREF window = GetSysColor(COLOR_WINDOW);
-            expected = With(expected, {{"BACKGROUND_COLOR_BLUE", std::to_string(GetBValue(window))},
-                                       {"BACKGROUND_COLOR_GREEN", std::to_string(GetGValue(window))},
-                                       {"BACKGROUND_COLOR_RED", std::to_string(GetRValue(window))},
-                                       {"DECIMAL_SEPARATOR", LocaleChar(LOCALE_SDECIMAL)},
-                                       {"DIGIT_GROUPING", std::to_string(LocaleGrouping())}});
+            expected =
+                With(expected, {{"BACKGROUND_COLOR_BLUE", std::to_string(GetBValue(window))},
+                                {"BACKGROUND_COLOR_GREEN", std::to_string(GetGValue(window))},
+                                {"BACKGROUND_COLOR_RED", std::to_string(GetRValue(window))},
+                                {"DECIMAL_SEPARATOR", LocaleChar(LOCALE_SDECIMAL)},
+                                {"DIGIT_GROUPING", std::to_string(LocaleGrouping())}});
         }
         CheckEqual(saved, SettingsFileText(expected), name + "file written at exit");
     }
@@ -206,12 +211,24 @@ void LaysOutOnTheScaledGrid() {
         Expected Rects[6];
     };
     const Scale scales[] = {
-        {"0", 476, 292,
-         {{0, {20, 28, 436, 28}}, {1, {212, 116, 36, 36}}, {15, {380, 196, 36, 76}},
-          {24, {148, 68, 52, 36}}, {14, {420, 68, 36, 36}}, {4, {252, 236, 36, 36}}}},
-        {"3", 803, 481,
-         {{0, {20, 34, 763, 49}}, {1, {356, 188, 63, 63}}, {31, {720, 328, 63, 133}},
-          {23, {244, 398, 91, 63}}, {29, {650, 104, 63, 63}}, {32, {580, 104, 63, 63}}}},
+        {"0",
+         476,
+         292,
+         {{0, {20, 28, 436, 28}},
+          {1, {212, 116, 36, 36}},
+          {15, {380, 196, 36, 76}},
+          {24, {148, 68, 52, 36}},
+          {14, {420, 68, 36, 36}},
+          {4, {252, 236, 36, 36}}}},
+        {"3",
+         803,
+         481,
+         {{0, {20, 34, 763, 49}},
+          {1, {356, 188, 63, 63}},
+          {31, {720, 328, 63, 133}},
+          {23, {244, 398, 91, 63}},
+          {29, {650, 104, 63, 63}},
+          {32, {580, 104, 63, 63}}}},
     };
     for (const Scale& scale : scales) {
         const std::string file = KnownFile({{"SCALE", scale.Value}});
@@ -245,7 +262,8 @@ void LaysOutOnTheScaledGrid() {
                                  " do not overlap");
             }
         }
-        CheckEqual(ValueInFile(run.Exit(), "SCALE"), std::string(scale.Value), name + "SCALE saved");
+        CheckEqual(ValueInFile(run.Exit(), "SCALE"), std::string(scale.Value),
+                   name + "SCALE saved");
     }
 }
 
@@ -273,8 +291,10 @@ void ReadsBackTheFontFaces() {
     if (!run.Start()) return;
     const std::string saved = run.Exit();
     const std::string substitute = SubstituteFace("No Such Face Anywhere");
-    Check(substitute != "No Such Face Anywhere" && !substitute.empty(), "the system substitutes a face");
-    CheckEqual(ValueInFile(saved, "FONT_FOR_PANEL"), substitute, "the panel face saved is the substitute");
+    Check(substitute != "No Such Face Anywhere" && !substitute.empty(),
+          "the system substitutes a face");
+    CheckEqual(ValueInFile(saved, "FONT_FOR_PANEL"), substitute,
+               "the panel face saved is the substitute");
     CheckEqual(ValueInFile(saved, "FONT"), InstalledFace(), "an installed face is kept");
 }
 
@@ -284,14 +304,31 @@ void ShowsToolTipTexts() {
         const char* Text;
     };
     const Tip tips[] = {
-        {0, ""}, {1, ""}, {11, ""}, {13, ""}, {16, ""},
-        {4, "Digital separator"}, {12, "Shift-back [Backspace]"}, {14, "Current operator"},
-        {15, "[Enter]"}, {17, "Multiply"}, {18, "Divide"}, {19, "Clear [C]"},
-        {20, "Change sign [S]"}, {21, "Percent [P]"}, {22, "Square root [Q]"},
-        {23, "1 Divide TO X [X]"}, {24, "Memory clear [L]"}, {25, "Memory recall [R]"},
-        {26, "Addition to memory [A]"}, {27, "Subtraction from memory [U]"},
-        {28, "Double zeroes [D]"}, {29, "Indicator of using memory"}, {30, "Clear entry [Delete]"},
-        {31, "Total (calculate from clipboard) [T]"}, {32, "Memory set [M]"},
+        {0, ""},
+        {1, ""},
+        {11, ""},
+        {13, ""},
+        {16, ""},
+        {4, "Digital separator"},
+        {12, "Shift-back [Backspace]"},
+        {14, "Current operator"},
+        {15, "[Enter]"},
+        {17, "Multiply"},
+        {18, "Divide"},
+        {19, "Clear [C]"},
+        {20, "Change sign [S]"},
+        {21, "Percent [P]"},
+        {22, "Square root [Q]"},
+        {23, "1 Divide TO X [X]"},
+        {24, "Memory clear [L]"},
+        {25, "Memory recall [R]"},
+        {26, "Addition to memory [A]"},
+        {27, "Subtraction from memory [U]"},
+        {28, "Double zeroes [D]"},
+        {29, "Indicator of using memory"},
+        {30, "Clear entry [Delete]"},
+        {31, "Total (calculate from clipboard) [T]"},
+        {32, "Memory set [M]"},
     };
     for (const char* setting : {"YES", "NO"}) {
         const std::string file = KnownFile({{"TOOL_TIPS", setting}});
@@ -301,7 +338,8 @@ void ShowsToolTipTexts() {
         for (const Tip& tip : tips) {
             CheckEqual(ToolTipText(run.Session, Control(run.Session, tip.Row)),
                        std::string(shown ? tip.Text : ""),
-                       std::string("TOOL_TIPS ") + setting + ": tip of control " + std::to_string(tip.Row));
+                       std::string("TOOL_TIPS ") + setting + ": tip of control " +
+                           std::to_string(tip.Row));
         }
     }
 }
@@ -328,7 +366,8 @@ std::string Printable(const char* keys) {
     return shown;
 }
 
-void RunTypings(const QuillonSession& s, const Typing* typings, size_t count, const std::string& name) {
+void RunTypings(const QuillonSession& s, const Typing* typings, size_t count,
+                const std::string& name) {
     for (size_t i = 0; i < count; ++i) {
         TypeText(s, "c");
         TypeText(s, typings[i].Keys);
@@ -338,11 +377,16 @@ void RunTypings(const QuillonSession& s, const Typing* typings, size_t count, co
 
 void TypedCharactersPressTheirButtons() {
     const Typing typings[] = {
-        {"123", "123"},     {"1234567", "1,234,567"}, {"12.5", "12.5"},   {"1,5", "1.5"},
-        {"0.5.5", "0.55"},  {"007", "7"},            {"5d", "500"},      {"5D", "500"},
-        {"123\b", "12"},    {"7\b", "0"},            {"5s", "-5"},       {"5S", "-5"},
-        {"5ss", "5"},       {"5=", "5"},             {"5%", "5"},        {"5 ", "5"},
-        {"7zZ!", "7"},      {"123\n", "0"},          {"98C", "0"},       {"4\n6", "6"},
+        {"123", "123"},    {"1234567", "1,234,567"},
+        {"12.5", "12.5"},  {"1,5", "1.5"},
+        {"0.5.5", "0.55"}, {"007", "7"},
+        {"5d", "500"},     {"5D", "500"},
+        {"123\b", "12"},   {"7\b", "0"},
+        {"5s", "-5"},      {"5S", "-5"},
+        {"5ss", "5"},      {"5=", "5"},
+        {"5%", "5"},       {"5 ", "5"},
+        {"7zZ!", "7"},     {"123\n", "0"},
+        {"98C", "0"},      {"4\n6", "6"},
     };
     const std::string file = KnownFile();
     CaseRun run("typing", file);
@@ -353,7 +397,10 @@ void TypedCharactersPressTheirButtons() {
 
 void DecimalKeysFollowTheSeparator() {
     const Typing typings[] = {
-        {"1.5", "1,5"}, {"1,5", "1,5"}, {"1234,5", "1 234,5"}, {".", "0,"},
+        {"1.5", "1,5"},
+        {"1,5", "1,5"},
+        {"1234,5", "1 234,5"},
+        {".", "0,"},
     };
     const std::string file = KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}});
     CaseRun run("comma", file);
@@ -419,8 +466,8 @@ void ButtonClicksRunTheirCommands() {
         const char* Panel;
     };
     const Click clicks[] = {
-        {8, "1"},  {28, "100"}, {4, "100."}, {9, "100.2"}, {12, "100."}, {20, "-100."},
-        {30, "0"}, {3, "9"}, {19, "0"}, {5, "4"},
+        {8, "1"},      {28, "100"}, {4, "100."}, {9, "100.2"}, {12, "100."},
+        {20, "-100."}, {30, "0"},   {3, "9"},    {19, "0"},    {5, "4"},
     };
     const std::string file = KnownFile();
     CaseRun run("clicks", file);
@@ -428,7 +475,8 @@ void ButtonClicksRunTheirCommands() {
     for (const Click& click : clicks) {
         ClickButton(run.Session, click.Row);
         Settle(run.Session);
-        CheckEqual(Panel(run.Session), click.Panel, "after a click on control " + std::to_string(click.Row));
+        CheckEqual(Panel(run.Session), click.Panel,
+                   "after a click on control " + std::to_string(click.Row));
     }
     // The panel's change notices and clicks on the indicators arrive as their ids.
     for (WORD id : {10000, 10014, 10029}) {
@@ -445,11 +493,11 @@ void CalculatesWithTheKeypad() {
         const char* Memory;
     };
     const Calculation calculations[] = {
-        {"12+3\r", "15", "", ""},       {"12+", "12", "+", ""},        {"12+3", "3", "+", ""},
-        {"12-20\r", "-8", "", ""},      {"7*6\r", "42", "", ""},      {"1/4\r", "0.25", "", ""},
-        {"9q", "3", "", ""},            {"4X", "0.25", "", ""},        {"1000*1000\r", "1,000,000", "", ""},
-        {"5/0\r", "ERROR", "", ""},     {"5m", "5", "", "M"},          {"r", "5", "", "M"},
-        {"2a r", "7", "", "M"},         {"L", "0", "", ""},
+        {"12+3\r", "15", "", ""},   {"12+", "12", "+", ""},  {"12+3", "3", "+", ""},
+        {"12-20\r", "-8", "", ""},  {"7*6\r", "42", "", ""}, {"1/4\r", "0.25", "", ""},
+        {"9q", "3", "", ""},        {"4X", "0.25", "", ""},  {"1000*1000\r", "1,000,000", "", ""},
+        {"5/0\r", "ERROR", "", ""}, {"5m", "5", "", "M"},    {"r", "5", "", "M"},
+        {"2a r", "7", "", "M"},     {"L", "0", "", ""},
     };
     const std::string file = KnownFile();
     CaseRun run("calculate", file);
@@ -493,7 +541,8 @@ void ShowsMessagesOverTheirState() {
         CheckEqual(WindowText(GetDlgItem(box, 0xFFFF)), message.Text, name + "text");
         CheckEqual(Panel(s), message.PanelWhileShown, name + "panel while the box is shown");
         int buttons = 0;
-        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
             if (ClassOf(child) == "BUTTON" && IsWindowVisible(child)) ++buttons;
         }
         CheckEqual(buttons, 1, name + "buttons");
@@ -515,8 +564,8 @@ void ShowsMessagesOverTheirState() {
 
 // The radio marks of both groups, one digit per item: "0001" for Floating decimal.
 std::string RoundMarks(const QuillonSession& s) {
-    const std::string marks = MenuItemsChecked(
-        s, {IdFixed0, IdFixed0 + 1, IdFixed0 + 2, IdFloating, IdRoundUp, IdRoundUp + 1, IdRoundDown});
+    const std::string marks = MenuItemsChecked(s, {IdFixed0, IdFixed0 + 1, IdFixed0 + 2, IdFloating,
+                                                   IdRoundUp, IdRoundUp + 1, IdRoundDown});
     return marks.substr(0, 4) + "/" + marks.substr(4);
 }
 
@@ -528,7 +577,8 @@ void RoundMenusKeepOneMark() {
     };
     const Start starts[] = {{"0", "2", "1000/001"}, {"1", "0", "0100/100"}};
     for (const Start& start : starts) {
-        const std::string file = KnownFile({{"ROUND_MODE", start.Mode}, {"ROUND_TYPE", start.Type}});
+        const std::string file =
+            KnownFile({{"ROUND_MODE", start.Mode}, {"ROUND_TYPE", start.Type}});
         CaseRun run("marks", file);
         if (!run.Start()) continue;
         CheckEqual(RoundMarks(run.Session), start.Marks,
@@ -545,7 +595,10 @@ void RoundMenusKeepOneMark() {
         WORD Id;
         const char* Marks;
     } choices[] = {
-        {IdFixed2, "0100/010"}, {IdRoundDown, "0100/001"}, {IdFixed0, "1000/001"}, {IdRoundUp, "1000/100"},
+        {IdFixed2, "0100/010"},
+        {IdRoundDown, "0100/001"},
+        {IdFixed0, "1000/001"},
+        {IdRoundUp, "1000/100"},
     };
     for (const auto& choice : choices) {
         PostCommand(s, choice.Id);
@@ -569,8 +622,8 @@ void AcceleratorsTakeTheirKeysFirst() {
         char Marker;
         const char* Marks;
     } chords[] = {
-        {'2', '1', "0100/010"}, {'0', '2', "1000/010"}, {'3', '3', "0010/010"}, {'F', '4', "0001/010"},
-        {'3', '5', "0010/010"},
+        {'2', '1', "0100/010"}, {'0', '2', "1000/010"}, {'3', '3', "0010/010"},
+        {'F', '4', "0001/010"}, {'3', '5', "0010/010"},
     };
     const std::string file = KnownFile({{"DIGIT_GROUPING", "0"}});
     CaseRun run("accelerators", file);
@@ -579,7 +632,8 @@ void AcceleratorsTakeTheirKeysFirst() {
     std::string typed;
     for (const auto& chord : chords) {
         const std::string name = std::string("Ctrl+") + static_cast<char>(chord.Key) + ": ";
-        Check(PressChord(s, VK_CONTROL, chord.Key, chord.Marker), name + "the key after it arrives");
+        Check(PressChord(s, VK_CONTROL, chord.Key, chord.Marker),
+              name + "the key after it arrives");
         typed += chord.Marker;
         CheckEqual(Panel(s), typed, name + "no character typed by the chord");
         CheckEqual(RoundMarks(s), chord.Marks, name + "radio marks");
@@ -595,9 +649,13 @@ void AcceleratorsTakeTheirKeysFirst() {
 // ---- Ending ---------------------------------------------------------------------------
 
 void ExitAndCloseBoxSaveAlike() {
-    const std::string file = KnownFile({{"SCALE", "2"}, {"LEADING_ZERO", "NO"}, {"TOOL_TIPS", "NO"}});
-    const std::string expected = KnownFile({{"SCALE", "2"}, {"LEADING_ZERO", "NO"}, {"TOOL_TIPS", "NO"},
-                                            {"ROUND_MODE", "1"}, {"ROUND_TYPE", "2"}});
+    const std::string file =
+        KnownFile({{"SCALE", "2"}, {"LEADING_ZERO", "NO"}, {"TOOL_TIPS", "NO"}});
+    const std::string expected = KnownFile({{"SCALE", "2"},
+                                            {"LEADING_ZERO", "NO"},
+                                            {"TOOL_TIPS", "NO"},
+                                            {"ROUND_MODE", "1"},
+                                            {"ROUND_TYPE", "2"}});
     const struct {
         const char* Way;
         UINT Message;
@@ -639,7 +697,8 @@ void UsesTheWorkingDirectory() {
     GetClientRect(run.Session.Window, &client);
     CheckEqual(static_cast<int>(client.right), 476, "the working directory's file is read");
     PostCommand(run.Session, IdRoundDown);
-    CheckEqual(ValueInFile(run.Exit(), "ROUND_TYPE"), "2", "the working directory's file is written");
+    CheckEqual(ValueInFile(run.Exit(), "ROUND_TYPE"), "2",
+               "the working directory's file is written");
     const std::string& program = QuillonPath();
     const std::string programDirectory = program.substr(0, program.find_last_of('\\') + 1);
     CheckEqual(ReadFileBytes(programDirectory + "Quillon.ini"), "<missing>",
@@ -663,7 +722,8 @@ void CarriesItsResources() {
     }
     for (UINT id : {105u, 106u}) {
         char text[512] = {};
-        Check(LoadStringA(exe, id, text, sizeof(text)) > 0, "string " + std::to_string(id) + " has a text");
+        Check(LoadStringA(exe, id, text, sizeof(text)) > 0,
+              "string " + std::to_string(id) + " has a text");
     }
     const struct {
         UINT Id;
@@ -723,13 +783,18 @@ void CarriesItsResources() {
     if (CheckEqual(count, static_cast<int>(std::size(expected)), "accelerator entries")) {
         for (int i = 0; i < count; ++i) {
             const std::string name = "accelerator " + std::to_string(i);
-            CheckEqual(static_cast<int>(entries[i].fVirt & ~0x80), static_cast<int>(expected[i].fVirt), name + " flags");
-            CheckEqual(static_cast<int>(entries[i].key), static_cast<int>(expected[i].key), name + " key");
-            CheckEqual(static_cast<int>(entries[i].cmd), static_cast<int>(expected[i].cmd), name + " command");
+            CheckEqual(static_cast<int>(entries[i].fVirt & ~0x80),
+                       static_cast<int>(expected[i].fVirt), name + " flags");
+            CheckEqual(static_cast<int>(entries[i].key), static_cast<int>(expected[i].key),
+                       name + " key");
+            CheckEqual(static_cast<int>(entries[i].cmd), static_cast<int>(expected[i].cmd),
+                       name + " command");
         }
     }
-    Check(FindResourceA(exe, MAKEINTRESOURCEA(145), MAKEINTRESOURCEA(14)) != nullptr, "group icon 145");
-    Check(FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)) != nullptr, "version resource");
+    Check(FindResourceA(exe, MAKEINTRESOURCEA(145), MAKEINTRESOURCEA(14)) != nullptr,
+          "group icon 145");
+    Check(FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)) != nullptr,
+          "version resource");
     HRSRC manifest = FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     if (Check(manifest != nullptr, "manifest resource")) {
         const char* bytes = static_cast<const char*>(LockResource(LoadResource(exe, manifest)));
@@ -837,8 +902,8 @@ void ReadsOrSkipsAHugeFile() {
         CheckEqual(result.Width, size.Width, name + ": client width");
         CheckEqual(ValueInFile(result.Saved, "SCALE"), size.Scale, name + ": SCALE saved");
         CheckEqual(ValueInFile(result.Saved, "ROUND_MODE"), "0", name + ": ROUND_MODE saved");
-        CheckEqual(result.Saved.size() < 4096 && result.Saved.ends_with("TOOL_TIPS = YES\r\n"), true,
-                   name + ": the whole settings file written");
+        CheckEqual(result.Saved.size() < 4096 && result.Saved.ends_with("TOOL_TIPS = YES\r\n"),
+                   true, name + ": the whole settings file written");
     }
 }
 
@@ -877,7 +942,8 @@ int HoldForScreenshot(const std::string& directory) {
     TypeText(run.Session, "1234567.89");
     WriteFileBytes(directory + "\\ready", "");
     const DWORD start = GetTickCount();
-    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" && GetTickCount() - start < 20000) {
+    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" &&
+           GetTickCount() - start < 20000) {
         Sleep(50);
     }
     run.Exit();

@@ -47,7 +47,9 @@ void PutClipboardBlock(UINT format, const void* bytes, size_t size) {
     CloseClipboard();
 }
 
-void PutClipboardText(const std::string& text) { PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1); }
+void PutClipboardText(const std::string& text) {
+    PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1);
+}
 
 // A 2 x 2 picture and no text at all.
 void PutClipboardPicture() {
@@ -131,7 +133,8 @@ void PastesNumbersOutOfAnyText() {
 }
 
 void PastesWithTheUsersSeparators() {
-    CaseRun run("paste_separators", KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}}));
+    CaseRun run("paste_separators",
+                KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}}));
     if (!run.Start()) return;
     PutClipboardText("1 234,5");
     PostCommand(run.Session, IdPaste);
@@ -150,14 +153,17 @@ struct ChordCase {
 
 // The marker digit typed after the keys lands on the pasted number: it is an entry.
 void PasteKeysPasteAnEntry() {
-    const std::vector<ChordCase> chords = {{"Ctrl+V", VK_CONTROL, 'V'}, {"Shift+Insert", VK_SHIFT, VK_INSERT}};
+    const std::vector<ChordCase> chords = {{"Ctrl+V", VK_CONTROL, 'V'},
+                                           {"Shift+Insert", VK_SHIFT, VK_INSERT}};
     CaseRun run("paste_keys", KnownFile());
     if (!run.Start()) return;
     for (const ChordCase& chord : chords) {
         TypeText(run.Session, "C");
         PutClipboardText("Amount: -42");
-        Check(PressChord(run.Session, chord.Modifier, chord.Key, '7'), std::string(chord.Keys) + " is handled");
-        CheckEqual(Panel(run.Session), "-427", std::string(chord.Keys) + " pastes an entry that a digit extends");
+        Check(PressChord(run.Session, chord.Modifier, chord.Key, '7'),
+              std::string(chord.Keys) + " is handled");
+        CheckEqual(Panel(run.Session), "-427",
+                   std::string(chord.Keys) + " pastes an entry that a digit extends");
     }
     run.Exit();
 }
@@ -165,13 +171,15 @@ void PasteKeysPasteAnEntry() {
 // --- Copy --------------------------------------------------------------------------------
 
 void CopyKeysCopyThePanelAsShown() {
-    const std::vector<ChordCase> chords = {{"Ctrl+C", VK_CONTROL, 'C'}, {"Ctrl+Insert", VK_CONTROL, VK_INSERT}};
+    const std::vector<ChordCase> chords = {{"Ctrl+C", VK_CONTROL, 'C'},
+                                           {"Ctrl+Insert", VK_CONTROL, VK_INSERT}};
     CaseRun run("copy_keys", KnownFile());
     if (!run.Start()) return;
     for (const ChordCase& chord : chords) {
         PutClipboardText("old");
         TypeText(run.Session, "C1234.5s");
-        Check(PressChord(run.Session, chord.Modifier, chord.Key, '6'), std::string(chord.Keys) + " is handled");
+        Check(PressChord(run.Session, chord.Modifier, chord.Key, '6'),
+              std::string(chord.Keys) + " is handled");
         CheckEqual(ClipboardText(), "-1,234.5", std::string(chord.Keys) + " copies the panel text");
         CheckEqual(Panel(run.Session), "-1,234.56", std::string(chord.Keys) + " does not clear");
     }
@@ -183,7 +191,8 @@ void CopyKeysCopyThePanelAsShown() {
 }
 
 void CopiesTheUsersSeparators() {
-    CaseRun run("copy_separators", KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}}));
+    CaseRun run("copy_separators",
+                KnownFile({{"DECIMAL_SEPARATOR", ","}, {"THOUSAND_SEPARATOR", " "}}));
     if (!run.Start()) return;
     TypeText(run.Session, "1234567,25");
     PostCommand(run.Session, IdCopy);
@@ -221,7 +230,8 @@ void HelpStartsTheViewer() {
     PressKey(run.Session, run.Session.Window, VK_F1);
     CheckEqual(ViewerParameters(run), "Quillon.chm", "F1 opens the manual at its start page");
     PostCommand(run.Session, IdUserManual);
-    CheckEqual(ViewerParameters(run), "Quillon.chm", "the menu item opens the manual at its start page");
+    CheckEqual(ViewerParameters(run), "Quillon.chm",
+               "the menu item opens the manual at its start page");
     TypeText(run.Session, "12");
     CheckEqual(Panel(run.Session), "12", "the calculator goes on");
     run.Exit();
@@ -237,12 +247,14 @@ struct ShortcutHandler {
     explicit ShortcutHandler(const std::string& program) {
         char previous[1024] = {};
         LONG size = sizeof(previous);
-        if (RegQueryValueA(HKEY_CLASSES_ROOT, Key, previous, &size) == ERROR_SUCCESS) Previous = previous;
+        if (RegQueryValueA(HKEY_CLASSES_ROOT, Key, previous, &size) == ERROR_SUCCESS)
+            Previous = previous;
         SetCommand("\"" + program + "\" \"%1\"");
     }
     ~ShortcutHandler() { SetCommand(Previous); }
     static void SetCommand(const std::string& command) {
-        RegSetValueA(HKEY_CLASSES_ROOT, Key, REG_SZ, command.c_str(), static_cast<DWORD>(command.size()));
+        RegSetValueA(HKEY_CLASSES_ROOT, Key, REG_SZ, command.c_str(),
+                     static_cast<DWORD>(command.size()));
     }
 };
 
@@ -282,7 +294,8 @@ ImageSize BitmapResource(int id) {
     if (program == nullptr) return size;
     HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
     if (found != nullptr) {
-        const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, found)));
+        const auto* header =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, found)));
         size = {header->biWidth, header->biHeight, header->biBitCount};
     }
     FreeLibrary(program);
@@ -338,14 +351,17 @@ void AboutOpensAndCloses() {
         }
         HWND about = WaitForWindow(run.Session, "#32770", "About", WindowTimeoutMs);
         if (!Check(about != nullptr, "the About dialog opens" + by)) continue;
-        CheckEqual(WindowText(GetDlgItem(about, AboutNameVersion)), "Quillon version 1.02", "first line" + by);
+        CheckEqual(WindowText(GetDlgItem(about, AboutNameVersion)), "Quillon version 1.02",
+                   "first line" + by);
         const std::string line2 = WindowText(GetDlgItem(about, AboutLine2));
         const std::string line3 = WindowText(GetDlgItem(about, AboutLine3));
-        Check(!line2.empty() && !line3.empty() && line2 != line3, "two text lines of their own" + by);
+        Check(!line2.empty() && !line3.empty() && line2 != line3,
+              "two text lines of their own" + by);
         Check(GetWindow(about, GW_OWNER) == run.Session.Window, "owned by the main window" + by);
         if (std::string(c.ClosedBy) == "OK") {
             DWORD_PTR result = 0;
-            SendMessageTimeoutA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+            SendMessageTimeoutA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                                &result);
         } else if (std::string(c.ClosedBy) == "Escape") {
             PressKey(run.Session, about, VK_ESCAPE);
         } else {
@@ -396,13 +412,14 @@ HWND OpenDialog(const QuillonSession& session, WORD command, const char* title) 
 
 void SetField(HWND dialog, int id, const std::string& text) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                        SMTO_ABORTIFHUNG, 2000, &result);
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, &result);
 }
 
 // A button press as the button reports it; posted, since it may open a modal window.
 void PushButton(const QuillonSession& session, HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     Settle(session);
 }
 
@@ -423,7 +440,8 @@ LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 std::string ListItem(HWND list, UINT getText, int index) {
     wchar_t wide[512] = {};
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(list, getText, index, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, 2000, &result);
+    SendMessageTimeoutW(list, getText, index, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
+                        2000, &result);
     char text[1024] = {};
     WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text) - 1, nullptr, nullptr);
     return text;
@@ -441,7 +459,9 @@ void TotalDialogChecksAndStores() {
         {"-", "-", "Error! Negative sign and digits are not valid separator for decimal!"},
         {"", ";-", "Error! Negative sign and digits are not valid separator for numbers!"},
         {";", ";", "Error! Found equal separators for decimal and numbers!"},
-        {"", ".", "Error! Found equal separators for decimal (current set Menu -> Customize -> View) and numbers!"},
+        {"", ".",
+         "Error! Found equal separators for decimal (current set Menu -> Customize -> View) and "
+         "numbers!"},
     };
     CaseRun run("total_dialog", KnownFile());
     PlaceFakeViewer(run);
@@ -449,13 +469,15 @@ void TotalDialogChecksAndStores() {
     HWND dialog = OpenDialog(run.Session, IdTotalSettings, TotalTitle);
     if (!Check(dialog != nullptr, "the menu item opens the dialog")) return;
     for (const TotalRefusal& r : refusals) {
-        const std::string pair = std::string(" for \"") + r.DecimalSet + "\" and \"" + r.NumberSet + '"';
+        const std::string pair =
+            std::string(" for \"") + r.DecimalSet + "\" and \"" + r.NumberSet + '"';
         SetField(dialog, TotalDecimalField, r.DecimalSet);
         SetField(dialog, TotalNumberField, r.NumberSet);
         PushButton(run.Session, dialog, IDOK);
         CheckEqual(TakeMessage(run.Session), r.Message, "the message" + pair);
         Check(IsWindow(dialog), "the dialog stays open" + pair);
-        CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), r.NumberSet, "the field keeps its text" + pair);
+        CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), r.NumberSet,
+                   "the field keeps its text" + pair);
     }
     PushButton(run.Session, dialog, TotalHelp);
     CheckEqual(ViewerParameters(run), "-mapid 2 Quillon.chm", "Help opens topic 2");
@@ -466,10 +488,13 @@ void TotalDialogChecksAndStores() {
 
     dialog = OpenDialog(run.Session, IdTotalSettings, TotalTitle);
     if (!Check(dialog != nullptr, "the dialog opens again")) return;
-    CheckEqual(WindowText(GetDlgItem(dialog, TotalDecimalField)), ",", "decimal set stored once each");
-    CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), "; ", "number set stored once each");
+    CheckEqual(WindowText(GetDlgItem(dialog, TotalDecimalField)), ",",
+               "decimal set stored once each");
+    CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), "; ",
+               "number set stored once each");
     PushButton(run.Session, dialog, TotalSetDefault);
-    CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), "", "Set to default empties the fields");
+    CheckEqual(WindowText(GetDlgItem(dialog, TotalNumberField)), "",
+               "Set to default empties the fields");
     PushButton(run.Session, dialog, IDCANCEL);
     Check(WaitUntilClosed(dialog), "Cancel closes the dialog");
 
@@ -480,7 +505,8 @@ void TotalDialogChecksAndStores() {
     const std::string file = ReadFileBytes(run.Directory + "Quillon.ini");
     CheckEqual(ValueInFile(file, "DECIMAL_SEPARATORS"), ",", "saved decimal set");
     CheckEqual(ValueInFile(file, "NUMBER_SEPARATORS"), ";", "saved number set");
-    CheckEqual(ValueInFile(file, "SPACE_IS_NUMBER_SEPARATOR"), "YES", "the space of the number set");
+    CheckEqual(ValueInFile(file, "SPACE_IS_NUMBER_SEPARATOR"), "YES",
+               "the space of the number set");
 }
 
 // Ctrl+A on the keyboard, as a user presses it.
@@ -521,7 +547,8 @@ void ViewDialogSwapsSeparators() {
     CheckEqual(WindowText(GetDlgItem(dialog, ViewDecimalField)), ".", "decimal separator shown");
     Check(!WindowText(GetDlgItem(dialog, ViewPanelFace)).empty(), "the panel face is shown");
     for (const ViewRefusal& r : refusals) {
-        const std::string pair = std::string(" for \"") + r.Thousand + "\" and \"" + r.Decimal + '"';
+        const std::string pair =
+            std::string(" for \"") + r.Thousand + "\" and \"" + r.Decimal + '"';
         SetField(dialog, ViewThousandField, r.Thousand);
         SetField(dialog, ViewDecimalField, r.Decimal);
         PushButton(run.Session, dialog, r.Button);
@@ -533,14 +560,16 @@ void ViewDialogSwapsSeparators() {
     SetField(dialog, ViewThousandField, "'");
     CheckEqual(ListItem(grouping, CB_GETLBTEXT, 1), "123'456'789", "sample of groups of three");
     CheckEqual(ListItem(grouping, CB_GETLBTEXT, 2), "12'34'56'789", "sample of groups of two");
-    CheckEqual(static_cast<int>(SendTo(grouping, CB_GETCURSEL, 0, 0)), 1, "the selected grouping stays");
+    CheckEqual(static_cast<int>(SendTo(grouping, CB_GETCURSEL, 0, 0)), 1,
+               "the selected grouping stays");
     PushButton(run.Session, dialog, ViewHelp);
     CheckEqual(ViewerParameters(run), "-mapid 1 Quillon.chm", "Help opens topic 1");
     SetField(dialog, ViewThousandField, ".");
     SetField(dialog, ViewDecimalField, ",");
     PushButton(run.Session, dialog, ViewApply);
     CheckEqual(Panel(run.Session), "1.234,5", "Apply turns 1,234.5 into 1.234,5");
-    CheckEqual(WindowText(Control(run.Session, DecimalKeyRow)), ",", "the decimal key shows the new separator");
+    CheckEqual(WindowText(Control(run.Session, DecimalKeyRow)), ",",
+               "the decimal key shows the new separator");
     Check(IsWindow(dialog), "Apply keeps the dialog open");
     PushButton(run.Session, dialog, IDOK);
     Check(WaitUntilClosed(dialog), "OK closes the dialog");
@@ -595,7 +624,8 @@ void ViewDialogChangesTheLook() {
     CheckEqual(ValueInFile(file, "SCALE"), "2", "saved scale");
     CheckEqual(ValueInFile(file, "TOOL_TIPS"), "NO", "saved tool tips");
     CheckEqual(ValueInFile(file, "HOT_KEY_AS_CLICK"), "NO", "saved simulated click");
-    CheckEqual(ValueInFile(file, "THOUSAND_SEPARATOR"), " ", "the space is saved as the thousand separator");
+    CheckEqual(ValueInFile(file, "THOUSAND_SEPARATOR"), " ",
+               "the space is saved as the thousand separator");
     CheckEqual(ValueInFile(file, "BACKGROUND_COLOR_RED"), "255", "saved red");
     CheckEqual(ValueInFile(file, "BACKGROUND_COLOR_GREEN"), "128", "saved green");
     CheckEqual(ValueInFile(file, "BACKGROUND_COLOR_BLUE"), "0", "saved blue");
@@ -626,7 +656,8 @@ void ChoosersOpenAndCancel() {
     }
     Check(sorted, "the families are sorted");
     bool once = true;
-    for (int i = 1; i < count; ++i) once = once && ListItem(list, LB_GETTEXT, i - 1) != ListItem(list, LB_GETTEXT, i);
+    for (int i = 1; i < count; ++i)
+        once = once && ListItem(list, LB_GETTEXT, i - 1) != ListItem(list, LB_GETTEXT, i);
     Check(once, "each family is listed once");
     const int selected = static_cast<int>(SendTo(list, LB_GETCURSEL, 0, 0));
     Check(selected >= 0 && ListItem(list, LB_GETTEXT, selected).rfind(face.substr(0, 3), 0) == 0,
@@ -652,10 +683,13 @@ void ChoosersOpenAndCancel() {
                "the chooser starts on the face chosen before");
     SendTo(list, LB_SETCURSEL, 0, 0);
     const std::string first = ListItem(list, LB_GETTEXT, 0);
-    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(FontList, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(FontList, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list));
     Check(WaitUntilClosed(chooser), "a double click closes the font chooser");
-    CheckEqual(WindowText(GetDlgItem(dialog, ViewPanelFace)), first, "a double click writes that face");
-    CheckEqual(WindowText(GetDlgItem(dialog, ViewButtonFace)).empty(), false, "the button face stays");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewPanelFace)), first,
+               "a double click writes that face");
+    CheckEqual(WindowText(GetDlgItem(dialog, ViewButtonFace)).empty(), false,
+               "the button face stays");
     PushButton(run.Session, dialog, IDCANCEL);
     WaitUntilClosed(dialog);
     run.Exit();
@@ -681,7 +715,8 @@ int HoldDialogForScreenshot(const std::string& dialogName, const std::string& di
     if (open.back() == nullptr) return 1;
     WriteFileBytes(directory + "\\ready", "");
     const DWORD start = GetTickCount();
-    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" && GetTickCount() - start < 20000) Sleep(50);
+    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" && GetTickCount() - start < 20000)
+        Sleep(50);
     for (auto window = open.rbegin(); window != open.rend(); ++window) {
         PostMessageA(*window, WM_COMMAND, IDCANCEL, 0);
         WaitUntilClosed(*window);
@@ -710,12 +745,14 @@ const GuiCase Cases[] = {
 int main(int argc, char** argv) {
     PrepareUnattendedDriver();
     if (argc < 4) {
-        std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY\n", argv[0]);
+        std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY\n",
+                    argv[0]);
         return 2;
     }
     SetQuillonPath(argv[1]);
     fakeViewerPath = argv[2];
     const std::string name = argv[3];
-    if (name == "screenshot" && argc == 6) return HoldDialogForScreenshot(argv[4], WindowsPath(argv[5]));
+    if (name == "screenshot" && argc == 6)
+        return HoldDialogForScreenshot(argv[4], WindowsPath(argv[5]));
     return RunNamedCase(Cases, name);
 }

@@ -46,8 +46,8 @@ void PostAndWaitForSentinel(HWND sentinel, int value) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < SettleTimeoutMs) {
         DWORD_PTR result = 0;
-        SendMessageTimeoutA(sentinel, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0,
-                            SMTO_ABORTIFHUNG, 1000, &result);
+        SendMessageTimeoutA(sentinel, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0, SMTO_ABORTIFHUNG, 1000,
+                            &result);
         if (static_cast<int>(result) == value) return;
         Sleep(PollMs);
     }
@@ -94,9 +94,13 @@ HWND TipWindowOf(const QuillonSession& session, HWND control) {
     return nullptr;
 }
 
-void SetQuillonPath(const std::string& path) { quillonPath = WindowsPath(path); }
+void SetQuillonPath(const std::string& path) {
+    quillonPath = WindowsPath(path);
+}
 
-const std::string& QuillonPath() { return quillonPath; }
+const std::string& QuillonPath() {
+    return quillonPath;
+}
 
 std::string MakeWorkDirectory(const std::string& name) {
     char temp[MAX_PATH] = {};
@@ -178,7 +182,8 @@ QuillonSession StartQuillon(const std::string& directory) {
     if (session.Window == nullptr) return session;
     // The window is found while it is still being built; it is shown once it is complete.
     const DWORD start = GetTickCount();
-    while (!IsWindowVisible(session.Window) && GetTickCount() - start < StartTimeoutMs) Sleep(PollMs);
+    while (!IsWindowVisible(session.Window) && GetTickCount() - start < StartTimeoutMs)
+        Sleep(PollMs);
     // Changing the delay of a tip that never shows is invisible, and reading it back tells
     // that the posted change has been handled.
     session.Sentinel = TipWindowOf(session, Control(session, PanelRow));
@@ -216,7 +221,9 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-std::string Panel(const QuillonSession& session) { return WindowText(Control(session, PanelRow)); }
+std::string Panel(const QuillonSession& session) {
+    return WindowText(Control(session, PanelRow));
+}
 
 std::string OperatorIndicator(const QuillonSession& session) {
     return WindowText(Control(session, OperatorIndicatorRow));
@@ -309,7 +316,9 @@ std::string CaseRun::EndBy(UINT message, WPARAM wParam) {
     return ReadFileBytes(IniPath());
 }
 
-std::string CaseRun::Exit() { return EndBy(WM_COMMAND, IdExit); }
+std::string CaseRun::Exit() {
+    return EndBy(WM_COMMAND, IdExit);
+}
 
 void SetClipboard(const char* text) {
     if (!OpenClipboard(nullptr)) return;

@@ -1,10 +1,11 @@
-#include "quillon_session.h"
 #include "remote_reads.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
 #include <sstream>
+
+#include "quillon_session.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ std::string ToolTipText(const QuillonSession& session, HWND control) {
     return text;
 }
 
-void SetMenuProbePath(const std::string& path) { menuProbePath = path; }
+void SetMenuProbePath(const std::string& path) {
+    menuProbePath = path;
+}
 
 std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids) {
     std::string checked(ids.size(), '-');
@@ -47,7 +50,8 @@ std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UI
     HANDLE process = session.Process.hProcess;
     RemoteBlock path(process, menuProbePath.size() + 1);
     if (path.Address == nullptr) return checked;
-    WriteProcessMemory(process, path.Address, menuProbePath.c_str(), menuProbePath.size() + 1, nullptr);
+    WriteProcessMemory(process, path.Address, menuProbePath.c_str(), menuProbePath.size() + 1,
+                       nullptr);
     // kernel32 sits at the same address in every process of the session.
     auto* loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "quillon_session.h"
+
 // The text of the tool registered for `control` in its tool-tip window.
 std::string ToolTipText(const QuillonSession& session, HWND control);
 

@@ -22,8 +22,8 @@ std::string ReadObject(chmFile* chm, const char* name) {
     chmUnitInfo info;
     if (chm_resolve_object(chm, name, &info) != CHM_RESOLVE_SUCCESS) return {};
     std::string bytes(static_cast<size_t>(info.length), '\0');
-    LONGINT64 got = chm_retrieve_object(chm, &info, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                                        static_cast<LONGINT64>(info.length));
+    LONGINT64 got = chm_retrieve_object(chm, &info, reinterpret_cast<unsigned char*>(bytes.data()),
+                                        0, static_cast<LONGINT64>(info.length));
     bytes.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return bytes;
 }
@@ -51,7 +51,7 @@ std::string MappedPage(chmFile* chm, uint32_t topic) {
 }
 
 class ChmContents : public ::testing::Test {
-protected:
+   protected:
     ChmFile chm;
     void SetUp() override { ASSERT_NE(chm.handle, nullptr) << "cannot open " << QUILLON_CHM_PATH; }
 };

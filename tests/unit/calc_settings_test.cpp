@@ -85,7 +85,7 @@ TEST(CalcSettings, YesNo) {
         bool Fallback;
         bool Result;
     } cases[] = {
-        {"YES", false, true}, {"NO", true, false}, {"yes", false, false}, {"no", true, true},
+        {"YES", false, true}, {"NO", true, false}, {"yes", false, false},  {"no", true, true},
         {"", true, true},     {"", false, false},  {"YES ", false, false}, {nullptr, true, true},
     };
     for (const auto& c : cases) {

@@ -47,9 +47,12 @@ const TotalCase TotalCases[] = {
     // The two user sets.
     {"space as number separator", "[TOTAL]\nSPACE_IS_NUMBER_SEPARATOR = YES", "1 2 3", "6", 0, ""},
     {"semicolon as number separator", "[TOTAL]\nNUMBER_SEPARATORS = ;", "1;2;3", "6", 0, ""},
-    {"point as extra decimal separator", "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .\n"
-     "[TOTAL]\nDECIMAL_SEPARATORS = .", "1.5\n2,5", "4", 0, ""},
-    {"space as decimal separator", "[TOTAL]\nSPACE_IS_DECIMAL_SEPARATOR = YES", "1 5\n2", "3.5", 0, ""},
+    {"point as extra decimal separator",
+     "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .\n"
+     "[TOTAL]\nDECIMAL_SEPARATORS = .",
+     "1.5\n2,5", "4", 0, ""},
+    {"space as decimal separator", "[TOTAL]\nSPACE_IS_DECIMAL_SEPARATOR = YES", "1 5\n2", "3.5", 0,
+     ""},
     {"comma view separator without extras", CommaDecimal, "1,5\n2,25", "3,75", 0, ""},
     // Signs.
     {"negative line", "", "-5\n3", "-2", 0, ""},
@@ -69,8 +72,10 @@ const TotalCase TotalCases[] = {
     {"fixed 2 single number", "[COMMON]\nROUND_MODE = 1", "2.345", "2.35", 0, ""},
     // Refusals.
     {"two separators in one number", "", "1\n1.2.3\n4", "ERROR", 0, TooManySeparators},
-    {"two separators after mapping", "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .\n"
-     "[TOTAL]\nDECIMAL_SEPARATORS = .", "1.234,5", "ERROR", 0, TooManySeparators},
+    {"two separators after mapping",
+     "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .\n"
+     "[TOTAL]\nDECIMAL_SEPARATORS = .",
+     "1.234,5", "ERROR", 0, TooManySeparators},
     {"sum too long to show", "", "999999999999999999999999\n1", "ERROR", 1, ""},
     {"no digits", "", "abc", "0", 0, NoNumbers},
     {"only line ends", "", "\r\n\r\n\t", "0", 0, NoNumbers},
@@ -83,7 +88,9 @@ const TotalCase TotalCases[] = {
     {"numbers past 16 MiB of text", "", std::string(1 << 24, 'x') + "\n5\n7", "12", 0, ""},
 };
 
-void PrintTo(const TotalCase& c, std::ostream* out) { *out << c.Rule; }
+void PrintTo(const TotalCase& c, std::ostream* out) {
+    *out << c.Rule;
+}
 
 class Total : public testing::TestWithParam<TotalCase> {};
 
@@ -102,8 +109,7 @@ TEST_P(Total, PanelAfterTheKey) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Total, testing::ValuesIn(TotalCases),
-                         CASE_NAMES(TotalCase, Rule));
+INSTANTIATE_TEST_SUITE_P(Table, Total, testing::ValuesIn(TotalCases), CASE_NAMES(TotalCase, Rule));
 
 TEST(TotalKey, EmptyClipboardChangesNothing) {
     KeypadDriver calc;
@@ -131,8 +137,10 @@ TEST(TotalKey, StateAfterwards) {
         const char* Clipboard;
         int32_t State;
     } cases[] = {
-        {"1\n2", Entering},          {"5", Entering},
-        {"abc", Entering},           {"1.2.3", ResultShown},
+        {"1\n2", Entering},
+        {"5", Entering},
+        {"abc", Entering},
+        {"1.2.3", ResultShown},
         {"999999999999999999999999\n1", ResultShown},
     };
     for (const auto& c : cases) {

@@ -7,10 +7,14 @@
 
 namespace {
 
-std::string Str(const DecString& s) { return std::string(s.Text(), s.Length()); }
+std::string Str(const DecString& s) {
+    return std::string(s.Text(), s.Length());
+}
 
 // Every string must end in a zero byte right after its last byte.
-void ExpectTerminated(const DecString& s) { EXPECT_EQ(s.Text()[s.Length()], '\0'); }
+void ExpectTerminated(const DecString& s) {
+    EXPECT_EQ(s.Text()[s.Length()], '\0');
+}
 
 TEST(DecString, ConstructionForms) {
     const DecString empty;
@@ -123,9 +127,12 @@ TEST(DecString, AppendIntegerCoversEveryThirtyTwoBitValue) {
         int32_t Value;
         const char* Text;
     } cases[] = {
-        {0, "0"},          {-5, "-5"},
-        {7, "7"},          {1000, "1000"},
-        {INT_MAX, "2147483647"}, {INT_MIN, "-2147483648"},
+        {0, "0"},
+        {-5, "-5"},
+        {7, "7"},
+        {1000, "1000"},
+        {INT_MAX, "2147483647"},
+        {INT_MIN, "-2147483648"},
         {-999999999, "-999999999"},
     };
     for (const auto& c : cases) {
@@ -152,8 +159,7 @@ TEST(DecString, RemoveChar) {
         char Removed;
         const char* After;
     } cases[] = {
-        {"-0-", '-', "0"},         {"1,234,567", ',', "1234567"},
-        {"---", '-', ""},          {"12.5", '-', "12.5"},
+        {"-0-", '-', "0"}, {"1,234,567", ',', "1234567"}, {"---", '-', ""}, {"12.5", '-', "12.5"},
         {"", '-', ""},
     };
     for (const auto& c : cases) {
@@ -188,8 +194,8 @@ TEST(DecString, InsertChar) {
         int32_t Position;
         const char* After;
     } cases[] = {
-        {"1234", 1, "1,234"}, {"5", 0, ",5"},   {"12", 2, "12"},
-        {"12", -1, "12"},     {"", 0, ""},      {"12", 99, "12"},
+        {"1234", 1, "1,234"}, {"5", 0, ",5"}, {"12", 2, "12"},
+        {"12", -1, "12"},     {"", 0, ""},    {"12", 99, "12"},
     };
     for (const auto& c : cases) {
         DecString s(c.Before);

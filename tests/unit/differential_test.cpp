@@ -31,9 +31,9 @@ struct Notation {
 };
 
 std::string Describe(const Notation& n) {
-    return "dec '" + std::string(1, n.Decimal) + "' ts '" + std::string(1, n.Thousand) +
-           "' lz " + (n.LeadingZero ? "yes" : "no") + " group " + std::to_string(n.Grouping) +
-           " mode " + std::to_string(n.RoundMode) + " type " + std::to_string(n.RoundType);
+    return "dec '" + std::string(1, n.Decimal) + "' ts '" + std::string(1, n.Thousand) + "' lz " +
+           (n.LeadingZero ? "yes" : "no") + " group " + std::to_string(n.Grouping) + " mode " +
+           std::to_string(n.RoundMode) + " type " + std::to_string(n.RoundType);
 }
 
 // ---- The exact side -----------------------------------------------------------------
@@ -61,7 +61,9 @@ mpq_class ExactValue(const std::string& text, char decimal) {
     return text.starts_with('-') ? mpq_class(-value) : value;
 }
 
-std::string DecimalText(const mpz_class& value) { return value.get_str(10); }
+std::string DecimalText(const mpz_class& value) {
+    return value.get_str(10);
+}
 
 // Digits of the integer part of a non-negative value.
 int IntegerDigits(const mpq_class& magnitude) {
@@ -172,9 +174,8 @@ std::string ExpectedPanel(const mpq_class& value, bool negativeZero, const Notat
     const mpq_class magnitude = abs(value);
     ShownParts parts;
     if (!ShownDigits(magnitude, n, parts)) return "ERROR";
-    std::string integer = parts.Integer == "0" && !n.LeadingZero && !parts.Fraction.empty()
-                              ? ""
-                              : parts.Integer;
+    std::string integer =
+        parts.Integer == "0" && !n.LeadingZero && !parts.Fraction.empty() ? "" : parts.Integer;
     const size_t width = integer.size() + (parts.Fraction.empty() ? 0 : 1 + parts.Fraction.size());
     if (width > 24) return "ERROR";
     std::string text = Grouped(integer, n);
@@ -258,10 +259,13 @@ std::string Expected(Op op, const std::string& a, const std::string& b, const No
     const bool signB = b.starts_with('-');
     switch (op) {
         // A zero sum or difference carries the first operand's sign.
-        case Op::Add: return ExpectedPanel(x + y, signA, n);
-        case Op::Subtract: return ExpectedPanel(x - y, signA, n);
+        case Op::Add:
+            return ExpectedPanel(x + y, signA, n);
+        case Op::Subtract:
+            return ExpectedPanel(x - y, signA, n);
         // A zero product or quotient carries the operands' sign.
-        case Op::Multiply: return ExpectedPanel(x * y, signA != signB, n);
+        case Op::Multiply:
+            return ExpectedPanel(x * y, signA != signB, n);
         case Op::Divide: {
             if (y == 0) return "ERROR";
             mpq_class quotient;
@@ -302,8 +306,8 @@ void RunOperation(Op op, void (*operation)(CalcContext&), uint64_t seed) {
         const std::string got = context.PanelText.Text();
         if (got != want) {
             ++failures;
-            ADD_FAILURE() << "case " << i << " of seed " << seed << ": [" << a << "] [" << b
-                          << "] " << Describe(n) << ": panel " << got << ", exact " << want;
+            ADD_FAILURE() << "case " << i << " of seed " << seed << ": [" << a << "] [" << b << "] "
+                          << Describe(n) << ": panel " << got << ", exact " << want;
         }
         if (!(context.OperandA == a.c_str()) || !(context.OperandB == b.c_str())) {
             ++failures;
@@ -312,10 +316,18 @@ void RunOperation(Op op, void (*operation)(CalcContext&), uint64_t seed) {
     }
 }
 
-TEST(Differential, Addition) { RunOperation(Op::Add, AddNumbers, Seed); }
-TEST(Differential, Subtraction) { RunOperation(Op::Subtract, SubtractNumbers, Seed + 1); }
-TEST(Differential, Multiplication) { RunOperation(Op::Multiply, MultiplyNumbers, Seed + 2); }
-TEST(Differential, Division) { RunOperation(Op::Divide, DivideNumbers, Seed + 3); }
+TEST(Differential, Addition) {
+    RunOperation(Op::Add, AddNumbers, Seed);
+}
+TEST(Differential, Subtraction) {
+    RunOperation(Op::Subtract, SubtractNumbers, Seed + 1);
+}
+TEST(Differential, Multiplication) {
+    RunOperation(Op::Multiply, MultiplyNumbers, Seed + 2);
+}
+TEST(Differential, Division) {
+    RunOperation(Op::Divide, DivideNumbers, Seed + 3);
+}
 
 // ---- Every way an operand is written ------------------------------------------------
 
@@ -327,8 +339,15 @@ struct Magnitude {
 };
 
 constexpr Magnitude Magnitudes[] = {
-    {"0", ""}, {"5", ""}, {"100", ""}, {"0", "5"}, {"0", "05"}, {"12", "25"}, {"1", "5"},
-    {"999999999999999999999999", ""}, {"0", "00000000000000000000001"},
+    {"0", ""},
+    {"5", ""},
+    {"100", ""},
+    {"0", "5"},
+    {"0", "05"},
+    {"12", "25"},
+    {"1", "5"},
+    {"999999999999999999999999", ""},
+    {"0", "00000000000000000000001"},
     {"123456789012", "345678901"},
 };
 
@@ -402,9 +421,9 @@ TEST(Differential, EveryWrittenFormThroughEveryOperation) {
                     const std::string got = context.PanelText.Text();
                     if (got != want) {
                         ++failures;
-                        ADD_FAILURE() << "[" << a << "] op " << static_cast<int>(operation.Operation)
-                                      << " [" << b << "] " << Describe(n) << ": panel " << got
-                                      << ", exact " << want;
+                        ADD_FAILURE()
+                            << "[" << a << "] op " << static_cast<int>(operation.Operation) << " ["
+                            << b << "] " << Describe(n) << ": panel " << got << ", exact " << want;
                     }
                 }
             }

@@ -30,8 +30,8 @@ const EntryCase EntryCases[] = {
     {"second separator ignored silently", "", "1 . 2 . 3", "1.23", 0},
     {"separator after digits", "", "1 2 .", "12.", 0},
     {"fraction not grouped", "", "1 2 3 4 . 5 6 7 8", "1,234.5678", 0},
-    {"comma as decimal separator",
-     "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .", "1 2 3 4 , 5", "1.234,5", 0},
+    {"comma as decimal separator", "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .",
+     "1 2 3 4 , 5", "1.234,5", 0},
     {"space as thousand separator", "[VIEW]\nTHOUSAND_SEPARATOR =", "1 2 3 4", "1 234", 0},
     {"24 digits accepted", "", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4",
      "123,456,789,012,345,678,901,234", 0},
@@ -39,14 +39,14 @@ const EntryCase EntryCases[] = {
      "123,456,789,012,345,678,901,234", 1},
     {"23 digits and separator accepted, next beeps", "",
      "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 . 4", "12,345,678,901,234,567,890,123.", 1},
-    {"sign not counted by the limit", "",
-     "1 +- 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4", "-123,456,789,012,345,678,901,234", 0},
+    {"sign not counted by the limit", "", "1 +- 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4",
+     "-123,456,789,012,345,678,901,234", 0},
     {"double zero", "", "5 00", "500", 0},
     {"double zero on zero beeps", "", "00", "0", 1},
     {"double zero on 22 characters", "", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 00",
      "123,456,789,012,345,678,901,200", 0},
-    {"double zero on 23 characters beeps", "",
-     "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 00", "12,345,678,901,234,567,890,123", 1},
+    {"double zero on 23 characters beeps", "", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 00",
+     "12,345,678,901,234,567,890,123", 1},
     {"back-space to zero", "", "7 <-", "0", 0},
     {"back-space on a negative digit leaves the sign", "", "7 +- <-", "-", 0},
     {"back-space regroups", "", "1 2 3 4 <-", "123", 0},
@@ -61,7 +61,9 @@ const EntryCase EntryCases[] = {
     {"clear", "", "1 2 C", "0", 0},
 };
 
-void PrintTo(const EntryCase& c, std::ostream* out) { *out << c.Name; }
+void PrintTo(const EntryCase& c, std::ostream* out) {
+    *out << c.Name;
+}
 
 class EntryKeys : public testing::TestWithParam<EntryCase> {};
 
@@ -81,8 +83,8 @@ TEST(EntryState, DigitsAndEditingKeysEnterANumber) {
         const char* Keys;
         int32_t State;
     } cases[] = {
-        {"", Cleared},        {"5", Entering},  {"5 C", Cleared}, {"C CE", Entering},
-        {"5 <-", Entering},   {"5 00", Entering}, {"C +-", Cleared}, {"C 00", Cleared},
+        {"", Cleared},      {"5", Entering},    {"5 C", Cleared},  {"C CE", Entering},
+        {"5 <-", Entering}, {"5 00", Entering}, {"C +-", Cleared}, {"C 00", Cleared},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;
@@ -110,8 +112,8 @@ TEST(ErrorPanel, KeysThatLeaveOrKeepTheError) {
         const char* Panel;
         int Beeps;
     } cases[] = {
-        {"7", "7", 0},  {".", "0.", 0},     {"00", "0", 0},     {"<-", "0", 0},
-        {"CE", "0", 0}, {"C", "0", 0},      {"+-", "ERROR", 1},
+        {"7", "7", 0},  {".", "0.", 0}, {"00", "0", 0},     {"<-", "0", 0},
+        {"CE", "0", 0}, {"C", "0", 0},  {"+-", "ERROR", 1},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;

@@ -8,7 +8,7 @@
 #include "engine/platform.h"
 
 class FakePlatform : public Platform {
-public:
+   public:
     void Beep() override { ++Beeps; }
     void ShowMessage(const char* text) override { Messages.emplace_back(text); }
     std::string ClipboardText() override { return Clipboard; }

@@ -15,15 +15,14 @@ TEST(FunctionKeys, PercentInItsFourForms) {
         {"ratio in percent", "", "2 0 0 / 5 %", "4,000", "", 0},
         {"second operand is the first", "", "5 0 + %", "75", "", 0},
         {"floating places whatever the setting", FixedTwo, "2 0 0 + 5 %", "210", "", 0},
-        {"floating fraction under fixed places", FixedTwo, "1 + 3 3 . 3 3 3 %", "1.33333",
-         "", 0},
+        {"floating fraction under fixed places", FixedTwo, "1 + 3 3 . 3 3 3 %", "1.33333", "", 0},
         {"fractional percent", "", "8 0 * 2 . 5 %", "2", "", 0},
         {"negative percent", "", "2 0 0 + 5 +- %", "190", "", 0},
         {"a digit then starts over", "", "2 0 0 + 5 % 7", "7", "", 0},
         {"the decimal places come back", FixedTwo, "2 0 0 + 5 % + 1 =", "211.00", "", 0},
         {"the calculation is finished", "", "2 0 0 + 5 % =", "210", "", 1},
-        {"product too long", "",
-         "9 9 9 9 9 9 9 9 9 9 9 9 9 * 9 9 9 9 9 9 9 9 9 9 9 9 9 %", "ERROR", "", 0},
+        {"product too long", "", "9 9 9 9 9 9 9 9 9 9 9 9 9 * 9 9 9 9 9 9 9 9 9 9 9 9 9 %", "ERROR",
+         "", 0},
         {"division by zero", "", "5 / 0 %", "ERROR", "", 0},
     };
     RunKeyCases(cases);

@@ -36,5 +36,4 @@ void RunKeyCases(const KeyCase (&cases)[N]) {
 }
 
 // The 24 nines, the largest number the panel holds.
-inline constexpr const char* TwentyFourNines =
-    "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9";
+inline constexpr const char* TwentyFourNines = "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9";

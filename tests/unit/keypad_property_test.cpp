@@ -17,8 +17,8 @@ constexpr uint64_t Seed = 4242;
 constexpr int Sequences = 1000;
 constexpr int KeysPerSequence = 40;
 
-const char* const OtherKeys[] = {"00", "<-", "+", "-", "*", "/", "=", "C", "+-", "%",
-                                 "1/X", "MC", "MR", "M+", "M-", "CE", "MS", "T"};
+const char* const OtherKeys[] = {"00", "<-",  "+",  "-",  "*",  "/",  "=",  "C",  "+-",
+                                 "%",  "1/X", "MC", "MR", "M+", "M-", "CE", "MS", "T"};
 
 std::string RandomKey(Random& random, char decimal) {
     const int pick = random.Below(100);
@@ -35,8 +35,8 @@ std::string RandomSettings(Random& random, char& decimal) {
     const int pair = random.Below(3);
     decimal = pair == 0 ? '.' : ',';
     return "[COMMON]\nROUND_MODE = " + std::to_string(random.Below(4)) +
-           "\nROUND_TYPE = " + std::to_string(random.Below(3)) + "\n[VIEW]\n" +
-           separators[pair] + "\nLEADING_ZERO = " + (random.Below(2) ? "YES" : "NO") +
+           "\nROUND_TYPE = " + std::to_string(random.Below(3)) + "\n[VIEW]\n" + separators[pair] +
+           "\nLEADING_ZERO = " + (random.Below(2) ? "YES" : "NO") +
            "\nDIGIT_GROUPING = " + std::to_string(random.Below(3)) + "\n";
 }
 
@@ -72,7 +72,8 @@ TEST(KeypadProperty, RandomKeysKeepThePanelInItsForms) {
             if (!fault.empty()) {
                 ++failures;
                 ADD_FAILURE() << "sequence " << sequence << ": " << fault << " after [" << keys
-                              << "] panel [" << calc.Panel() << "] settings\n" << settings;
+                              << "] panel [" << calc.Panel() << "] settings\n"
+                              << settings;
                 break;
             }
         }

@@ -17,9 +17,9 @@ TEST(ControlTable, RowsCarryTheirIdsLabelsAndHotKeys) {
         const char* Label;
         const char* HotKey;
     } rows[] = {
-        {0, "EDIT", "0", ""},     {4, "BUTTON", ".", "."},   {12, "BUTTON", "<-", "\b"},
-        {14, "STATIC", "", ""},   {15, "BUTTON", "=", ""},   {20, "BUTTON", "+-", "sign"},
-        {29, "STATIC", "", ""},   {30, "BUTTON", "CE", "\n"}, {31, "BUTTON", "T", "t"},
+        {0, "EDIT", "0", ""},      {4, "BUTTON", ".", "."},    {12, "BUTTON", "<-", "\b"},
+        {14, "STATIC", "", ""},    {15, "BUTTON", "=", ""},    {20, "BUTTON", "+-", "sign"},
+        {29, "STATIC", "", ""},    {30, "BUTTON", "CE", "\n"}, {31, "BUTTON", "T", "t"},
         {32, "BUTTON", "MS", "m"},
     };
     for (const auto& r : rows) {
@@ -57,15 +57,17 @@ TEST(ControlTable, DecimalKeyFollowsTheSeparator) {
 TEST(ClassifyKey, EveryRowHasItsAction) {
     KeypadDriver calc;
     const KeyAction expected[ControlCount] = {
-        KeyAction::None,        KeyAction::Entry,      KeyAction::Entry,     KeyAction::Entry,
-        KeyAction::Entry,       KeyAction::Entry,      KeyAction::Entry,     KeyAction::Entry,
-        KeyAction::Entry,       KeyAction::Entry,      KeyAction::Entry,     KeyAction::Entry,
-        KeyAction::BackSpace,   KeyAction::Operator,   KeyAction::None,      KeyAction::Equals,
-        KeyAction::Operator,    KeyAction::Operator,   KeyAction::Operator,  KeyAction::Clear,
-        KeyAction::SignChange,  KeyAction::Percent,    KeyAction::SquareRoot, KeyAction::Reciprocal,
-        KeyAction::MemoryClear, KeyAction::MemoryRecall, KeyAction::MemoryAdd, KeyAction::MemorySubtract,
-        KeyAction::DoubleZero,  KeyAction::None,       KeyAction::ClearEntry, KeyAction::Total,
-        KeyAction::MemoryStore,
+        KeyAction::None,           KeyAction::Entry,        KeyAction::Entry,
+        KeyAction::Entry,          KeyAction::Entry,        KeyAction::Entry,
+        KeyAction::Entry,          KeyAction::Entry,        KeyAction::Entry,
+        KeyAction::Entry,          KeyAction::Entry,        KeyAction::Entry,
+        KeyAction::BackSpace,      KeyAction::Operator,     KeyAction::None,
+        KeyAction::Equals,         KeyAction::Operator,     KeyAction::Operator,
+        KeyAction::Operator,       KeyAction::Clear,        KeyAction::SignChange,
+        KeyAction::Percent,        KeyAction::SquareRoot,   KeyAction::Reciprocal,
+        KeyAction::MemoryClear,    KeyAction::MemoryRecall, KeyAction::MemoryAdd,
+        KeyAction::MemorySubtract, KeyAction::DoubleZero,   KeyAction::None,
+        KeyAction::ClearEntry,     KeyAction::Total,        KeyAction::MemoryStore,
     };
     for (int32_t i = 0; i < ControlCount; ++i) {
         EXPECT_EQ(ClassifyKey(calc.Context.Settings, calc.Table[i]), expected[i]) << "row " << i;
@@ -95,14 +97,21 @@ TEST(GroupDigits, Examples) {
         const char* Text;
         const char* Grouped;
     } cases[] = {
-        {1, "1234567.25", "1,234,567.25"}, {2, "1234567.25", "12,34,567.25"},
-        {1, "123", "123"},                 {1, "0.5", "0.5"},
-        {1, "1000", "1,000"},              {2, "1000", "1,000"},
-        {1, "-512", "-512"},               {1, "-1234", "-1,234"},
-        {1, "1,2,3,4", "1,234"},           {0, "1,234,567", "1234567"},
+        {1, "1234567.25", "1,234,567.25"},
+        {2, "1234567.25", "12,34,567.25"},
+        {1, "123", "123"},
+        {1, "0.5", "0.5"},
+        {1, "1000", "1,000"},
+        {2, "1000", "1,000"},
+        {1, "-512", "-512"},
+        {1, "-1234", "-1,234"},
+        {1, "1,2,3,4", "1,234"},
+        {0, "1,234,567", "1234567"},
         {2, "123456789012", "1,23,45,67,89,012"},
-        {1, "", ""},                       {1, "-", "-"},
-        {1, ".5", ".5"},                   {1, "1234.", "1,234."},
+        {1, "", ""},
+        {1, "-", "-"},
+        {1, ".5", ".5"},
+        {1, "1234.", "1,234."},
     };
     for (const auto& c : cases) {
         CalcSettings s;
@@ -121,7 +130,7 @@ TEST(IsZeroNumber, Forms) {
     const struct {
         const char* Text;
         bool Zero;
-    } cases[] = {{"0", true},     {"", true},       {"-0,000", true}, {"0.000", true},
+    } cases[] = {{"0", true},      {"", true},       {"-0,000", true}, {"0.000", true},
                  {"0,001", false}, {"ERROR", false}, {"5", false},     {"-", true}};
     for (const auto& c : cases) EXPECT_EQ(IsZeroNumber(s, c.Text), c.Zero) << c.Text;
 }

@@ -49,8 +49,8 @@ TEST(MemoryKeys, WithEmptyAndFullMemory) {
         {"recall an empty memory beeps", "", "MR", "0", "", "", 1},
         {"store replaces", "", "5 M+ 8 MS MR", "8", "M", "8", 0},
         {"store without separators", FixedTwo, "1 2 3 4 . 5 MS C MR", "1234.5", "M", "1234.5", 0},
-        {"add keeps the shown text", FixedTwo, "1 2 3 4 . 5 M+ C MR", "1,234.50", "M",
-         "1,234.50", 0},
+        {"add keeps the shown text", FixedTwo, "1 2 3 4 . 5 M+ C MR", "1,234.50", "M", "1,234.50",
+         0},
         {"add to a grouped memory", "", "1 2 3 4 M+ 1 M+ MR", "1,235", "M", "1,235", 0},
         {"sum by the decimal places", FixedTwo, "1 / 3 = M+ MR", "0.33", "M", "0.33", 0},
         {"recalled value is an entry", "", "1 2 MS C MR 3", "123", "M", "12", 0},
@@ -129,8 +129,9 @@ TEST(MemoryKeys, EntryStateAfterEachKey) {
         const char* Keys;
         int32_t State;
     } cases[] = {
-        {"5 M+", ResultShown}, {"5 M-", ResultShown}, {"5 MS", Entering}, {"C 5 MS MC", Entering},
-        {"5 MS C MR", Entering}, {"C MR", Cleared},  {"0 M+", Entering}, {"5 + MS", OperatorPressed},
+        {"5 M+", ResultShown},   {"5 M-", ResultShown},       {"5 MS", Entering},
+        {"C 5 MS MC", Entering}, {"5 MS C MR", Entering},     {"C MR", Cleared},
+        {"0 M+", Entering},      {"5 + MS", OperatorPressed},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;

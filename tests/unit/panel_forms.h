@@ -10,7 +10,9 @@
 
 namespace panel_forms {
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The digits grouped by DIGIT_GROUPING, written here without the engine's helper.
 inline std::string Grouped(const std::string& digits, const CalcSettings& settings) {

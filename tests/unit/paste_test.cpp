@@ -40,7 +40,9 @@ const PasteCase PasteCases[] = {
     {"empty clipboard", "", "", "0", NoNumber},
 };
 
-void PrintTo(const PasteCase& c, std::ostream* out) { *out << c.Rule; }
+void PrintTo(const PasteCase& c, std::ostream* out) {
+    *out << c.Rule;
+}
 
 class Paste : public testing::TestWithParam<PasteCase> {};
 
@@ -60,8 +62,7 @@ TEST_P(Paste, Panel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Paste, testing::ValuesIn(PasteCases),
-                         CASE_NAMES(PasteCase, Rule));
+INSTANTIATE_TEST_SUITE_P(Table, Paste, testing::ValuesIn(PasteCases), CASE_NAMES(PasteCase, Rule));
 
 TEST(PasteCollect, KeepsOnlyNumberCharacters) {
     CalcSettings s;
@@ -71,8 +72,8 @@ TEST(PasteCollect, KeepsOnlyNumberCharacters) {
         const char* Text;
         const char* Number;
     } cases[] = {
-        {"a-1b2", "-12"},  {"1-2-3", "123"}, {"--5", "-5"}, {"5..", "5"},
-        {"x.y", ""},        {"1.5.", "1.5"},  {".5", ".5"},  {"1.2.3", "ERROR"},
+        {"a-1b2", "-12"}, {"1-2-3", "123"}, {"--5", "-5"}, {"5..", "5"},
+        {"x.y", ""},      {"1.5.", "1.5"},  {".5", ".5"},  {"1.2.3", "ERROR"},
     };
     for (const auto& c : cases) {
         const PastedNumber pasted = CollectPastedNumber(s, c.Text);

@@ -1,5 +1,7 @@
 // The work buffer's bound: texts up to its capacity are held, longer ones mark it
 // overflowed, and every operation shows "ERROR" for a result it cannot hold.
+#include "engine/result_buffer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,16 +9,17 @@
 #include "engine/add_subtract.h"
 #include "engine/calc_context.h"
 #include "engine/multiply_divide.h"
-#include "engine/result_buffer.h"
 #include "engine/show_result.h"
 #include "fake_platform.h"
 
 namespace {
 
-DecString Repeated(char c, int count) { return DecString(std::string(count, c).c_str()); }
+DecString Repeated(char c, int count) {
+    return DecString(std::string(count, c).c_str());
+}
 
 class ResultBufferTest : public ::testing::Test {
-protected:
+   protected:
     ResultBufferTest() : context(platform) {
         LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
     }
@@ -54,9 +57,8 @@ TEST_F(ResultBufferTest, TextsLongerThanTheBufferShowError) {
     tiny.AppendChar('1');
     DecString zeros = Repeated('0', 511);
     zeros.AppendChar('5');
-    const Case cases[] = {{"600 digits", Repeated('1', 600)},
-                          {"tiny fraction", tiny},
-                          {"512 characters", zeros}};
+    const Case cases[] = {
+        {"600 digits", Repeated('1', 600)}, {"tiny fraction", tiny}, {"512 characters", zeros}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         context.PanelText = "0";

@@ -86,8 +86,12 @@ TEST(RunningSum, LoadsAndWritesNumberText) {
         bool Loaded;
         const char* Written;
     } cases[] = {
-        {"0", true, "0"},           {"-0.00", true, "0"},      {"0012.500", true, "12.5"},
-        {"-.25", true, "-0.25"},    {"1-2", true, "12"},       {"12.", true, "12"},
+        {"0", true, "0"},
+        {"-0.00", true, "0"},
+        {"0012.500", true, "12.5"},
+        {"-.25", true, "-0.25"},
+        {"1-2", true, "12"},
+        {"12.", true, "12"},
         {"1234567890123456789012345", true, "1234567890123456789012345"},
         {"12345678901234567890123456", false, ""},
         {"0.00000000000000000000000001", true, "0.00000000000000000000000001"},
@@ -96,7 +100,8 @@ TEST(RunningSum, LoadsAndWritesNumberText) {
     for (const auto& c : cases) {
         RunningSum sum;
         const std::string text = c.Text;
-        ASSERT_EQ(LoadRunningSum(sum, text.data(), static_cast<int32_t>(text.size()), '.'), c.Loaded)
+        ASSERT_EQ(LoadRunningSum(sum, text.data(), static_cast<int32_t>(text.size()), '.'),
+                  c.Loaded)
             << c.Text;
         if (c.Loaded) {
             EXPECT_TRUE(RunningSumText(sum, '.') == c.Written) << c.Text;
@@ -110,8 +115,8 @@ TEST(RunningSum, AddsAcrossSigns) {
         const char* B;
         const char* Sum;
     } cases[] = {
-        {"9.99", "0.01", "10"},   {"-5", "3", "-2"},     {"5", "-7.5", "-2.5"},
-        {"-1", "-999", "-1000"},  {"100", "-0.001", "99.999"}, {"0", "-4", "-4"},
+        {"9.99", "0.01", "10"},  {"-5", "3", "-2"},           {"5", "-7.5", "-2.5"},
+        {"-1", "-999", "-1000"}, {"100", "-0.001", "99.999"}, {"0", "-4", "-4"},
         {"2.5", "-2.5", "0"},
     };
     for (const auto& c : cases) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class Random {
-public:
+   public:
     explicit Random(uint64_t seed) : state_(seed) {}
     uint64_t Next() {
         state_ ^= state_ << 13;
@@ -15,6 +15,6 @@ public:
     int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
 
-private:
+   private:
     uint64_t state_;
 };

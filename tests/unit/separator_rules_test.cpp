@@ -13,8 +13,12 @@
 
 namespace {
 
-std::string Text(const DecString& s) { return std::string(s.Text(), s.Length()); }
-std::string Message(const char* message) { return message == nullptr ? "accepted" : message; }
+std::string Text(const DecString& s) {
+    return std::string(s.Text(), s.Length());
+}
+std::string Message(const char* message) {
+    return message == nullptr ? "accepted" : message;
+}
 
 TEST(SeparatorRules, RemoveDuplicateCharsKeepsFirstOccurrences) {
     const std::vector<std::pair<const char*, const char*>> cases = {
@@ -79,14 +83,16 @@ TEST(SeparatorRules, TotalChecksInOrder) {
         {"", "-", '.', InvalidNumberSeparatorsMessage},
         {"a9", "-", '.', InvalidDecimalSeparatorsMessage},  // both wrong: only the decimal message
         {"x", "0", '.', InvalidNumberSeparatorsMessage},
-        {"; ", " ", '.', SharedTotalSeparatorsMessage},      // a space is a character like any other
-        {";", ",;", ',', SharedTotalSeparatorsMessage},      // the third rule comes before the fourth
+        {"; ", " ", '.', SharedTotalSeparatorsMessage},  // a space is a character like any other
+        {";", ",;", ',', SharedTotalSeparatorsMessage},  // the third rule comes before the fourth
         {".", ";; ;", ',', nullptr},
     };
     for (const TotalCase& c : cases) {
-        EXPECT_EQ(Message(CheckTotalSeparators(DecString(c.decimalSet), DecString(c.numberSet), c.viewDecimal)),
+        EXPECT_EQ(Message(CheckTotalSeparators(DecString(c.decimalSet), DecString(c.numberSet),
+                                               c.viewDecimal)),
                   Message(c.expected))
-            << "decimal \"" << c.decimalSet << "\" number \"" << c.numberSet << "\" view " << c.viewDecimal;
+            << "decimal \"" << c.decimalSet << "\" number \"" << c.numberSet << "\" view "
+            << c.viewDecimal;
     }
 }
 

@@ -8,9 +8,11 @@
 
 namespace {
 
-CalcSettings Read(const std::string& text, const SystemLocale& locale = FakePlatform::StandardLocale()) {
+CalcSettings Read(const std::string& text,
+                  const SystemLocale& locale = FakePlatform::StandardLocale()) {
     CalcSettings settings;
-    ReadSettings(settings, ParseProfileText(text.data(), static_cast<int32_t>(text.size())), locale);
+    ReadSettings(settings, ParseProfileText(text.data(), static_cast<int32_t>(text.size())),
+                 locale);
     return settings;
 }
 
@@ -60,16 +62,22 @@ TEST(ProfileText, ReaderSemantics) {
         const char* Key;
         const char* Value;
     } cases[] = {
-        {"VIEW", "FONT", "Courier New"},     {"View", "font", "Courier New"},
-        {"VIEW", "QUOTED", "  padded  "},    {"VIEW", "SINGLE", "x"},
-        {"VIEW", "MISMATCHED", "\"abc'"},    {"VIEW", "LONE", "\""},
-        {"VIEW", "EMPTY", ""},               {"VIEW", "NOEQUALS", "(default)"},
-        {"VIEW", "LATER", "(default)"},      {"VIEW", "STRAY", "(default)"},
+        {"VIEW", "FONT", "Courier New"},
+        {"View", "font", "Courier New"},
+        {"VIEW", "QUOTED", "  padded  "},
+        {"VIEW", "SINGLE", "x"},
+        {"VIEW", "MISMATCHED", "\"abc'"},
+        {"VIEW", "LONE", "\""},
+        {"VIEW", "EMPTY", ""},
+        {"VIEW", "NOEQUALS", "(default)"},
+        {"VIEW", "LATER", "(default)"},
+        {"VIEW", "STRAY", "(default)"},
         {"COMMON", "FONT", "(default)"},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(ProfileString(p, c.Section, c.Key, "(default)") == c.Value)
-            << c.Section << "/" << c.Key << " gave " << ProfileString(p, c.Section, c.Key, "(default)").Text();
+            << c.Section << "/" << c.Key << " gave "
+            << ProfileString(p, c.Section, c.Key, "(default)").Text();
     }
 }
 
@@ -82,15 +90,18 @@ TEST(ProfileText, LinesAndHeadersAsThePlatformReadsThem) {
         const char* Key;
         const char* Value;
     } cases[] = {
-        {"a carriage return alone ends a line", "[VIEW]\rFONT = cr\rSCALE = 2\r", "VIEW", "SCALE", "2"},
+        {"a carriage return alone ends a line", "[VIEW]\rFONT = cr\rSCALE = 2\r", "VIEW", "SCALE",
+         "2"},
         {"the first line before a lone CR", "[VIEW]\rFONT = cr\rSCALE = 2", "VIEW", "FONT", "cr"},
         {"mixed line ends", "[VIEW]\r\nA = 1\n\rB = 2\r\r\nC = 3", "VIEW", "B", "2"},
-        {"a header without its bracket opens no section", "[VIEW\nSCALE = 2\n", "VIEW", "SCALE", "(default)"},
+        {"a header without its bracket opens no section", "[VIEW\nSCALE = 2\n", "VIEW", "SCALE",
+         "(default)"},
         {"so its keys stay in the section before", "[A]\n[VIEW\nSCALE = 2\n", "A", "SCALE", "2"},
         {"the name ends at the last bracket", "[VIEW]x]\nSCALE = 2\n", "VIEW]x", "SCALE", "2"},
         {"so no other section has the key", "[VIEW]x]\nSCALE = 2\n", "VIEW", "SCALE", "(default)"},
         {"text after the bracket is ignored", "[VIEW] trailing\nSCALE = 3\n", "VIEW", "SCALE", "3"},
-        {"a line without an equals sign is no key", "[VIEW]\nSCALE\nSCALE = 1\n", "VIEW", "SCALE", "1"},
+        {"a line without an equals sign is no key", "[VIEW]\nSCALE\nSCALE = 1\n", "VIEW", "SCALE",
+         "1"},
     };
     for (const auto& c : cases) {
         const ProfileText p = ParseProfileText(c.Text.data(), static_cast<int32_t>(c.Text.size()));
@@ -106,8 +117,8 @@ TEST(ProfileText, IntegersReadAsTheProfileReaderDoes) {
     const struct {
         const char* Key;
         int32_t Value;
-    } cases[] = {{"A", 7},          {"B", -1},          {"C", 0},  {"D", 2}, {"E", 42},
-                 {"F", INT32_MAX},  {"G", INT32_MIN},   {"H", 12}, {"MISSING", 42}};
+    } cases[] = {{"A", 7},         {"B", -1},        {"C", 0},  {"D", 2},       {"E", 42},
+                 {"F", INT32_MAX}, {"G", INT32_MIN}, {"H", 12}, {"MISSING", 42}};
     for (const auto& c : cases) EXPECT_EQ(ProfileInt(p, "S", c.Key, 42), c.Value) << c.Key;
 }
 
@@ -126,7 +137,9 @@ TEST(ProfileText, SetValueOverridesWhatAReadWouldFind) {
     EXPECT_EQ(ProfileInt(p, "COMMON", "ROUND_MODE", 9), 1);
 }
 
-TEST(ReadSettings, NoFileGivesEveryDefault) { ExpectSameSettings(Read(""), Defaults()); }
+TEST(ReadSettings, NoFileGivesEveryDefault) {
+    ExpectSameSettings(Read(""), Defaults());
+}
 
 TEST(ReadSettings, SingleValueFallBacks) {
     const struct {
@@ -195,12 +208,14 @@ TEST(ReadSettings, ColourFallsBackAsAWhole) {
     } cases[] = {
         {"[VIEW]\nBACKGROUND_COLOR_RED = 1\nBACKGROUND_COLOR_GREEN = 2\nBACKGROUND_COLOR_BLUE = 3",
          ColourFromRgb(1, 2, 3)},
-        {"[VIEW]\nBACKGROUND_COLOR_RED = 300\nBACKGROUND_COLOR_GREEN = 2\nBACKGROUND_COLOR_BLUE = 3",
+        {"[VIEW]\nBACKGROUND_COLOR_RED = 300\nBACKGROUND_COLOR_GREEN = 2\nBACKGROUND_COLOR_BLUE = "
+         "3",
          ColourFromRgb(10, 20, 30)},
         {"[VIEW]\nBACKGROUND_COLOR_BLUE = -1", ColourFromRgb(10, 20, 30)},
         {"[VIEW]\nBACKGROUND_COLOR_GREEN = 255", ColourFromRgb(10, 255, 30)},
     };
-    for (const auto& c : cases) EXPECT_EQ(Read(c.Text, locale).BACKGROUND_COLOR, c.Colour) << c.Text;
+    for (const auto& c : cases)
+        EXPECT_EQ(Read(c.Text, locale).BACKGROUND_COLOR, c.Colour) << c.Text;
 }
 
 TEST(ReadSettings, TotalSeparatorSets) {
@@ -221,8 +236,10 @@ TEST(ReadSettings, TotalSeparatorSets) {
     };
     for (const auto& c : cases) {
         const CalcSettings s = Read(c.Text);
-        EXPECT_TRUE(s.DECIMAL_SEPARATORS == c.Decimals) << c.Text << " -> '" << s.DECIMAL_SEPARATORS.Text() << "'";
-        EXPECT_TRUE(s.NUMBER_SEPARATORS == c.Numbers) << c.Text << " -> '" << s.NUMBER_SEPARATORS.Text() << "'";
+        EXPECT_TRUE(s.DECIMAL_SEPARATORS == c.Decimals)
+            << c.Text << " -> '" << s.DECIMAL_SEPARATORS.Text() << "'";
+        EXPECT_TRUE(s.NUMBER_SEPARATORS == c.Numbers)
+            << c.Text << " -> '" << s.NUMBER_SEPARATORS.Text() << "'";
     }
 }
 
@@ -359,7 +376,10 @@ TEST(WriteSettings, RoundTripKeepsQuotedTexts) {
 // A zero byte in the file ends the value it stands in: nothing after it can slip past the
 // separator checks, which see the text only up to the zero.
 TEST(ReadSettings, ZeroByteEndsAValue) {
-    const std::string file("[TOTAL]\nDECIMAL_SEPARATORS = ;\0" "5\n[VIEW]\nFONT = Face\0Tail\n", 57);
+    const std::string file(
+        "[TOTAL]\nDECIMAL_SEPARATORS = ;\0"
+        "5\n[VIEW]\nFONT = Face\0Tail\n",
+        57);
     const CalcSettings read = Read(file);
     EXPECT_TRUE(read.DECIMAL_SEPARATORS == ";") << read.DECIMAL_SEPARATORS.Length();
     EXPECT_EQ(read.DECIMAL_SEPARATORS.Length(), 1);

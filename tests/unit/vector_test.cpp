@@ -28,9 +28,13 @@ struct VectorCase {
     std::string Expected;
 };
 
-std::string Unquoted(const std::string& token) { return token == "\"\"" ? "" : token; }
+std::string Unquoted(const std::string& token) {
+    return token == "\"\"" ? "" : token;
+}
 
-int OperandCount(const std::string& op) { return op == "places" || op == "show" ? 1 : 2; }
+int OperandCount(const std::string& op) {
+    return op == "places" || op == "show" ? 1 : 2;
+}
 
 bool ParseCase(const std::string& line, VectorCase& c) {
     const size_t arrow = line.find(" -> ");
@@ -124,8 +128,8 @@ std::string RunCase(const VectorCase& c, CalcContext& context) {
         context.OperandA = first;
         context.OperandB = c.Operands[1].c_str();
         operation(context);
-        const bool unchanged = context.OperandA == first &&
-                               context.OperandB == DecString(c.Operands[1].c_str());
+        const bool unchanged =
+            context.OperandA == first && context.OperandB == DecString(c.Operands[1].c_str());
         return unchanged ? context.PanelText.Text() : "operands changed";
     }
     if (c.Op == "show") {
@@ -171,8 +175,14 @@ void RunFile(const std::string& name) {
     }
 }
 
-TEST(Vectors, Rounding) { RunFile("rounding.txt"); }
-TEST(Vectors, Display) { RunFile("display.txt"); }
-TEST(Vectors, Arithmetic) { RunFile("arithmetic.txt"); }
+TEST(Vectors, Rounding) {
+    RunFile("rounding.txt");
+}
+TEST(Vectors, Display) {
+    RunFile("display.txt");
+}
+TEST(Vectors, Arithmetic) {
+    RunFile("arithmetic.txt");
+}
 
 }  // namespace
