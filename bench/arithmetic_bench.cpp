@@ -1,5 +1,5 @@
-// The four operations on 24-character operands, each through ShowResult to the panel, and
-// the square root's 46 Newton steps on a 24-digit value.
+// The four operations on 24-character operands, each through FormatResult to the shown
+// text, and the square root key on a 24-digit value.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -14,6 +14,7 @@ namespace {
 
 class QuietPlatform : public Platform {
    public:
+    void ShowText(DisplayField, const DecString&) override {}
     void Beep() override {}
     void ShowMessage(const char*) override {}
     std::string ClipboardText() override { return std::string(); }
@@ -26,16 +27,17 @@ class QuietPlatform : public Platform {
     }
 };
 
-void RunOperation(benchmark::State& state, void (*operation)(CalcContext&), const char* a,
+void RunOperation(benchmark::State& state, NumberOperation operation, const char* a,
                   const char* b) {
     QuietPlatform platform;
-    CalcContext context(platform);
-    LoadDefaultSettings(context.Settings, platform.QueryLocale());
-    context.OperandA = a;
-    context.OperandB = b;
+    CalcSettings settings;
+    LoadDefaultSettings(settings, platform.QueryLocale());
+    const NumberFormat format = FormatOf(settings);
+    const DecString operandA = a;
+    const DecString operandB = b;
     for (auto _ : state) {
-        operation(context);
-        benchmark::DoNotOptimize(context.PanelText.Text());
+        const DecString shown = operation(operandA, operandB, format);
+        benchmark::DoNotOptimize(shown.Text());
     }
 }
 
@@ -66,9 +68,9 @@ void SquareRoot24Digits(benchmark::State& state) {
     CalcContext context(platform);
     LoadDefaultSettings(context.Settings, platform.QueryLocale());
     for (auto _ : state) {
-        context.PanelText = "123,456,789,012,345,678,901,234";
+        context.SetPanelText("123,456,789,012,345,678,901,234");
         ApplySquareRoot(context);
-        benchmark::DoNotOptimize(context.PanelText.Text());
+        benchmark::DoNotOptimize(context.PanelText().Text());
     }
 }
 

@@ -105,7 +105,8 @@ void FillViewDialog(HWND dialog, const CalcSettings& settings) {
     SetDlgItemTextA(dialog, IDC_VIEW_BUTTON_FONT, settings.FONT.Text());
     SetDlgItemTextA(dialog, IDC_VIEW_PANEL_FONT, settings.FONT_FOR_PANEL.Text());
     FillGroupingSamples(dialog, SeparatorFromField(FieldText(dialog, IDC_VIEW_THOUSAND_SEPARATOR)));
-    SendDlgItemMessageA(dialog, IDC_VIEW_DIGIT_GROUPING, CB_SETCURSEL, settings.DIGIT_GROUPING, 0);
+    SendDlgItemMessageA(dialog, IDC_VIEW_DIGIT_GROUPING, CB_SETCURSEL,
+                        static_cast<WPARAM>(settings.DIGIT_GROUPING), 0);
     SetColourOnButton(dialog, settings.BACKGROUND_COLOR);
 }
 
@@ -167,7 +168,6 @@ void ApplySeparators(char thousand, char decimal) {
     SetDecimalKey(Shell.Controls, decimal);
     SetWindowTextA(ControlWindow(Shell.Context.DecimalKeyIndex),
                    Shell.Controls[Shell.Context.DecimalKeyIndex].Label.Text());
-    MirrorEngineTexts();
 }
 
 // OK and Apply: takes every control's value into the live settings and the running window;
@@ -188,7 +188,7 @@ bool ApplyViewSettings(HWND dialog) {
     settings.TOOL_TIPS = ItemChecked(dialog, IDC_VIEW_TOOL_TIPS);
     const LRESULT grouping =
         SendDlgItemMessageA(dialog, IDC_VIEW_DIGIT_GROUPING, CB_GETCURSEL, 0, 0);
-    if (grouping != CB_ERR) settings.DIGIT_GROUPING = static_cast<int32_t>(grouping);
+    if (grouping != CB_ERR) settings.DIGIT_GROUPING = static_cast<DigitGrouping>(grouping);
     ApplyLook(dialog);
     ApplySeparators(thousand, decimal);
     RedrawWindow(Shell.MainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

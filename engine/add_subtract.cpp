@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "engine/digit_strings.h"
+#include "engine/format_result.h"
 #include "engine/result_buffer.h"
-#include "engine/show_result.h"
 
 namespace {
 
@@ -16,14 +16,13 @@ struct AlignedOperands {
     DecString Y;
 };
 
-AlignedOperands AlignOperands(const CalcContext& context) {
-    AlignedOperands operands{context.OperandA.First() == '-', context.OperandB.First() == '-',
-                             DecString(), DecString()};
-    DecString a = context.OperandA;
-    DecString b = context.OperandB;
-    a.RemoveChar('-');
-    b.RemoveChar('-');
-    AlignFractions(context.Settings.DECIMAL_SEPARATOR, a, b, operands.X, operands.Y);
+AlignedOperands AlignOperands(const DecString& a, const DecString& b, char separator) {
+    AlignedOperands operands{a.First() == '-', b.First() == '-', DecString(), DecString()};
+    DecString magnitudeA = a;
+    DecString magnitudeB = b;
+    magnitudeA.RemoveChar('-');
+    magnitudeB.RemoveChar('-');
+    AlignFractions(separator, magnitudeA, magnitudeB, operands.X, operands.Y);
     return operands;
 }
 
@@ -34,9 +33,10 @@ void AppendSign(ResultBuffer& buffer, bool negative) {
 // |x| - |y| or |y| - |x|, whichever is not negative; `negativeWhenXLarger` is the sign of
 // the result when |x| >= |y| (equal magnitudes included), and the other sign applies
 // otherwise.
-void SubtractMagnitudes(CalcContext& context, AlignedOperands& operands, bool negativeWhenXLarger) {
+DecString SubtractMagnitudes(AlignedOperands& operands, bool negativeWhenXLarger,
+                             const NumberFormat& format) {
     ResultBuffer buffer;
-    const char separator = context.Settings.DECIMAL_SEPARATOR;
+    const char separator = format.DecimalSeparator;
     bool negative = negativeWhenXLarger;
     if (!CompareMagnitudes(operands.X, operands.Y)) {
         std::swap(operands.X, operands.Y);
@@ -44,32 +44,31 @@ void SubtractMagnitudes(CalcContext& context, AlignedOperands& operands, bool ne
     }
     SubtractDigitStrings(buffer, separator, operands.X, operands.Y);
     AppendSign(buffer, negative);
-    ShowResult(context, buffer);
+    return FormatResult(buffer, format);
 }
 
-void AddMagnitudes(CalcContext& context, const AlignedOperands& operands, bool negative) {
+DecString AddMagnitudes(const AlignedOperands& operands, bool negative,
+                        const NumberFormat& format) {
     ResultBuffer buffer;
-    AddDigitStrings(buffer, context.Settings.DECIMAL_SEPARATOR, operands.X, operands.Y);
+    AddDigitStrings(buffer, format.DecimalSeparator, operands.X, operands.Y);
     AppendSign(buffer, negative);
-    ShowResult(context, buffer);
+    return FormatResult(buffer, format);
 }
 
 }  // namespace
 
-void AddNumbers(CalcContext& context) {
-    AlignedOperands operands = AlignOperands(context);
+DecString AddNumbers(const DecString& a, const DecString& b, const NumberFormat& format) {
+    AlignedOperands operands = AlignOperands(a, b, format.DecimalSeparator);
     if (operands.NegativeA == operands.NegativeB) {
-        AddMagnitudes(context, operands, operands.NegativeA);
-    } else {
-        SubtractMagnitudes(context, operands, operands.NegativeA);
+        return AddMagnitudes(operands, operands.NegativeA, format);
     }
+    return SubtractMagnitudes(operands, operands.NegativeA, format);
 }
 
-void SubtractNumbers(CalcContext& context) {
-    AlignedOperands operands = AlignOperands(context);
+DecString SubtractNumbers(const DecString& a, const DecString& b, const NumberFormat& format) {
+    AlignedOperands operands = AlignOperands(a, b, format.DecimalSeparator);
     if (operands.NegativeA != operands.NegativeB) {
-        AddMagnitudes(context, operands, operands.NegativeA);
-    } else {
-        SubtractMagnitudes(context, operands, operands.NegativeA);
+        return AddMagnitudes(operands, operands.NegativeA, format);
     }
+    return SubtractMagnitudes(operands, operands.NegativeA, format);
 }

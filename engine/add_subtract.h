@@ -1,9 +1,10 @@
-// Signed addition and subtraction of OperandA and OperandB. Both show their result on the
-// panel through ShowResult and leave the two operands as they were.
+// Signed addition and subtraction of two number texts, each result brought to the shown
+// text of the format (or "ERROR") by FormatResult.
 #pragma once
 
-#include "engine/calc_context.h"
+#include "engine/dec_string.h"
+#include "engine/number_format.h"
 
-void AddNumbers(CalcContext& context);
-// OperandA - OperandB.
-void SubtractNumbers(CalcContext& context);
+DecString AddNumbers(const DecString& a, const DecString& b, const NumberFormat& format);
+// a - b.
+DecString SubtractNumbers(const DecString& a, const DecString& b, const NumberFormat& format);

@@ -1,21 +1,43 @@
 #include "engine/calc_context.h"
 
+namespace {
+
+void Change(DecString& text, const DecString& to, Platform& host, DisplayField field) {
+    if (text == to) return;
+    text = to;
+    host.ShowText(field, text);
+}
+
+}  // namespace
+
+void CalcContext::SetPanelText(const DecString& text) {
+    Change(panelText_, text, *Host, DisplayField::Panel);
+}
+
+void CalcContext::SetOperatorIndicatorText(const DecString& text) {
+    Change(operatorIndicatorText_, text, *Host, DisplayField::OperatorIndicator);
+}
+
+void CalcContext::SetMemoryIndicatorText(const DecString& text) {
+    Change(memoryIndicatorText_, text, *Host, DisplayField::MemoryIndicator);
+}
+
 bool PanelShowsError(const CalcContext& context) {
-    return context.PanelText == ErrorText;
+    return context.PanelText() == ErrorText;
 }
 
 DecString PanelNumber(const CalcContext& context) {
-    // "ERROR" is no number and keeps every letter, whatever the thousand separator is.
-    if (PanelShowsError(context)) return context.PanelText;
-    DecString number = context.PanelText;
-    number.RemoveChar(context.Settings.THOUSAND_SEPARATOR);
-    return number;
+    return ShownNumber(PanelFormat(context), context.PanelText());
+}
+
+NumberFormat PanelFormat(const CalcContext& context) {
+    return FormatOf(context.Settings);
 }
 
 void ResetCalculation(CalcContext& context) {
     context.OperandA = "";
     context.OperandB = "";
     context.PendingOperator = "";
-    context.EntryState = Cleared;
-    context.OperatorIndicatorText = "";
+    context.EntryState = EntryState::Cleared;
+    context.SetOperatorIndicatorText("");
 }

@@ -1,14 +1,16 @@
 // CalcContext: the one state record of the calculator. The panel text is the accumulator:
-// the engine writes every result into it and reads it back as the next operand.
+// every result is set on it, and the next operand is read back from it.
 #pragma once
 
 #include <cstdint>
 
 #include "engine/dec_string.h"
+#include "engine/number_format.h"
+#include "engine/number_text.h"
 #include "engine/platform.h"
 #include "settings/calc_settings.h"
 
-enum EntryStateValue : int32_t { Cleared = 0, Entering = 1, OperatorPressed = 2, ResultShown = 3 };
+enum class EntryState : int32_t { Cleared, Entering, OperatorPressed, ResultShown };
 
 // Key entry never lets the panel hold more digits and decimal separator than this.
 inline constexpr int32_t MaxEntryLength = 24;
@@ -24,25 +26,33 @@ struct CalcContext {
     int32_t PanelIndex = 0;
     int32_t DecimalKeyIndex = 4;
     int32_t MemoryIndicatorIndex = 29;
-    int32_t EntryState = Cleared;
+    ::EntryState EntryState = ::EntryState::Cleared;
     DecString MemoryValue;
     CalcSettings Settings;
 
-    // The texts of the digital panel and the two indicators. The shell mirrors them into
-    // its controls after every command and before any message box.
-    DecString PanelText{"0"};
-    DecString OperatorIndicatorText;
-    DecString MemoryIndicatorText;
-
     Platform* Host;
-};
 
-inline constexpr const char* ErrorText = "ERROR";
+    // The texts of the digital panel and the two indicators. Each setter tells the host
+    // when the text changes, so the window never shows a stale value.
+    const DecString& PanelText() const { return panelText_; }
+    const DecString& OperatorIndicatorText() const { return operatorIndicatorText_; }
+    const DecString& MemoryIndicatorText() const { return memoryIndicatorText_; }
+    void SetPanelText(const DecString& text);
+    void SetOperatorIndicatorText(const DecString& text);
+    void SetMemoryIndicatorText(const DecString& text);
+
+   private:
+    DecString panelText_{"0"};
+    DecString operatorIndicatorText_;
+    DecString memoryIndicatorText_;
+};
 
 bool PanelShowsError(const CalcContext& context);
 // The panel text as a number: every thousand separator removed, sign and decimal kept;
 // "ERROR" as it is.
 DecString PanelNumber(const CalcContext& context);
+// The number format of the live settings.
+NumberFormat PanelFormat(const CalcContext& context);
 // Empties both operands and the pending operator, and the operator indicator; the panel
 // and the memory stay.
 void ResetCalculation(CalcContext& context);

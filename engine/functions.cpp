@@ -3,59 +3,37 @@
 #include "engine/add_subtract.h"
 #include "engine/multiply_divide.h"
 #include "engine/number_text.h"
-#include "engine/show_result.h"
+#include "engine/square_root.h"
 
 namespace {
 
-constexpr int SquareRootSteps = 46;
-
-using Operation = void (*)(CalcContext&);
-
-// OperandA op OperandB, then OperandA = the result read back from the panel; false when
-// the panel shows "ERROR".
-bool StepInto(CalcContext& context, Operation operation, DecString& result) {
-    operation(context);
-    if (PanelShowsError(context)) return false;
-    result = PanelNumber(context);
-    return true;
+// The next step of a chain: the shown result before it, read back as a number, op b;
+// "ERROR" stays.
+DecString Then(const DecString& shown, NumberOperation operation, const DecString& b,
+               const NumberFormat& format) {
+    if (shown == ErrorText) return shown;
+    return operation(ShownNumber(format, shown), b, format);
 }
 
-// a * b / 100 into `percent`; false on "ERROR".
-bool PercentOf(CalcContext& context, DecString& percent) {
-    if (!StepInto(context, MultiplyNumbers, context.OperandA)) return false;
-    context.OperandB = "100";
-    return StepInto(context, DivideNumbers, percent);
+// a * b / 100, shown.
+DecString PercentOf(const DecString& a, const DecString& b, const NumberFormat& format) {
+    return Then(MultiplyNumbers(a, b, format), DivideNumbers, "100", format);
 }
 
-void RunPercent(CalcContext& context, char pendingOperator) {
-    DecString result;
-    if (pendingOperator == '*') {
-        PercentOf(context, result);
-    } else if (pendingOperator == '/') {
-        if (!StepInto(context, DivideNumbers, context.OperandA)) return;
-        context.OperandB = "100";
-        StepInto(context, MultiplyNumbers, result);
-    } else if (pendingOperator == '+' || pendingOperator == '-') {
-        const DecString base = context.OperandA;
-        DecString percent;
-        if (!PercentOf(context, percent)) return;
-        context.OperandA = base;
-        context.OperandB = percent;
-        StepInto(context, pendingOperator == '+' ? AddNumbers : SubtractNumbers, result);
-    } else {
-        context.Host->Beep();
-    }
+// The shown percent result of a (pending operator) b, in floating places.
+DecString PercentResult(char pendingOperator, const DecString& a, const DecString& b,
+                        const NumberFormat& format) {
+    if (pendingOperator == '*') return PercentOf(a, b, format);
+    if (pendingOperator == '/')
+        return Then(DivideNumbers(a, b, format), MultiplyNumbers, "100", format);
+    const DecString percent = PercentOf(a, b, format);
+    if (percent == ErrorText) return percent;
+    const NumberOperation operation = pendingOperator == '+' ? AddNumbers : SubtractNumbers;
+    return operation(a, ShownNumber(format, percent), format);
 }
 
-// One Newton step x = (v / x + x) * 0.5 on the panel; false on "ERROR".
-bool NewtonStep(CalcContext& context, const DecString& value, DecString& x, const DecString& half) {
-    context.OperandA = value;
-    context.OperandB = x;
-    if (!StepInto(context, DivideNumbers, context.OperandB)) return false;
-    context.OperandA = x;
-    if (!StepInto(context, AddNumbers, context.OperandA)) return false;
-    context.OperandB = half;
-    return StepInto(context, MultiplyNumbers, x);
+bool IsPercentOperator(char c) {
+    return c == '*' || c == '/' || c == '+' || c == '-';
 }
 
 }  // namespace
@@ -65,18 +43,21 @@ void ApplyPercent(CalcContext& context) {
         context.Host->Beep();
         return;
     }
-    context.PendingOperator = context.OperatorIndicatorText;
-    if (context.EntryState == Cleared || context.EntryState == ResultShown ||
-        context.PendingOperator.Empty() || context.OperandA.Empty() ||
-        context.OperandA == ErrorText) {
+    context.PendingOperator = context.OperatorIndicatorText();
+    if (context.EntryState == EntryState::Cleared ||
+        context.EntryState == EntryState::ResultShown || context.PendingOperator.Empty() ||
+        context.OperandA.Empty() || context.OperandA == ErrorText) {
         context.Host->Beep();
         return;
     }
     context.OperandB = PanelNumber(context);
-    const int32_t roundMode = context.Settings.ROUND_MODE;
-    context.Settings.ROUND_MODE = FloatingDecimal;
-    RunPercent(context, context.PendingOperator.First());
-    context.Settings.ROUND_MODE = roundMode;
+    const char pendingOperator = context.PendingOperator.First();
+    if (IsPercentOperator(pendingOperator)) {
+        context.SetPanelText(PercentResult(pendingOperator, context.OperandA, context.OperandB,
+                                           WithFloatingPlaces(PanelFormat(context))));
+    } else {
+        context.Host->Beep();
+    }
     ResetCalculation(context);
 }
 
@@ -85,35 +66,21 @@ void ApplySquareRoot(CalcContext& context) {
         context.Host->Beep();
         return;
     }
-    if (context.PanelText.First() == '-' || IsZeroNumber(context.Settings, context.PanelText)) {
+    const NumberFormat format = PanelFormat(context);
+    if (context.PanelText().First() == '-' || IsZeroNumber(format, context.PanelText())) {
         ResetCalculation(context);
         return;
     }
-    const DecString value = PanelNumber(context);
-    DecString half("0");
-    half.AppendChar(context.Settings.DECIMAL_SEPARATOR);
-    half.AppendChar('5');
-    const int32_t roundMode = context.Settings.ROUND_MODE;
-    context.Settings.ROUND_MODE = FloatingDecimal;
-    DecString x("1");
-    for (int step = 0; step < SquareRootSteps; ++step) {
-        if (!NewtonStep(context, value, x, half)) {
-            context.Settings.ROUND_MODE = roundMode;
-            return;
-        }
-    }
-    context.Settings.ROUND_MODE = roundMode;
-    ShowNumberText(context, x);
+    context.SetPanelText(SquareRootOf(PanelNumber(context), format));
     ResetCalculation(context);
 }
 
 void ApplyReciprocal(CalcContext& context) {
-    if (PanelShowsError(context) || IsZeroNumber(context.Settings, context.PanelText)) {
+    const NumberFormat format = PanelFormat(context);
+    if (PanelShowsError(context) || IsZeroNumber(format, context.PanelText())) {
         context.Host->Beep();
         return;
     }
-    context.OperandA = "1";
-    context.OperandB = PanelNumber(context);
-    DivideNumbers(context);
+    context.SetPanelText(DivideNumbers("1", PanelNumber(context), format));
     ResetCalculation(context);
 }

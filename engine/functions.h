@@ -7,6 +7,6 @@
 // Percent of the pending operation, always shown with floating decimal places:
 // a * b %, a / b %, a + b % of a, a - b % of a.
 void ApplyPercent(CalcContext& context);
-// 46 Newton steps from the guess 1, each done by the operations on the panel text.
+// The exact root of the shown value, rounded once to the decimal places.
 void ApplySquareRoot(CalcContext& context);
 void ApplyReciprocal(CalcContext& context);

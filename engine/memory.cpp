@@ -8,38 +8,37 @@ namespace {
 constexpr const char* MemoryMark = "M";
 
 // The memory's sum or difference with the shown value, finished by the display rules; on a
-// result too long to show the memory keeps its value and a message says so.
-void CombineWithMemory(CalcContext& context, void (*operation)(CalcContext&)) {
-    if (PanelShowsError(context) || IsZeroNumber(context.Settings, context.PanelText)) {
+// result too long to show the memory keeps its value and a message says so. The panel keeps
+// showing the value throughout.
+void CombineWithMemory(CalcContext& context, NumberOperation operation) {
+    const NumberFormat format = PanelFormat(context);
+    if (PanelShowsError(context) || IsZeroNumber(format, context.PanelText())) {
         context.Host->Beep();
         return;
     }
-    const DecString shown = context.PanelText;
     if (context.MemoryValue.Empty()) context.MemoryValue = "0";
-    context.OperandA = context.MemoryValue;
-    context.OperandA.RemoveChar(context.Settings.THOUSAND_SEPARATOR);
+    context.OperandA = ShownNumber(format, context.MemoryValue);
     context.OperandB = PanelNumber(context);
-    operation(context);
-    if (PanelShowsError(context)) {
+    const DecString result = operation(context.OperandA, context.OperandB, format);
+    if (result == ErrorText) {
         context.Host->ShowMessage(MemoryOverflowMessage);
     } else {
-        context.MemoryValue = context.PanelText;
+        context.MemoryValue = result;
     }
-    context.PanelText = shown;
-    context.MemoryIndicatorText = MemoryMark;
+    context.SetMemoryIndicatorText(MemoryMark);
     context.OperandA = "";
-    context.EntryState = ResultShown;
+    context.EntryState = EntryState::ResultShown;
 }
 
 }  // namespace
 
 void MemoryClear(CalcContext& context) {
-    if (context.MemoryIndicatorText.Empty()) {
+    if (context.MemoryIndicatorText().Empty()) {
         context.Host->Beep();
         return;
     }
     context.MemoryValue = "";
-    context.MemoryIndicatorText = "";
+    context.SetMemoryIndicatorText("");
 }
 
 void MemoryRecall(CalcContext& context) {
@@ -47,8 +46,8 @@ void MemoryRecall(CalcContext& context) {
         context.Host->Beep();
         return;
     }
-    context.PanelText = context.MemoryValue;
-    context.EntryState = Entering;
+    context.SetPanelText(context.MemoryValue);
+    context.EntryState = EntryState::Entering;
 }
 
 void MemoryStore(CalcContext& context) {
@@ -57,7 +56,7 @@ void MemoryStore(CalcContext& context) {
         return;
     }
     context.MemoryValue = PanelNumber(context);
-    context.MemoryIndicatorText = MemoryMark;
+    context.SetMemoryIndicatorText(MemoryMark);
 }
 
 void MemoryAdd(CalcContext& context) {

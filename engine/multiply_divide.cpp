@@ -1,9 +1,9 @@
 #include "engine/multiply_divide.h"
 
 #include "engine/digit_strings.h"
+#include "engine/format_result.h"
 #include "engine/number_text.h"
 #include "engine/result_buffer.h"
-#include "engine/show_result.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ char DigitChar(int32_t value) {
 }
 
 // "-" when exactly one operand is negative.
-bool ProductIsNegative(const CalcContext& context) {
-    return (context.OperandA.First() == '-') != (context.OperandB.First() == '-');
+bool ProductIsNegative(const DecString& a, const DecString& b) {
+    return (a.First() == '-') != (b.First() == '-');
 }
 
 // A magnitude reversed, with its separator taken out; `fractionDigits` receives how many
@@ -148,12 +148,12 @@ bool DivideDigitStrings(DecString dividend, DecString divisor, char separator,
 
 }  // namespace
 
-void MultiplyNumbers(CalcContext& context) {
-    const char separator = context.Settings.DECIMAL_SEPARATOR;
+DecString MultiplyNumbers(const DecString& a, const DecString& b, const NumberFormat& format) {
+    const char separator = format.DecimalSeparator;
     int32_t fractionX = 0;
     int32_t fractionY = 0;
-    const DecString x = ReversedDigits(context.OperandA, separator, fractionX);
-    const DecString y = ReversedDigits(context.OperandB, separator, fractionY);
+    const DecString x = ReversedDigits(a, separator, fractionX);
+    const DecString y = ReversedDigits(b, separator, fractionY);
 
     ResultBuffer sum;
     ResultBuffer partial;
@@ -164,25 +164,19 @@ void MultiplyNumbers(CalcContext& context) {
         AddDigitStrings(sum, separator, partial.Text(), runningSum);
         if (partial.Overflowed()) sum.MarkOverflowed();
     }
-    if (sum.Overflowed()) {
-        ShowResult(context, sum);
-        return;
-    }
+    if (sum.Overflowed()) return FormatResult(sum, format);
     DecString product = sum.Text();
     PlaceSeparator(product, separator, fractionX + fractionY);
-    if (ProductIsNegative(context)) product.AppendChar('-');
+    if (ProductIsNegative(a, b)) product.AppendChar('-');
     sum.Assign(product);
-    ShowResult(context, sum);
+    return FormatResult(sum, format);
 }
 
-void DivideNumbers(CalcContext& context) {
-    const char separator = context.Settings.DECIMAL_SEPARATOR;
-    if (IsZeroNumber(context.Settings, context.OperandB)) {
-        context.PanelText = ErrorText;
-        return;
-    }
-    DecString dividend = context.OperandA;
-    DecString divisor = context.OperandB;
+DecString DivideNumbers(const DecString& a, const DecString& b, const NumberFormat& format) {
+    const char separator = format.DecimalSeparator;
+    if (IsZeroNumber(format, b)) return ErrorText;
+    DecString dividend = a;
+    DecString divisor = b;
     dividend.RemoveChar('-');
     divisor.RemoveChar('-');
     DropTrailingSeparator(dividend, separator);
@@ -198,6 +192,6 @@ void DivideNumbers(CalcContext& context) {
     }
     quotient.ReverseInPlace();
     buffer.AppendText(quotient);
-    if (ProductIsNegative(context)) buffer.Append('-');
-    ShowResult(context, buffer);
+    if (ProductIsNegative(a, b)) buffer.Append('-');
+    return FormatResult(buffer, format);
 }

@@ -1,13 +1,21 @@
-// Helpers on number text as the panel shows it: digit grouping and the zero test.
+// Helpers on number text as the panel shows it: digit grouping, the zero test and the way
+// back from a shown text to a number.
 #pragma once
 
 #include "engine/dec_string.h"
-#include "settings/calc_settings.h"
+#include "engine/number_format.h"
 
-// The text without its old thousand separators and with THOUSAND_SEPARATOR inserted into
-// the integer part by DIGIT_GROUPING; a leading '-' stays in front.
-DecString GroupDigits(const CalcSettings& settings, const DecString& text);
+// The shown text of a value that cannot be shown, and the calculator's error state.
+inline constexpr const char* ErrorText = "ERROR";
+
+// The text without its old thousand separators and with the thousand separator inserted
+// into the integer part by the grouping; a leading '-' stays in front.
+DecString GroupDigits(const NumberFormat& format, const DecString& text);
 
 // True when the text holds no digit other than '0' once separators and signs are set
 // aside; the empty text is zero.
-bool IsZeroNumber(const CalcSettings& settings, const DecString& text);
+bool IsZeroNumber(const NumberFormat& format, const DecString& text);
+
+// A shown text as a number: every thousand separator removed, sign and decimal separator
+// kept; "ERROR" as it is.
+DecString ShownNumber(const NumberFormat& format, const DecString& shown);

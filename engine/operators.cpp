@@ -3,35 +3,57 @@
 #include "engine/add_subtract.h"
 #include "engine/multiply_divide.h"
 
+namespace {
+
+// The operation of an operator label's first character, or nullptr for none.
+NumberOperation OperationOf(char label) {
+    switch (label) {
+        case '*':
+            return MultiplyNumbers;
+        case '+':
+            return AddNumbers;
+        case '-':
+            return SubtractNumbers;
+        case '/':
+            return DivideNumbers;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
 void PressOperator(CalcContext& context, const DecString& label) {
     if (PanelShowsError(context)) {
         context.Host->Beep();
         return;
     }
-    if (context.EntryState == OperatorPressed) {
+    if (context.EntryState == EntryState::OperatorPressed) {
         if (context.PendingOperator == label) {
             context.Host->Beep();
             return;
         }
-        context.OperatorIndicatorText = label;
+        context.SetOperatorIndicatorText(label);
         context.PendingOperator = label;
         return;
     }
-    if (context.EntryState != ResultShown && !context.OperandA.Empty()) EvaluatePending(context);
-    context.EntryState = OperatorPressed;
+    if (context.EntryState != EntryState::ResultShown && !context.OperandA.Empty()) {
+        EvaluatePending(context);
+    }
+    context.EntryState = EntryState::OperatorPressed;
     if (PanelShowsError(context)) {
         context.Host->Beep();
         return;
     }
-    context.OperatorIndicatorText = label;
+    context.SetOperatorIndicatorText(label);
     context.PendingOperator = label;
     context.OperandA = PanelNumber(context);
     context.OperandB = "";
 }
 
 void EvaluatePending(CalcContext& context) {
-    context.PendingOperator = context.OperatorIndicatorText;
-    if (context.EntryState == Entering) {
+    context.PendingOperator = context.OperatorIndicatorText();
+    if (context.EntryState == EntryState::Entering) {
         context.OperandB = PanelNumber(context);
     } else if (context.OperandB.Empty()) {
         context.OperandB = context.OperandA;
@@ -41,31 +63,19 @@ void EvaluatePending(CalcContext& context) {
         context.Host->Beep();
         return;
     }
-    switch (context.PendingOperator.First()) {
-        case '*':
-            MultiplyNumbers(context);
-            break;
-        case '+':
-            AddNumbers(context);
-            break;
-        case '-':
-            SubtractNumbers(context);
-            break;
-        case '/':
-            DivideNumbers(context);
-            break;
-        default:
-            context.Host->Beep();
-            break;
+    if (const NumberOperation operation = OperationOf(context.PendingOperator.First())) {
+        context.SetPanelText(operation(context.OperandA, context.OperandB, PanelFormat(context)));
+    } else {
+        context.Host->Beep();
     }
     context.OperandA = PanelNumber(context);
 }
 
 void PressEquals(CalcContext& context) {
     EvaluatePending(context);
-    if (context.EntryState == Entering) {
+    if (context.EntryState == EntryState::Entering) {
         context.OperandA = "";
-        context.OperatorIndicatorText = "";
+        context.SetOperatorIndicatorText("");
     }
-    context.EntryState = ResultShown;
+    context.EntryState = EntryState::ResultShown;
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/show_result.h"
+#include "engine/format_result.h"
 
 namespace {
 
@@ -54,9 +54,9 @@ void PasteFromClipboard(CalcContext& context) {
         return;
     }
     if (pasted.Text == ErrorText) {
-        context.PanelText = ErrorText;
+        context.SetPanelText(ErrorText);
     } else {
-        ShowNumberText(context, pasted.Text);
+        context.SetPanelText(FormatNumberText(pasted.Text, PanelFormat(context)));
     }
-    context.EntryState = Entering;
+    context.EntryState = EntryState::Entering;
 }

@@ -16,13 +16,18 @@ struct SystemLocale {
     uint32_t WindowColour = 0xFFFFFF;  // red in bits 0-7, green 8-15, blue 16-23
 };
 
+// The three text fields the engine shows: the digital panel and the two indicators.
+enum class DisplayField : int32_t { Panel, OperatorIndicator, MemoryIndicator };
+
 class Platform {
    public:
     virtual ~Platform() = default;
+    // The engine changed the text of a field; the host shows the new text at once, so a
+    // message box or a copy that follows sees it.
+    virtual void ShowText(DisplayField field, const DecString& text) = 0;
     // The short default beep of a refused key.
     virtual void Beep() = 0;
-    // A modal message box with the product name as caption and an OK button only. The
-    // shell shows the engine's current panel and indicator texts before it opens.
+    // A modal message box with the product name as caption and an OK button only.
     virtual void ShowMessage(const char* text) = 0;
     // The clipboard's plain single-byte text up to its first zero byte, however long; empty
     // when the clipboard holds no text or cannot be opened.

@@ -4,7 +4,7 @@
 // This is where the length bound of a result lives: a result text holds at most
 // MaxTextLength characters. The operations do not check their operands' lengths; instead
 // every write into the buffer is checked here, and a write that does not fit marks the
-// buffer overflowed. ShowResult shows "ERROR" for an overflowed buffer, since a result
+// buffer overflowed. FormatResult gives "ERROR" for an overflowed buffer, since a result
 // that cannot be held is also too long to show.
 #pragma once
 

@@ -4,9 +4,15 @@
 
 namespace {
 
-bool RoundsUp(int32_t roundType, char firstDropped) {
-    if (roundType == RoundUp) return firstDropped != '0';
-    if (roundType == RoundMathematical) return firstDropped >= '5';
+bool RoundsUp(RoundType rounding, char firstDropped) {
+    switch (rounding) {
+        case RoundType::Up:
+            return firstDropped != '0';
+        case RoundType::Mathematical:
+            return firstDropped >= '5';
+        case RoundType::Down:
+            return false;
+    }
     return false;
 }
 
@@ -38,22 +44,17 @@ void RemoveTrailingSeparator(DecString& text, char separator) {
     if (!text.Empty() && text.Last() == separator) text.Truncate(text.Length() - 1);
 }
 
-int32_t FixedPlaces(int32_t roundMode) {
-    if (roundMode == FixedDecimal0) return 0;
-    return roundMode == FixedDecimal2 ? 2 : 3;
-}
-
-void ApplyFixedPlaces(DecString& text, const CalcSettings& settings, int32_t places) {
-    const int32_t separatorIndex = text.FindChar(settings.DECIMAL_SEPARATOR);
+void ApplyFixedPlaces(DecString& text, const NumberFormat& format, int32_t places) {
+    const int32_t separatorIndex = text.FindChar(format.DecimalSeparator);
     if (separatorIndex < 0) {
         if (places == 0) return;
-        text.AppendChar(settings.DECIMAL_SEPARATOR);
+        text.AppendChar(format.DecimalSeparator);
         for (int32_t i = 0; i < places; ++i) text.AppendChar('0');
         return;
     }
     const int32_t fractionDigits = text.Length() - separatorIndex - 1;
     if (fractionDigits >= places) {
-        RoundNumber(text, settings, places);
+        RoundNumber(text, format, places);
         return;
     }
     for (int32_t i = fractionDigits; i < places; ++i) text.AppendChar('0');
@@ -61,26 +62,26 @@ void ApplyFixedPlaces(DecString& text, const CalcSettings& settings, int32_t pla
 
 // Digits and separator of the text as the panel will show it: zeros before the first
 // integer digit do not count, and a zero integer part counts as the one "0" that
-// LEADING_ZERO puts there, or as nothing without it.
-int32_t ShownLength(const DecString& text, const CalcSettings& settings) {
+// a leading zero puts there, or as nothing without it.
+int32_t ShownLength(const DecString& text, const NumberFormat& format) {
     const int32_t start = text.First() == '-' ? 1 : 0;
-    int32_t integerEnd = text.FindChar(settings.DECIMAL_SEPARATOR);
+    int32_t integerEnd = text.FindChar(format.DecimalSeparator);
     if (integerEnd < 0) integerEnd = text.Length();
     int32_t firstDigit = start;
     while (firstDigit < integerEnd && text.At(firstDigit) == '0') ++firstDigit;
     int32_t integerDigits = integerEnd - firstDigit;
-    if (integerDigits == 0 && settings.LEADING_ZERO) integerDigits = 1;
+    if (integerDigits == 0 && format.LeadingZero) integerDigits = 1;
     return integerDigits + (text.Length() - integerEnd);
 }
 
-void ApplyFloatingPlaces(DecString& text, const CalcSettings& settings) {
-    const char separator = settings.DECIMAL_SEPARATOR;
+void ApplyFloatingPlaces(DecString& text, const NumberFormat& format) {
+    const char separator = format.DecimalSeparator;
     const int32_t separatorIndex = text.FindChar(separator);
     if (separatorIndex < 0) return;
-    const int32_t excess = ShownLength(text, settings) - (MaxShownLength - 1);
+    const int32_t excess = ShownLength(text, format) - (MaxShownLength - 1);
     if (excess > 0) {
         const int32_t keep = (text.Length() - separatorIndex - 1) - excess;
-        if (keep >= 0) RoundNumber(text, settings, keep);
+        if (keep >= 0) RoundNumber(text, format, keep);
     }
     if (text.FindChar(separator) < 0) return;
     int32_t length = text.Length();
@@ -90,8 +91,22 @@ void ApplyFloatingPlaces(DecString& text, const CalcSettings& settings) {
 
 }  // namespace
 
-void RoundNumber(DecString& text, const CalcSettings& settings, int32_t places) {
-    const char separator = settings.DECIMAL_SEPARATOR;
+int32_t FixedPlaces(RoundMode places) {
+    switch (places) {
+        case RoundMode::Fixed0:
+            return 0;
+        case RoundMode::Fixed2:
+            return 2;
+        case RoundMode::Fixed3:
+            return 3;
+        case RoundMode::Floating:
+            break;
+    }
+    return 0;
+}
+
+void RoundNumber(DecString& text, const NumberFormat& format, int32_t places) {
+    const char separator = format.DecimalSeparator;
     if (text.Empty() || text.FindChar(separator) < 0) return;
     const bool negative = text.First() == '-';
     DecString magnitude = text;
@@ -99,7 +114,7 @@ void RoundNumber(DecString& text, const CalcSettings& settings, int32_t places) 
     const int32_t last = magnitude.FindChar(separator) + places;
     if (last + 1 >= magnitude.Length()) return;
 
-    const bool roundUp = RoundsUp(settings.ROUND_TYPE, magnitude.At(last + 1));
+    const bool roundUp = RoundsUp(format.Rounding, magnitude.At(last + 1));
     magnitude.Truncate(last + 1);
     if (roundUp) IncrementAt(magnitude, separator, last);
     PutSignBack(magnitude, negative);
@@ -107,12 +122,12 @@ void RoundNumber(DecString& text, const CalcSettings& settings, int32_t places) 
     text = std::move(magnitude);
 }
 
-void ApplyDecimalPlaces(DecString& text, const CalcSettings& settings) {
-    if (settings.ROUND_MODE == FloatingDecimal) {
-        ApplyFloatingPlaces(text, settings);
+void ApplyDecimalPlaces(DecString& text, const NumberFormat& format) {
+    if (format.Places == RoundMode::Floating) {
+        ApplyFloatingPlaces(text, format);
     } else {
-        ApplyFixedPlaces(text, settings, FixedPlaces(settings.ROUND_MODE));
+        ApplyFixedPlaces(text, format, FixedPlaces(format.Places));
     }
-    RemoveTrailingSeparator(text, settings.DECIMAL_SEPARATOR);
+    RemoveTrailingSeparator(text, format.DecimalSeparator);
     if (text.Empty()) text = "0";
 }

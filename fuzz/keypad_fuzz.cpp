@@ -20,8 +20,8 @@ constexpr uint8_t ClipboardMarker = 0xF0;
 
 void Fail(const std::string& fault, const CalcContext& context) {
     std::fprintf(stderr, "%s: panel [%s] operator [%s] memory [%s]\n", fault.c_str(),
-                 context.PanelText.Text(), context.OperatorIndicatorText.Text(),
-                 context.MemoryIndicatorText.Text());
+                 context.PanelText().Text(), context.OperatorIndicatorText().Text(),
+                 context.MemoryIndicatorText().Text());
     std::abort();
 }
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzPlatform host;
     CalcContext context(host);
     context.Settings = FuzzSettings(input);
-    const int32_t roundMode = context.Settings.ROUND_MODE;
+    const RoundMode roundMode = context.Settings.ROUND_MODE;
     ControlTable table;
     FillControlTable(table, context.Settings);
 
@@ -44,15 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = input.Used; i < keysEnd; ++i) {
         HandleKeypadCommand(context, table, FirstControlId + data[i] % ControlCount);
         const std::string panel =
-            panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
+            panel_forms::PanelFault(context.PanelText().Text(), context.Settings);
         if (!panel.empty()) Fail(panel, context);
         const std::string indicators = panel_forms::IndicatorFault(
-            context.OperatorIndicatorText.Text(), context.MemoryIndicatorText.Text());
+            context.OperatorIndicatorText().Text(), context.MemoryIndicatorText().Text());
         if (!indicators.empty()) Fail(indicators, context);
-        if (context.MemoryIndicatorText.Empty() != context.MemoryValue.Empty()) {
+        if (context.MemoryIndicatorText().Empty() != context.MemoryValue.Empty()) {
             Fail("memory and its indicator disagree", context);
         }
         if (context.Settings.ROUND_MODE != roundMode) Fail("decimal places changed", context);
+        if (host.Shown[0] != context.PanelText().Text() ||
+            host.Shown[1] != context.OperatorIndicatorText().Text() ||
+            host.Shown[2] != context.MemoryIndicatorText().Text()) {
+            Fail("the host shows other texts", context);
+        }
     }
     return 0;
 }

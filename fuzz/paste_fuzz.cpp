@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     host.Clipboard.assign(text);
     PasteFromClipboard(context);
-    const std::string panel = panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
-    if (!panel.empty()) Fail(panel.c_str(), context.PanelText.Text());
+    const std::string panel = panel_forms::PanelFault(context.PanelText().Text(), context.Settings);
+    if (!panel.empty()) Fail(panel.c_str(), context.PanelText().Text());
     return 0;
 }

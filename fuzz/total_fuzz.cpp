@@ -14,7 +14,7 @@
 namespace {
 
 void Fail(const char* fault, const CalcContext& context) {
-    std::fprintf(stderr, "%s: panel [%s]\n", fault, context.PanelText.Text());
+    std::fprintf(stderr, "%s: panel [%s]\n", fault, context.PanelText().Text());
     std::abort();
 }
 
@@ -29,18 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (pending) {
         context.OperandA = "-12";
         context.PendingOperator = "*";
-        context.OperatorIndicatorText = "*";
-        context.EntryState = OperatorPressed;
+        context.SetOperatorIndicatorText("*");
+        context.EntryState = EntryState::OperatorPressed;
     }
     SumClipboardNumbers(context, input.Rest());
 
-    const std::string panel = panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
+    const std::string panel = panel_forms::PanelFault(context.PanelText().Text(), context.Settings);
     if (!panel.empty()) Fail(panel.c_str(), context);
-    if (context.PanelText == "-") Fail("a lone sign is no sum", context);
+    if (context.PanelText() == "-") Fail("a lone sign is no sum", context);
     const bool kept = pending ? context.OperandA == "-12" && context.PendingOperator == "*" &&
-                                    context.OperatorIndicatorText == "*"
+                                    context.OperatorIndicatorText() == "*"
                               : context.OperandA.Empty() && context.PendingOperator.Empty() &&
-                                    context.OperatorIndicatorText.Empty();
+                                    context.OperatorIndicatorText().Empty();
     if (!kept) Fail("pending calculation changed", context);
     return 0;
 }

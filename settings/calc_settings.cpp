@@ -4,10 +4,10 @@
 
 namespace {
 
-int32_t GroupingFromLocale(const DecString& grouping) {
-    if (grouping == "3;2;0") return 2;
-    if (grouping == "3;0") return 1;
-    return 0;
+DigitGrouping GroupingFromLocale(const DecString& grouping) {
+    if (grouping == "3;2;0") return DigitGrouping::ThreeThenTwos;
+    if (grouping == "3;0") return DigitGrouping::Threes;
+    return DigitGrouping::None;
 }
 
 }  // namespace
@@ -22,8 +22,8 @@ void LoadDefaultSettings(CalcSettings& settings, const SystemLocale& locale) {
     settings.DIGIT_GROUPING = GroupingFromLocale(locale.Grouping);
     settings.BACKGROUND_COLOR = locale.WindowColour & 0xFFFFFF;
     settings.HOT_KEY_AS_CLICK = true;
-    settings.ROUND_MODE = FloatingDecimal;
-    settings.ROUND_TYPE = RoundMathematical;
+    settings.ROUND_MODE = RoundMode::Floating;
+    settings.ROUND_TYPE = RoundType::Mathematical;
     settings.TOOL_TIPS = true;
     settings.NUMBER_SEPARATORS = "";
     settings.DECIMAL_SEPARATORS = "";

@@ -6,13 +6,12 @@
 #include "engine/dec_string.h"
 #include "engine/platform.h"
 
-enum RoundModeValue : int32_t {
-    FixedDecimal0 = 0,
-    FixedDecimal2 = 1,
-    FixedDecimal3 = 2,
-    FloatingDecimal = 3
-};
-enum RoundTypeValue : int32_t { RoundUp = 0, RoundMathematical = 1, RoundDown = 2 };
+// The decimal places of every result; the settings file stores the number of each value.
+enum class RoundMode : int32_t { Fixed0 = 0, Fixed2 = 1, Fixed3 = 2, Floating = 3 };
+// Which way a dropped digit rounds the magnitude.
+enum class RoundType : int32_t { Up = 0, Mathematical = 1, Down = 2 };
+// How the integer digits are grouped: 0 none, 1 groups of three, 2 three then twos.
+enum class DigitGrouping : int32_t { None = 0, Threes = 1, ThreeThenTwos = 2 };
 
 struct CalcSettings {
     int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
@@ -21,11 +20,11 @@ struct CalcSettings {
     DecString FONT;
     DecString FONT_FOR_PANEL;
     bool LEADING_ZERO = false;
-    int32_t DIGIT_GROUPING = 0;     // 0 none, 1 groups of three, 2 three then twos
+    DigitGrouping DIGIT_GROUPING = DigitGrouping::None;
     uint32_t BACKGROUND_COLOR = 0;  // red in bits 0-7, green 8-15, blue 16-23
     bool HOT_KEY_AS_CLICK = false;
-    int32_t ROUND_MODE = 0;  // RoundModeValue
-    int32_t ROUND_TYPE = 0;  // RoundTypeValue
+    RoundMode ROUND_MODE = RoundMode::Fixed0;
+    RoundType ROUND_TYPE = RoundType::Up;
     bool TOOL_TIPS = false;
     // Extra characters the Total takes as number ends and as decimal separators. In memory a
     // space is simply a member; the settings file carries it in the two SPACE_IS_... flags.

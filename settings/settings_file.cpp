@@ -131,8 +131,8 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
         settings.DECIMAL_SEPARATOR = defaults.DECIMAL_SEPARATOR;
         settings.THOUSAND_SEPARATOR = defaults.THOUSAND_SEPARATOR;
     }
-    settings.DIGIT_GROUPING =
-        ReadInRange(file, View, "DIGIT_GROUPING", defaults.DIGIT_GROUPING, 0, 2);
+    settings.DIGIT_GROUPING = static_cast<DigitGrouping>(ReadInRange(
+        file, View, "DIGIT_GROUPING", static_cast<int32_t>(defaults.DIGIT_GROUPING), 0, 2));
     settings.FONT = ProfileString(file, View, "FONT", defaults.FONT.Text());
     settings.FONT_FOR_PANEL =
         ProfileString(file, View, "FONT_FOR_PANEL", defaults.FONT_FOR_PANEL.Text());
@@ -140,8 +140,10 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
     settings.BACKGROUND_COLOR = ReadColour(file, defaults.BACKGROUND_COLOR);
     settings.HOT_KEY_AS_CLICK =
         ReadYesNo(file, View, "HOT_KEY_AS_CLICK", defaults.HOT_KEY_AS_CLICK);
-    settings.ROUND_MODE = ReadInRange(file, Common, "ROUND_MODE", defaults.ROUND_MODE, 0, 3);
-    settings.ROUND_TYPE = ReadInRange(file, Common, "ROUND_TYPE", defaults.ROUND_TYPE, 0, 2);
+    settings.ROUND_MODE = static_cast<RoundMode>(
+        ReadInRange(file, Common, "ROUND_MODE", static_cast<int32_t>(defaults.ROUND_MODE), 0, 3));
+    settings.ROUND_TYPE = static_cast<RoundType>(
+        ReadInRange(file, Common, "ROUND_TYPE", static_cast<int32_t>(defaults.ROUND_TYPE), 0, 2));
 
     settings.SPACE_IS_DECIMAL_SEPARATOR =
         ReadYesNo(file, Total, "SPACE_IS_DECIMAL_SEPARATOR", defaults.SPACE_IS_DECIMAL_SEPARATOR);
@@ -170,8 +172,8 @@ DecString WriteSettings(const CalcSettings& settings) {
     DecString text;
     text.AppendText("[COMMON]");
     text.AppendCrLf();
-    AppendLine(text, "ROUND_MODE", settings.ROUND_MODE);
-    AppendLine(text, "ROUND_TYPE", settings.ROUND_TYPE);
+    AppendLine(text, "ROUND_MODE", static_cast<int32_t>(settings.ROUND_MODE));
+    AppendLine(text, "ROUND_TYPE", static_cast<int32_t>(settings.ROUND_TYPE));
     text.AppendCrLf();
     text.AppendText("[TOTAL]");
     text.AppendCrLf();
@@ -188,7 +190,7 @@ DecString WriteSettings(const CalcSettings& settings) {
     AppendLine(text, "BACKGROUND_COLOR_GREEN", GreenOf(colour));
     AppendLine(text, "BACKGROUND_COLOR_RED", RedOf(colour));
     AppendCharLine(text, "DECIMAL_SEPARATOR", settings.DECIMAL_SEPARATOR);
-    AppendLine(text, "DIGIT_GROUPING", settings.DIGIT_GROUPING);
+    AppendLine(text, "DIGIT_GROUPING", static_cast<int32_t>(settings.DIGIT_GROUPING));
     AppendLine(text, "FONT", FileValue(settings.FONT).Text());
     AppendLine(text, "FONT_FOR_PANEL", FileValue(settings.FONT_FOR_PANEL).Text());
     AppendLine(text, "HOT_KEY_AS_CLICK", YesNoText(settings.HOT_KEY_AS_CLICK));

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int CopyBufferSize = 512;
-
 // A movable block holding `text` and its terminating zero; the clipboard takes it over.
 HGLOBAL TextBlock(const char* text, size_t length) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
@@ -21,11 +19,10 @@ HGLOBAL TextBlock(const char* text, size_t length) {
 }  // namespace
 
 void CopyToClipboard(HWND mainWindow) {
-    char text[CopyBufferSize] = {};
-    GetWindowTextA(ControlWindow(Shell.Context.PanelIndex), text, CopyBufferSize);
+    const DecString& text = Shell.Context.PanelText();
     OpenClipboard(mainWindow);
     EmptyClipboard();
-    HGLOBAL block = TextBlock(text, std::strlen(text));
+    HGLOBAL block = TextBlock(text.Text(), static_cast<size_t>(text.Length()));
     if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
     CloseClipboard();
 }

@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
-// Puts the panel text, exactly as shown ("ERROR" included), on the clipboard as ANSI text.
+// Puts the engine's panel text, exactly as shown ("ERROR" included), on the clipboard as
+// ANSI text.
 void CopyToClipboard(HWND mainWindow);

@@ -35,16 +35,11 @@ void PressButton(HWND mainWindow, int32_t row) {
     SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(record.Id, 0), 0);
 }
 
-void RunKeypadCommand(WORD id) {
-    HandleKeypadCommand(Shell.Context, Shell.Controls, id);
-    MirrorEngineTexts();
-}
-
 }  // namespace
 
 bool ExecuteCommand(HWND mainWindow, WORD id) {
     if (id >= FirstControlId && id <= LastControlId) {
-        RunKeypadCommand(id);
+        HandleKeypadCommand(Shell.Context, Shell.Controls, id);
     } else if (IsRoundModeItem(id)) {
         SelectRoundMode(mainWindow, id);
     } else if (IsRoundTypeItem(id)) {
@@ -55,7 +50,6 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         CopyToClipboard(mainWindow);
     } else if (id == IDM_PASTE) {
         PasteFromClipboard(Shell.Context);
-        MirrorEngineTexts();
     } else if (id == IDM_USER_MANUAL) {
         ShowHelp(mainWindow, HelpStartPage);
     } else if (id == IDM_HOME_PAGE) {

@@ -52,15 +52,6 @@ DecString FaceInUse(HWND window, HFONT font) {
     return DecString(face);
 }
 
-// Sets the text only when it differs: the panel reports every change of its text as a
-// command, and an unchanged text must not start another round.
-void SetTextIfChanged(HWND window, const DecString& text) {
-    char shown[PanelTextBufferSize] = {};
-    GetWindowTextA(window, shown, sizeof(shown));
-    if (text == shown) return;
-    SetWindowTextA(window, text.Text());
-}
-
 }  // namespace
 
 void CreateControl(ControlRecord& record, int32_t scaleFactor, HWND parent) {
@@ -136,9 +127,22 @@ void FitWindow(HWND mainWindow) {
     MoveWindow(mainWindow, left, top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
 }
 
-void MirrorEngineTexts() {
+void SetControlText(HWND control, const DecString& text) {
+    char shown[PanelTextBufferSize] = {};
+    GetWindowTextA(control, shown, sizeof(shown));
+    if (text == shown) return;
+    SetWindowTextA(control, text.Text());
+}
+
+int32_t DisplayRow(DisplayField field) {
     const CalcContext& context = Shell.Context;
-    SetTextIfChanged(ControlWindow(context.PanelIndex), context.PanelText);
-    SetTextIfChanged(ControlWindow(context.OperatorIndicatorIndex), context.OperatorIndicatorText);
-    SetTextIfChanged(ControlWindow(context.MemoryIndicatorIndex), context.MemoryIndicatorText);
+    switch (field) {
+        case DisplayField::Panel:
+            return context.PanelIndex;
+        case DisplayField::OperatorIndicator:
+            return context.OperatorIndicatorIndex;
+        case DisplayField::MemoryIndicator:
+            return context.MemoryIndicatorIndex;
+    }
+    return context.PanelIndex;
 }

@@ -16,5 +16,8 @@ void ApplyFonts();
 void ApplyBackgroundColour(HWND mainWindow);
 // Sizes the window around the controls; centres it while it is hidden.
 void FitWindow(HWND mainWindow);
-// Copies the engine's panel and indicator texts into their controls.
-void MirrorEngineTexts();
+// Sets a control's text; an unchanged text is left alone, since the panel reports every
+// change of its text as a command.
+void SetControlText(HWND control, const DecString& text);
+// The control row of one of the engine's three text fields.
+int32_t DisplayRow(DisplayField field);

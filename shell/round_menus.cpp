@@ -20,18 +20,19 @@ bool IsRoundTypeItem(WORD id) {
 }
 
 void SelectRoundMode(HWND mainWindow, WORD id) {
-    Shell.Context.Settings.ROUND_MODE = id - IDM_FIXED_DECIMAL_0;
+    Shell.Context.Settings.ROUND_MODE = static_cast<RoundMode>(id - IDM_FIXED_DECIMAL_0);
     MarkItem(mainWindow, IDM_FIXED_DECIMAL_0, IDM_FLOATING_DECIMAL, id);
 }
 
 void SelectRoundType(HWND mainWindow, WORD id) {
-    Shell.Context.Settings.ROUND_TYPE = id - IDM_ROUND_UP;
+    Shell.Context.Settings.ROUND_TYPE = static_cast<RoundType>(id - IDM_ROUND_UP);
     MarkItem(mainWindow, IDM_ROUND_UP, IDM_ROUND_DOWN, id);
 }
 
 void MarkRoundMenus(HWND mainWindow) {
     const CalcSettings& settings = Shell.Context.Settings;
     MarkItem(mainWindow, IDM_FIXED_DECIMAL_0, IDM_FLOATING_DECIMAL,
-             IDM_FIXED_DECIMAL_0 + settings.ROUND_MODE);
-    MarkItem(mainWindow, IDM_ROUND_UP, IDM_ROUND_DOWN, IDM_ROUND_UP + settings.ROUND_TYPE);
+             IDM_FIXED_DECIMAL_0 + static_cast<UINT>(settings.ROUND_MODE));
+    MarkItem(mainWindow, IDM_ROUND_UP, IDM_ROUND_DOWN,
+             IDM_ROUND_UP + static_cast<UINT>(settings.ROUND_TYPE));
 }

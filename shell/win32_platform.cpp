@@ -32,13 +32,15 @@ std::string TextOfBlock(HANDLE block) {
 
 }  // namespace
 
+void Win32Platform::ShowText(DisplayField field, const DecString& text) {
+    SetControlText(ControlWindow(DisplayRow(field)), text);
+}
+
 void Win32Platform::Beep() {
     MessageBeep(0);
 }
 
 void Win32Platform::ShowMessage(const char* text) {
-    // The user reads the message against the state that caused it.
-    MirrorEngineTexts();
     MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
 }
 

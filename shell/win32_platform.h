@@ -5,6 +5,7 @@
 
 class Win32Platform : public Platform {
    public:
+    void ShowText(DisplayField field, const DecString& text) override;
     void Beep() override;
     void ShowMessage(const char* text) override;
     std::string ClipboardText() override;

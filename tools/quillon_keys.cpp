@@ -24,11 +24,14 @@ namespace {
 
 constexpr int UsageError = 2;
 
-// The harness's platform: a terminal for the speaker and the message box, a file for the
-// clipboard, and a fixed locale.
+// The harness's platform: the three texts the engine shows, a terminal for the speaker and
+// the message box, a file for the clipboard, and a fixed locale.
 class ConsolePlatform : public Platform {
    public:
     explicit ConsolePlatform(std::string clipboard) : clipboard_(std::move(clipboard)) {}
+    void ShowText(DisplayField field, const DecString& text) override {
+        shown_[static_cast<int>(field)] = text.Text();
+    }
     void Beep() override { std::puts("beep"); }
     void ShowMessage(const char* text) override { std::printf("message: %s\n", text); }
     std::string ClipboardText() override { return clipboard_; }
@@ -40,9 +43,14 @@ class ConsolePlatform : public Platform {
         locale.WindowColour = 0xFFFFFF;
         return locale;
     }
+    // The panel, the operator indicator and the memory indicator.
+    void PrintShown() const {
+        std::printf("= %s\t%s\t%s\n", shown_[0].c_str(), shown_[1].c_str(), shown_[2].c_str());
+    }
 
    private:
     std::string clipboard_;
+    std::string shown_[3] = {"0", "", ""};
 };
 
 struct Options {
@@ -137,11 +145,6 @@ void PressToken(CalcContext& context, const ControlTable& table, const std::stri
     HandleKeypadCommand(context, table, id);
 }
 
-void PrintState(const CalcContext& context) {
-    std::printf("= %s\t%s\t%s\n", context.PanelText.Text(), context.OperatorIndicatorText.Text(),
-                context.MemoryIndicatorText.Text());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,7 +164,7 @@ int main(int argc, char** argv) {
             PressToken(context, table, token);
             pressed = true;
         }
-        if (pressed) PrintState(context);
+        if (pressed) platform.PrintShown();
     }
     std::fflush(stdout);
     if (!options.SaveFile.empty()) SaveSettings(context, options.SaveFile);

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "engine/add_subtract.h"
-#include "engine/show_result.h"
+#include "engine/format_result.h"
 #include "total/running_sum.h"
 
 namespace {
@@ -74,13 +74,15 @@ DecString WithLeadingSignOnly(const DecString& number) {
 
 enum class Outcome { Summed, Stopped };
 
-// The running total: as text when it came from the panel (or is the first number), and as
-// digits while the shortcut of RunningSum carries it.
+// The running total: as text when it came from the calculator's addition (or is the first
+// number), and as digits while the shortcut of RunningSum carries it.
 struct Summation {
-    explicit Summation(CalcContext& context) : Context(context) {}
+    explicit Summation(CalcContext& context) : Context(context), Format(PanelFormat(context)) {}
 
     CalcContext& Context;
+    const NumberFormat Format;
     DecString RunningText;
+    DecString Shown;  // the last sum the addition showed
     bool TextCurrent = true;
     RunningSum Sum;
     bool SumValid = false;
@@ -89,7 +91,7 @@ struct Summation {
     // Adds one finished number; false when the Total has to stop.
     bool Add(const NumberRun& run) {
         if (run.Separators > 1) {
-            Context.PanelText = ErrorText;
+            Context.SetPanelText(ErrorText);
             Context.Host->ShowMessage("Error. Too many decimal separators found in clipboard.");
             return false;
         }
@@ -99,24 +101,22 @@ struct Summation {
             return true;
         }
         if (AddDirectly(run)) return true;
-        Context.OperandA = CurrentText();
-        Context.OperandB = run.NumberText();
-        AddNumbers(Context);
-        if (PanelShowsError(Context)) return RefuseOverlongSum();
-        Remember(PanelNumber(Context));
+        Shown = AddNumbers(CurrentText(), run.NumberText(), Format);
+        if (Shown == ErrorText) return RefuseOverlongSum();
+        Remember(ShownNumber(Format, Shown));
         return true;
     }
 
     // The shortcut: taken only when the panel would show the exact sum as it is.
     bool AddDirectly(const NumberRun& run) {
-        const char separator = Context.Settings.DECIMAL_SEPARATOR;
+        const char separator = Format.DecimalSeparator;
         RunningSum number;
         if (!SumValid || !LoadRunningSum(number, run.Chars.data(), run.Length, separator)) {
             return false;
         }
         RunningSum next = Sum;
         AddToRunningSum(next, number);
-        if (!ShowsUnchanged(next, Context.Settings)) return false;
+        if (!ShowsUnchanged(next, Format)) return false;
         Sum = next;
         TextCurrent = false;
         return true;
@@ -125,20 +125,20 @@ struct Summation {
     void Remember(DecString text) {
         RunningText = std::move(text);
         TextCurrent = true;
-        SumValid = LoadRunningSum(Sum, RunningText.Text(), RunningText.Length(),
-                                  Context.Settings.DECIMAL_SEPARATOR);
+        SumValid =
+            LoadRunningSum(Sum, RunningText.Text(), RunningText.Length(), Format.DecimalSeparator);
     }
 
     const DecString& CurrentText() {
         if (!TextCurrent) {
-            RunningText = RunningSumText(Sum, Context.Settings.DECIMAL_SEPARATOR);
+            RunningText = RunningSumText(Sum, Format.DecimalSeparator);
             TextCurrent = true;
         }
         return RunningText;
     }
 
     bool RefuseOverlongSum() {
-        Context.PanelText = ErrorText;
+        Context.SetPanelText(ErrorText);
         Context.Host->Beep();
         return false;
     }
@@ -146,7 +146,7 @@ struct Summation {
 
 Outcome Scan(Summation& sum, std::string_view text) {
     const RoleTable roles = MakeRoleTable(sum.Context.Settings);
-    const char separator = sum.Context.Settings.DECIMAL_SEPARATOR;
+    const char separator = sum.Format.DecimalSeparator;
     NumberRun run;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -176,20 +176,17 @@ void PressTotal(CalcContext& context) {
 }
 
 void SumClipboardNumbers(CalcContext& context, std::string_view text) {
-    const DecString operandA = context.OperandA;
-    const DecString operandB = context.OperandB;
     Summation sum(context);
-    const Outcome outcome = Scan(sum, text);
-    context.OperandA = operandA;
-    context.OperandB = operandB;
-    if (outcome == Outcome::Stopped) return;
+    if (Scan(sum, text) == Outcome::Stopped) return;
 
     if (sum.Numbers == 0) {
         context.Host->ShowMessage("There are no valid numbers in clipboard.");
     } else if (sum.Numbers == 1) {
-        ShowNumberText(context, WithLeadingSignOnly(sum.RunningText));
-    } else if (!sum.TextCurrent) {
-        ShowNumberText(context, sum.CurrentText());
+        context.SetPanelText(FormatNumberText(WithLeadingSignOnly(sum.RunningText), sum.Format));
+    } else if (sum.TextCurrent) {
+        context.SetPanelText(sum.Shown);
+    } else {
+        context.SetPanelText(FormatNumberText(sum.CurrentText(), sum.Format));
     }
-    context.EntryState = Entering;
+    context.EntryState = EntryState::Entering;
 }

@@ -107,26 +107,13 @@ void AddToRunningSum(RunningSum& sum, const RunningSum& number) {
     Trim(sum);
 }
 
-bool ShowsUnchanged(const RunningSum& sum, const CalcSettings& settings) {
+bool ShowsUnchanged(const RunningSum& sum, const NumberFormat& format) {
     if (sum.IsZero()) return false;
     const int32_t integerDigits = std::max(sum.High - RunningSum::PointIndex + 1, 0);
     const int32_t fractionDigits = std::max(RunningSum::PointIndex - sum.Low, 0);
-    const int32_t integerChars =
-        integerDigits > 0 ? integerDigits : (settings.LEADING_ZERO ? 1 : 0);
-    int32_t places = fractionDigits;
-    switch (settings.ROUND_MODE) {
-        case FixedDecimal0:
-            places = 0;
-            break;
-        case FixedDecimal2:
-            places = 2;
-            break;
-        case FixedDecimal3:
-            places = 3;
-            break;
-        default:
-            break;
-    }
+    const int32_t integerChars = integerDigits > 0 ? integerDigits : (format.LeadingZero ? 1 : 0);
+    const int32_t places =
+        format.Places == RoundMode::Floating ? fractionDigits : FixedPlaces(format.Places);
     if (fractionDigits > places) return false;
     return integerChars + (places > 0 ? places + 1 : 0) < MaxShownLength;
 }

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "engine/dec_string.h"
-#include "settings/calc_settings.h"
+#include "engine/number_format.h"
 
 struct RunningSum {
     // Digit i stands for 10 to the power (i - PointIndex).
@@ -34,8 +34,8 @@ bool LoadRunningSum(RunningSum& sum, const char* text, int32_t length, char sepa
 void AddToRunningSum(RunningSum& sum, const RunningSum& number);
 
 // True when the panel would show the value exactly as it is: not zero, and within the
-// panel's width for the decimal places of the settings.
-bool ShowsUnchanged(const RunningSum& sum, const CalcSettings& settings);
+// panel's width for the decimal places of the format.
+bool ShowsUnchanged(const RunningSum& sum, const NumberFormat& format);
 
 // The value as number text: sign, integer digits (at least one), separator and fraction.
 DecString RunningSumText(const RunningSum& sum, char separator);

@@ -37,11 +37,11 @@ TEST(CalcSettings, DefaultsComeFromTheLocaleAndFixedValues) {
     EXPECT_TRUE(s.FONT == "Segmenta");
     EXPECT_TRUE(s.FONT_FOR_PANEL == "Segmenta");
     EXPECT_TRUE(s.LEADING_ZERO);
-    EXPECT_EQ(s.DIGIT_GROUPING, 1);
+    EXPECT_EQ(s.DIGIT_GROUPING, DigitGrouping::Threes);
     EXPECT_EQ(s.BACKGROUND_COLOR, 0x00C0D0E0u);
     EXPECT_TRUE(s.HOT_KEY_AS_CLICK);
-    EXPECT_EQ(s.ROUND_MODE, FloatingDecimal);
-    EXPECT_EQ(s.ROUND_TYPE, RoundMathematical);
+    EXPECT_EQ(s.ROUND_MODE, RoundMode::Floating);
+    EXPECT_EQ(s.ROUND_TYPE, RoundType::Mathematical);
     EXPECT_TRUE(s.TOOL_TIPS);
     EXPECT_FALSE(s.SPACE_IS_DECIMAL_SEPARATOR);
     EXPECT_FALSE(s.SPACE_IS_NUMBER_SEPARATOR);
@@ -50,8 +50,10 @@ TEST(CalcSettings, DefaultsComeFromTheLocaleAndFixedValues) {
 TEST(CalcSettings, GroupingPatternsMapToDigitGrouping) {
     const struct {
         const char* Pattern;
-        int32_t Grouping;
-    } cases[] = {{"3;0", 1}, {"3;2;0", 2}, {"3", 0}, {"", 0}, {"3;2", 0}, {"4;0", 0}};
+        DigitGrouping Grouping;
+    } cases[] = {{"3;0", DigitGrouping::Threes}, {"3;2;0", DigitGrouping::ThreeThenTwos},
+                 {"3", DigitGrouping::None},     {"", DigitGrouping::None},
+                 {"3;2", DigitGrouping::None},   {"4;0", DigitGrouping::None}};
     for (const auto& c : cases) {
         CalcSettings s;
         LoadDefaultSettings(s, Locale(".", ",", c.Pattern));

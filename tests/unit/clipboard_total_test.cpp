@@ -114,12 +114,12 @@ INSTANTIATE_TEST_SUITE_P(Table, Total, testing::ValuesIn(TotalCases), CASE_NAMES
 TEST(TotalKey, EmptyClipboardChangesNothing) {
     KeypadDriver calc;
     calc.Press("4");
-    calc.Context.EntryState = ResultShown;
+    calc.Context.EntryState = EntryState::ResultShown;
     calc.Press("T");
     ASSERT_EQ(calc.Host.Messages.size(), 1u);
     EXPECT_EQ(calc.Host.Messages[0], "Clipboard is empty!");
     EXPECT_EQ(calc.Panel(), "4");
-    EXPECT_EQ(calc.Context.EntryState, ResultShown);
+    EXPECT_EQ(calc.Context.EntryState, EntryState::ResultShown);
 }
 
 // Found by the Total fuzz target: an empty text read one byte before its start.
@@ -135,17 +135,17 @@ TEST(TotalScan, EmptyTextHoldsNoNumbers) {
 TEST(TotalKey, StateAfterwards) {
     const struct {
         const char* Clipboard;
-        int32_t State;
+        EntryState State;
     } cases[] = {
-        {"1\n2", Entering},
-        {"5", Entering},
-        {"abc", Entering},
-        {"1.2.3", ResultShown},
-        {"999999999999999999999999\n1", ResultShown},
+        {"1\n2", EntryState::Entering},
+        {"5", EntryState::Entering},
+        {"abc", EntryState::Entering},
+        {"1.2.3", EntryState::ResultShown},
+        {"999999999999999999999999\n1", EntryState::ResultShown},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;
-        calc.Context.EntryState = ResultShown;
+        calc.Context.EntryState = EntryState::ResultShown;
         calc.Host.Clipboard = c.Clipboard;
         calc.Press("T");
         EXPECT_EQ(calc.Context.EntryState, c.State) << c.Clipboard;
@@ -158,9 +158,9 @@ TEST(TotalKey, LeavesThePendingCalculationAndTheMemoryAlone) {
         calc.Context.OperandA = "5";
         calc.Context.OperandB = "-2.5";
         calc.Context.PendingOperator = "+";
-        calc.Context.OperatorIndicatorText = "+";
+        calc.Context.SetOperatorIndicatorText("+");
         calc.Context.MemoryValue = "9";
-        calc.Context.MemoryIndicatorText = "M";
+        calc.Context.SetMemoryIndicatorText("M");
         calc.Host.Clipboard = clipboard;
         calc.Press("T");
         EXPECT_TRUE(calc.Context.OperandA == "5") << clipboard;

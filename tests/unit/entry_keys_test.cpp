@@ -81,10 +81,12 @@ INSTANTIATE_TEST_SUITE_P(Table, EntryKeys, testing::ValuesIn(EntryCases),
 TEST(EntryState, DigitsAndEditingKeysEnterANumber) {
     const struct {
         const char* Keys;
-        int32_t State;
+        EntryState State;
     } cases[] = {
-        {"", Cleared},      {"5", Entering},    {"5 C", Cleared},  {"C CE", Entering},
-        {"5 <-", Entering}, {"5 00", Entering}, {"C +-", Cleared}, {"C 00", Cleared},
+        {"", EntryState::Cleared},      {"5", EntryState::Entering},
+        {"5 C", EntryState::Cleared},   {"C CE", EntryState::Entering},
+        {"5 <-", EntryState::Entering}, {"5 00", EntryState::Entering},
+        {"C +-", EntryState::Cleared},  {"C 00", EntryState::Cleared},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;
@@ -94,15 +96,16 @@ TEST(EntryState, DigitsAndEditingKeysEnterANumber) {
 }
 
 TEST(EntryState, ADigitStartsANewNumberOutsideEntering) {
-    for (const int32_t state : {Cleared, OperatorPressed, ResultShown}) {
+    for (const EntryState state :
+         {EntryState::Cleared, EntryState::OperatorPressed, EntryState::ResultShown}) {
         KeypadDriver calc;
-        calc.Context.PanelText = "1,234";
+        calc.Context.SetPanelText("1,234");
         calc.Context.EntryState = state;
         calc.Press("5");
-        EXPECT_EQ(calc.Panel(), "5") << state;
+        EXPECT_EQ(calc.Panel(), "5") << static_cast<int>(state);
         calc.Context.EntryState = state;
         calc.Press(".");
-        EXPECT_EQ(calc.Panel(), "0.") << state;
+        EXPECT_EQ(calc.Panel(), "0.") << static_cast<int>(state);
     }
 }
 
@@ -117,8 +120,8 @@ TEST(ErrorPanel, KeysThatLeaveOrKeepTheError) {
     };
     for (const auto& c : cases) {
         KeypadDriver calc;
-        calc.Context.PanelText = "ERROR";
-        calc.Context.EntryState = Entering;
+        calc.Context.SetPanelText("ERROR");
+        calc.Context.EntryState = EntryState::Entering;
         calc.Press(c.Key);
         EXPECT_EQ(calc.Panel(), c.Panel) << c.Key;
         EXPECT_EQ(calc.Host.Beeps, c.Beeps) << c.Key;
@@ -128,22 +131,22 @@ TEST(ErrorPanel, KeysThatLeaveOrKeepTheError) {
 TEST(ErrorPanel, DoubleZeroAndBackSpaceOnErrorKeepTheState) {
     for (const char* key : {"00", "<-"}) {
         KeypadDriver calc;
-        calc.Context.PanelText = "ERROR";
-        calc.Context.EntryState = ResultShown;
+        calc.Context.SetPanelText("ERROR");
+        calc.Context.EntryState = EntryState::ResultShown;
         calc.Press(key);
-        EXPECT_EQ(calc.Context.EntryState, ResultShown) << key;
+        EXPECT_EQ(calc.Context.EntryState, EntryState::ResultShown) << key;
     }
 }
 
 TEST(SignChange, OnAShownResultUpdatesTheFirstOperand) {
     KeypadDriver calc;
-    calc.Context.PanelText = "1,234";
+    calc.Context.SetPanelText("1,234");
     calc.Context.OperandA = "1234";
-    calc.Context.EntryState = ResultShown;
+    calc.Context.EntryState = EntryState::ResultShown;
     calc.Press("+-");
     EXPECT_EQ(calc.Panel(), "-1,234");
     EXPECT_TRUE(calc.Context.OperandA == "-1234") << calc.Context.OperandA.Text();
-    EXPECT_EQ(calc.Context.EntryState, ResultShown);
+    EXPECT_EQ(calc.Context.EntryState, EntryState::ResultShown);
 }
 
 TEST(SignChange, WhileEnteringLeavesTheFirstOperand) {
@@ -155,11 +158,11 @@ TEST(SignChange, WhileEnteringLeavesTheFirstOperand) {
 
 TEST(BackSpace, EditsAShownResult) {
     KeypadDriver calc;
-    calc.Context.PanelText = "1,234.5";
-    calc.Context.EntryState = ResultShown;
+    calc.Context.SetPanelText("1,234.5");
+    calc.Context.EntryState = EntryState::ResultShown;
     calc.Press("<-");
     EXPECT_EQ(calc.Panel(), "1,234.");
-    EXPECT_EQ(calc.Context.EntryState, Entering);
+    EXPECT_EQ(calc.Context.EntryState, EntryState::Entering);
     calc.Press("7");
     EXPECT_EQ(calc.Panel(), "1,234.7");
 }
@@ -169,9 +172,9 @@ TEST(Clear, KeepsTheMemoryAndEmptiesThePendingCalculation) {
     calc.Context.OperandA = "12";
     calc.Context.OperandB = "3";
     calc.Context.PendingOperator = "+";
-    calc.Context.OperatorIndicatorText = "+";
+    calc.Context.SetOperatorIndicatorText("+");
     calc.Context.MemoryValue = "5";
-    calc.Context.MemoryIndicatorText = "M";
+    calc.Context.SetMemoryIndicatorText("M");
     calc.Press("C");
     EXPECT_TRUE(calc.Context.OperandA == "");
     EXPECT_TRUE(calc.Context.OperandB == "");
@@ -185,7 +188,7 @@ TEST(ClearEntry, KeepsThePendingCalculation) {
     KeypadDriver calc;
     calc.Context.OperandA = "12";
     calc.Context.PendingOperator = "+";
-    calc.Context.OperatorIndicatorText = "+";
+    calc.Context.SetOperatorIndicatorText("+");
     calc.Press("3 4 CE");
     EXPECT_EQ(calc.Panel(), "0");
     EXPECT_TRUE(calc.Context.OperandA == "12");

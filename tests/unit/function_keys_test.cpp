@@ -59,15 +59,20 @@ TEST(FunctionKeys, SquareRoot) {
         {"so equals beeps", "", "5 + 4 +- SQR =", "-4", "", 1},
         {"a completed root ends the calculation", "", "5 + 1 6 SQR =", "4", "", 1},
         {"on the error", "", "8 / 0 = SQR", "ERROR", "", 1},
-        {"a step too long to show", "", "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 SQR",
-         "ERROR", "", 0},
+        // The root of the largest value, 999999999999.9999999999995..., rounded once.
+        {"the largest value rounds up", "", "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 SQR",
+         "1,000,000,000,000", "", 0},
+        {"the largest value rounded down", "[COMMON]\nROUND_TYPE = 2",
+         "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 SQR", "999,999,999,999.99999999999", "",
+         0},
+        {"a 24-digit square", "", "2 6 0 6 1 1 4 1 2 1 9 7 4 2 7 7 0 8 6 7 7 2 6 4 SQR",
+         "510,501,138,292", "", 0},
     };
     RunKeyCases(cases);
 }
 
-// Roots of values without an exact one agree with the exact root, rounded to the panel,
-// to one unit of the last shown place (the iteration works on rounded values).
-TEST(FunctionKeys, SquareRootIsCloseToTheExactRoot) {
+// Roots of values without an exact one show the exact root, rounded once to the panel.
+TEST(FunctionKeys, SquareRootIsTheExactRootRounded) {
     const struct {
         const char* Keys;
         const char* Settings;
@@ -78,36 +83,36 @@ TEST(FunctionKeys, SquareRootIsCloseToTheExactRoot) {
         {"1 2 3 . 4 5 6 SQR", "", "11.111075555498666484621"},
         {"1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 SQR", "", "111,111,110,611.11110993611"},
         {"3 SQR", "", "1.7320508075688772935274"},
+        // 7.07106781186547524400844...: a last digit that the iteration showed one too high.
+        {"5 0 SQR", "", "7.0710678118654752440084"},
+        {"5 0 SQR", "[COMMON]\nROUND_TYPE = 0", "7.0710678118654752440085"},
+        {"2 SQR", "[COMMON]\nROUND_MODE = 1\nROUND_TYPE = 0", "1.42"},
+        {"2 SQR", "[COMMON]\nROUND_MODE = 0\nROUND_TYPE = 1", "1"},
     };
     for (const auto& c : cases) {
         KeypadDriver calc(c.Settings);
         calc.Press(c.Keys);
-        const std::string panel = calc.Panel();
-        const std::string exact = c.ExactlyRounded;
-        ASSERT_EQ(panel.size(), exact.size()) << c.Keys << ": " << panel;
-        // Same digits up to the last, which differs by at most one.
-        EXPECT_EQ(panel.substr(0, panel.size() - 1), exact.substr(0, exact.size() - 1)) << c.Keys;
-        EXPECT_LE(std::abs(panel.back() - exact.back()), 1) << c.Keys << ": " << panel;
+        EXPECT_EQ(calc.Panel(), c.ExactlyRounded) << c.Keys << " " << c.Settings;
     }
 }
 
 TEST(FunctionKeys, SquareRootStates) {
     const struct {
         const char* Keys;
-        int32_t State;
+        EntryState State;
         const char* Indicator;
     } cases[] = {
-        {"9 SQR", Cleared, ""},
-        {"5 + 4 +- SQR", Cleared, ""},
-        {"5 + 0 SQR", Cleared, ""},
-        {"5 + 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 SQR", Entering, "+"},
+        {"9 SQR", EntryState::Cleared, ""},
+        {"5 + 4 +- SQR", EntryState::Cleared, ""},
+        {"5 + 0 SQR", EntryState::Cleared, ""},
+        {"5 + 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 SQR", EntryState::Cleared, ""},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;
         calc.Press(c.Keys);
         EXPECT_EQ(calc.Context.EntryState, c.State) << c.Keys;
         EXPECT_EQ(calc.OperatorIndicator(), c.Indicator) << c.Keys;
-        EXPECT_EQ(calc.Context.Settings.ROUND_MODE, FloatingDecimal) << c.Keys;
+        EXPECT_EQ(calc.Context.Settings.ROUND_MODE, RoundMode::Floating) << c.Keys;
     }
 }
 
@@ -116,7 +121,7 @@ TEST(FunctionKeys, SquareRootRestoresTheDecimalPlaces) {
         KeypadDriver calc(FixedThree);
         calc.Press(keys);
         calc.Press("SQR");
-        EXPECT_EQ(calc.Context.Settings.ROUND_MODE, FixedDecimal3) << keys;
+        EXPECT_EQ(calc.Context.Settings.ROUND_MODE, RoundMode::Fixed3) << keys;
     }
 }
 

@@ -45,7 +45,17 @@ struct KeypadDriver {
         return 0;
     }
 
-    std::string Panel() const { return Context.PanelText.Text(); }
-    std::string OperatorIndicator() const { return Context.OperatorIndicatorText.Text(); }
-    std::string MemoryIndicator() const { return Context.MemoryIndicatorText.Text(); }
+    // What the host shows, which must be what the engine holds.
+    std::string Panel() const { return Shown(DisplayField::Panel, Context.PanelText()); }
+    std::string OperatorIndicator() const {
+        return Shown(DisplayField::OperatorIndicator, Context.OperatorIndicatorText());
+    }
+    std::string MemoryIndicator() const {
+        return Shown(DisplayField::MemoryIndicator, Context.MemoryIndicatorText());
+    }
+    std::string Shown(DisplayField field, const DecString& held) const {
+        const std::string& shown = Host.Shown[static_cast<int>(field)];
+        EXPECT_EQ(shown, held.Text()) << "the host was not told of a change";
+        return shown;
+    }
 };

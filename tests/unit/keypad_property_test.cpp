@@ -40,7 +40,7 @@ std::string RandomSettings(Random& random, char& decimal) {
            "\nDIGIT_GROUPING = " + std::to_string(random.Below(3)) + "\n";
 }
 
-std::string StateFault(const KeypadDriver& calc, int32_t roundMode) {
+std::string StateFault(const KeypadDriver& calc, RoundMode roundMode) {
     const CalcContext& c = calc.Context;
     const std::string indicator = calc.OperatorIndicator();
     if (!(indicator.empty() || indicator == "+" || indicator == "-" || indicator == "*" ||
@@ -50,7 +50,8 @@ std::string StateFault(const KeypadDriver& calc, int32_t roundMode) {
     const std::string memory = calc.MemoryIndicator();
     if (!(memory.empty() || memory == "M")) return "memory indicator " + memory;
     if (memory.empty() != c.MemoryValue.Empty()) return "memory and its indicator disagree";
-    if (c.EntryState < Cleared || c.EntryState > ResultShown) return "entry state";
+    if (c.EntryState < EntryState::Cleared || c.EntryState > EntryState::ResultShown)
+        return "entry state";
     if (c.Settings.ROUND_MODE != roundMode) return "decimal places not restored";
     return panel_forms::PanelFault(calc.Panel(), c.Settings);
 }
@@ -62,7 +63,7 @@ TEST(KeypadProperty, RandomKeysKeepThePanelInItsForms) {
         char decimal = '.';
         const std::string settings = RandomSettings(random, decimal);
         KeypadDriver calc(settings);
-        const int32_t roundMode = calc.Context.Settings.ROUND_MODE;
+        const RoundMode roundMode = calc.Context.Settings.ROUND_MODE;
         std::string keys;
         for (int k = 0; k < KeysPerSequence; ++k) {
             const std::string key = RandomKey(random, decimal);

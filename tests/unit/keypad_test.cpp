@@ -114,19 +114,20 @@ TEST(GroupDigits, Examples) {
         {1, "1234.", "1,234."},
     };
     for (const auto& c : cases) {
-        CalcSettings s;
-        s.DECIMAL_SEPARATOR = '.';
-        s.THOUSAND_SEPARATOR = ',';
-        s.DIGIT_GROUPING = c.Grouping;
-        EXPECT_TRUE(GroupDigits(s, c.Text) == c.Grouped)
-            << c.Text << " grouped " << c.Grouping << " gave " << GroupDigits(s, c.Text).Text();
+        NumberFormat format;
+        format.DecimalSeparator = '.';
+        format.ThousandSeparator = ',';
+        format.Grouping = static_cast<DigitGrouping>(c.Grouping);
+        EXPECT_TRUE(GroupDigits(format, c.Text) == c.Grouped)
+            << c.Text << " grouped " << c.Grouping << " gave "
+            << GroupDigits(format, c.Text).Text();
     }
 }
 
 TEST(IsZeroNumber, Forms) {
-    CalcSettings s;
-    s.DECIMAL_SEPARATOR = ',';
-    s.THOUSAND_SEPARATOR = '.';
+    NumberFormat s;
+    s.DecimalSeparator = ',';
+    s.ThousandSeparator = '.';
     const struct {
         const char* Text;
         bool Zero;

@@ -70,7 +70,7 @@ TEST(MemoryKeys, AddEndsTheFirstOperandButKeepsThePendingOperator) {
     calc.Press("2 + 3 M+");
     EXPECT_EQ(calc.Panel(), "3");
     EXPECT_EQ(calc.OperatorIndicator(), "+");
-    EXPECT_EQ(calc.Context.EntryState, ResultShown);
+    EXPECT_EQ(calc.Context.EntryState, EntryState::ResultShown);
     EXPECT_TRUE(calc.Context.OperandA == "");
     calc.Press("=");
     EXPECT_EQ(calc.Host.Beeps, 1);
@@ -106,7 +106,7 @@ TEST(MemoryKeys, OverflowShowsTheMessageAndKeepsTheMemory) {
         EXPECT_EQ(calc.Panel(), "1");
         EXPECT_EQ(calc.MemoryIndicator(), "M");
         EXPECT_EQ(std::string(calc.Context.MemoryValue.Text()), c.MemoryValue);
-        EXPECT_EQ(calc.Context.EntryState, ResultShown);
+        EXPECT_EQ(calc.Context.EntryState, EntryState::ResultShown);
         EXPECT_EQ(calc.Host.Beeps, 0);
     }
 }
@@ -127,11 +127,12 @@ TEST(MemoryKeys, OverflowIntoAnEmptyMemoryLeavesZero) {
 TEST(MemoryKeys, EntryStateAfterEachKey) {
     const struct {
         const char* Keys;
-        int32_t State;
+        EntryState State;
     } cases[] = {
-        {"5 M+", ResultShown},   {"5 M-", ResultShown},       {"5 MS", Entering},
-        {"C 5 MS MC", Entering}, {"5 MS C MR", Entering},     {"C MR", Cleared},
-        {"0 M+", Entering},      {"5 + MS", OperatorPressed},
+        {"5 M+", EntryState::ResultShown},   {"5 M-", EntryState::ResultShown},
+        {"5 MS", EntryState::Entering},      {"C 5 MS MC", EntryState::Entering},
+        {"5 MS C MR", EntryState::Entering}, {"C MR", EntryState::Cleared},
+        {"0 M+", EntryState::Entering},      {"5 + MS", EntryState::OperatorPressed},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;

@@ -84,11 +84,13 @@ TEST(OperatorKeys, TheErrorStateRefusesOperators) {
 TEST(OperatorKeys, EntryStateAfterEachKey) {
     const struct {
         const char* Keys;
-        int32_t State;
+        EntryState State;
     } cases[] = {
-        {"5 +", OperatorPressed}, {"5 + *", OperatorPressed}, {"5 + +", OperatorPressed},
-        {"5 + 3", Entering},      {"5 + 3 =", ResultShown},   {"7 =", ResultShown},
-        {"5 + =", ResultShown},   {"8 / 0 = +", ResultShown}, {"5 + 3 = +", OperatorPressed},
+        {"5 +", EntryState::OperatorPressed},       {"5 + *", EntryState::OperatorPressed},
+        {"5 + +", EntryState::OperatorPressed},     {"5 + 3", EntryState::Entering},
+        {"5 + 3 =", EntryState::ResultShown},       {"7 =", EntryState::ResultShown},
+        {"5 + =", EntryState::ResultShown},         {"8 / 0 = +", EntryState::ResultShown},
+        {"5 + 3 = +", EntryState::OperatorPressed},
     };
     for (const auto& c : cases) {
         KeypadDriver calc;

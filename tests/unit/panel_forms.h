@@ -16,7 +16,7 @@ inline bool IsDigit(char c) {
 
 // The digits grouped by DIGIT_GROUPING, written here without the engine's helper.
 inline std::string Grouped(const std::string& digits, const CalcSettings& settings) {
-    if (settings.DIGIT_GROUPING == 0) return digits;
+    if (settings.DIGIT_GROUPING == DigitGrouping::None) return digits;
     std::string grouped;
     int inGroup = 0;
     int groupSize = 3;
@@ -24,7 +24,7 @@ inline std::string Grouped(const std::string& digits, const CalcSettings& settin
         if (inGroup == groupSize) {
             grouped.insert(grouped.begin(), settings.THOUSAND_SEPARATOR);
             inGroup = 0;
-            if (settings.DIGIT_GROUPING == 2) groupSize = 2;
+            if (settings.DIGIT_GROUPING == DigitGrouping::ThreeThenTwos) groupSize = 2;
         }
         grouped.insert(grouped.begin(), digits[i]);
         ++inGroup;

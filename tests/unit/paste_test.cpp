@@ -55,10 +55,10 @@ TEST_P(Paste, Panel) {
     if (*c.Message) {
         ASSERT_EQ(calc.Host.Messages.size(), 1u);
         EXPECT_EQ(calc.Host.Messages[0], c.Message);
-        EXPECT_EQ(calc.Context.EntryState, Cleared);
+        EXPECT_EQ(calc.Context.EntryState, EntryState::Cleared);
     } else {
         EXPECT_TRUE(calc.Host.Messages.empty());
-        EXPECT_EQ(calc.Context.EntryState, Entering);
+        EXPECT_EQ(calc.Context.EntryState, EntryState::Entering);
     }
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "engine/add_subtract.h"
-#include "engine/calc_context.h"
+#include "engine/format_result.h"
 #include "engine/multiply_divide.h"
-#include "engine/show_result.h"
-#include "fake_platform.h"
+#include "engine/number_text.h"
+#include "settings/calc_settings.h"
 
 namespace {
 
@@ -20,11 +20,7 @@ DecString Repeated(char c, int count) {
 
 class ResultBufferTest : public ::testing::Test {
    protected:
-    ResultBufferTest() : context(platform) {
-        LoadDefaultSettings(context.Settings, FakePlatform::StandardLocale());
-    }
-    FakePlatform platform;
-    CalcContext context;
+    NumberFormat format;  // floating places, Mathematical, '.' and ',' in threes
 };
 
 TEST_F(ResultBufferTest, HoldsUpToItsCapacityAndMarksTheFirstByteTooMany) {
@@ -43,8 +39,8 @@ TEST_F(ResultBufferTest, HoldsUpToItsCapacityAndMarksTheFirstByteTooMany) {
 TEST_F(ResultBufferTest, ANumberThatFitsTheBufferIsShownWhateverItsLength) {
     DecString text = Repeated('0', 510);
     text.AppendChar('1');
-    ShowNumberText(context, text);
-    EXPECT_TRUE(context.PanelText == "1") << context.PanelText.Text();
+    const DecString shown = FormatNumberText(text, format);
+    EXPECT_TRUE(shown == "1") << shown.Text();
 }
 
 TEST_F(ResultBufferTest, TextsLongerThanTheBufferShowError) {
@@ -61,16 +57,15 @@ TEST_F(ResultBufferTest, TextsLongerThanTheBufferShowError) {
         {"600 digits", Repeated('1', 600)}, {"tiny fraction", tiny}, {"512 characters", zeros}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        context.PanelText = "0";
-        ShowNumberText(context, c.Text);
-        EXPECT_TRUE(context.PanelText == ErrorText) << context.PanelText.Text();
+        const DecString shown = FormatNumberText(c.Text, format);
+        EXPECT_TRUE(shown == ErrorText) << shown.Text();
     }
 }
 
 TEST_F(ResultBufferTest, OperationsOnOverlongOperandsShowErrorAndKeepTheOperands) {
     struct Case {
         const char* Name;
-        void (*Operation)(CalcContext&);
+        NumberOperation Operation;
         DecString A;
         DecString B;
     };
@@ -88,13 +83,12 @@ TEST_F(ResultBufferTest, OperationsOnOverlongOperandsShowErrorAndKeepTheOperands
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        context.PanelText = "0";
-        context.OperandA = c.A;
-        context.OperandB = c.B;
-        c.Operation(context);
-        EXPECT_TRUE(context.PanelText == ErrorText) << context.PanelText.Text();
-        EXPECT_TRUE(context.OperandA == c.A);
-        EXPECT_TRUE(context.OperandB == c.B);
+        const DecString a = c.A;
+        const DecString b = c.B;
+        const DecString shown = c.Operation(a, b, format);
+        EXPECT_TRUE(shown == ErrorText) << shown.Text();
+        EXPECT_TRUE(a == c.A);
+        EXPECT_TRUE(b == c.B);
     }
 }
 

@@ -8,15 +8,18 @@
 #include <vector>
 
 #include "engine/add_subtract.h"
-#include "engine/show_result.h"
+#include "engine/format_result.h"
 #include "keypad_driver.h"
 #include "total/clipboard_total.h"
 
 namespace {
 
-// The Total written out the long way: every partial sum through AddNumbers and the panel.
-std::string PanelOfSlowTotal(CalcContext& context, const std::vector<std::string>& numbers) {
+// The Total written out the long way: every partial sum through AddNumbers, each next one
+// from the shown sum before it.
+std::string PanelOfSlowTotal(const CalcContext& context, const std::vector<std::string>& numbers) {
+    const NumberFormat format = PanelFormat(context);
     DecString running;
+    DecString shown;
     for (size_t i = 0; i < numbers.size(); ++i) {
         DecString number = numbers[i].c_str();
         // The Total reads each run with a "0" in front of its digits.
@@ -25,14 +28,12 @@ std::string PanelOfSlowTotal(CalcContext& context, const std::vector<std::string
             running = number;
             continue;
         }
-        context.OperandA = running;
-        context.OperandB = number;
-        AddNumbers(context);
-        if (PanelShowsError(context)) return "ERROR";
-        running = PanelNumber(context);
+        shown = AddNumbers(running, number, format);
+        if (shown == ErrorText) return "ERROR";
+        running = ShownNumber(format, shown);
     }
-    if (numbers.size() == 1) ShowNumberText(context, running);
-    return context.PanelText.Text();
+    if (numbers.size() == 1) shown = FormatNumberText(running, format);
+    return shown.Text();
 }
 
 std::string RandomNumber(std::mt19937& random) {

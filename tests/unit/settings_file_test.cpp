@@ -141,26 +141,40 @@ TEST(ReadSettings, NoFileGivesEveryDefault) {
     ExpectSameSettings(Read(""), Defaults());
 }
 
+// The numbered settings as the file stores them.
+int32_t Scale(const CalcSettings& s) {
+    return s.SCALE;
+}
+int32_t Grouping(const CalcSettings& s) {
+    return static_cast<int32_t>(s.DIGIT_GROUPING);
+}
+int32_t Mode(const CalcSettings& s) {
+    return static_cast<int32_t>(s.ROUND_MODE);
+}
+int32_t Type(const CalcSettings& s) {
+    return static_cast<int32_t>(s.ROUND_TYPE);
+}
+
 TEST(ReadSettings, SingleValueFallBacks) {
     const struct {
         const char* Line;  // under [VIEW] unless it names its own section
-        int32_t CalcSettings::*Field;
+        int32_t (*Field)(const CalcSettings&);
         int32_t Expected;
     } numbers[] = {
-        {"[VIEW]\nSCALE = 7", &CalcSettings::SCALE, 1},
-        {"[VIEW]\nSCALE = -1", &CalcSettings::SCALE, 1},
-        {"[VIEW]\nSCALE = x", &CalcSettings::SCALE, 0},
-        {"[VIEW]\nSCALE = 2x", &CalcSettings::SCALE, 2},
-        {"[VIEW]\nSCALE =", &CalcSettings::SCALE, 1},
-        {"[VIEW]\nDIGIT_GROUPING = 3", &CalcSettings::DIGIT_GROUPING, 1},
-        {"[VIEW]\nDIGIT_GROUPING = 2", &CalcSettings::DIGIT_GROUPING, 2},
-        {"[COMMON]\nROUND_MODE = 4", &CalcSettings::ROUND_MODE, 3},
-        {"[COMMON]\nROUND_MODE = 0", &CalcSettings::ROUND_MODE, 0},
-        {"[COMMON]\nROUND_TYPE = 3", &CalcSettings::ROUND_TYPE, 1},
-        {"[COMMON]\nROUND_TYPE = 2", &CalcSettings::ROUND_TYPE, 2},
-        {"[VIEW]\nROUND_TYPE = 2", &CalcSettings::ROUND_TYPE, 1},
+        {"[VIEW]\nSCALE = 7", Scale, 1},
+        {"[VIEW]\nSCALE = -1", Scale, 1},
+        {"[VIEW]\nSCALE = x", Scale, 0},
+        {"[VIEW]\nSCALE = 2x", Scale, 2},
+        {"[VIEW]\nSCALE =", Scale, 1},
+        {"[VIEW]\nDIGIT_GROUPING = 3", Grouping, 1},
+        {"[VIEW]\nDIGIT_GROUPING = 2", Grouping, 2},
+        {"[COMMON]\nROUND_MODE = 4", Mode, 3},
+        {"[COMMON]\nROUND_MODE = 0", Mode, 0},
+        {"[COMMON]\nROUND_TYPE = 3", Type, 1},
+        {"[COMMON]\nROUND_TYPE = 2", Type, 2},
+        {"[VIEW]\nROUND_TYPE = 2", Type, 1},
     };
-    for (const auto& c : numbers) EXPECT_EQ(Read(c.Line).*c.Field, c.Expected) << c.Line;
+    for (const auto& c : numbers) EXPECT_EQ(c.Field(Read(c.Line)), c.Expected) << c.Line;
 }
 
 TEST(ReadSettings, Booleans) {
@@ -311,11 +325,11 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     changed.FONT = "Courier New";
     changed.FONT_FOR_PANEL = "Lucida Console";
     changed.LEADING_ZERO = false;
-    changed.DIGIT_GROUPING = 2;
+    changed.DIGIT_GROUPING = DigitGrouping::ThreeThenTwos;
     changed.BACKGROUND_COLOR = ColourFromRgb(255, 0, 128);
     changed.HOT_KEY_AS_CLICK = false;
-    changed.ROUND_MODE = FixedDecimal3;
-    changed.ROUND_TYPE = RoundDown;
+    changed.ROUND_MODE = RoundMode::Fixed3;
+    changed.ROUND_TYPE = RoundType::Down;
     changed.TOOL_TIPS = false;
     changed.NUMBER_SEPARATORS = ";|";
     changed.DECIMAL_SEPARATORS = ":, ";

@@ -1,4 +1,4 @@
-#include "engine/show_result.h"
+#include "engine/format_result.h"
 
 #include <utility>
 
@@ -15,9 +15,9 @@ void DropSurplusLeadingZeros(DecString& text, char separator) {
     if (start > 0) text.AssignBytes(text.Text() + start, text.Length() - start);
 }
 
-void ApplyLeadingZero(DecString& text, const CalcSettings& settings) {
-    const char separator = settings.DECIMAL_SEPARATOR;
-    if (!settings.LEADING_ZERO) {
+void ApplyLeadingZero(DecString& text, const NumberFormat& format) {
+    const char separator = format.DecimalSeparator;
+    if (!format.LeadingZero) {
         if (text.Length() >= 2 && text.At(0) == '0' && text.At(1) == separator) text.EraseAt(0);
         return;
     }
@@ -30,43 +30,31 @@ void ApplyLeadingZero(DecString& text, const CalcSettings& settings) {
 
 }  // namespace
 
-void ShowResult(CalcContext& context, ResultBuffer& buffer) {
-    if (buffer.Overflowed()) {
-        context.PanelText = ErrorText;
-        return;
-    }
-    const CalcSettings& settings = context.Settings;
+DecString FormatResult(const ResultBuffer& buffer, const NumberFormat& format) {
+    if (buffer.Overflowed()) return ErrorText;
     DecString text = buffer.Text();
     text.ReverseInPlace();
-    ApplyDecimalPlaces(text, settings);
-    buffer.Assign(text);
-    if (buffer.Overflowed()) {
-        context.PanelText = ErrorText;
-        return;
-    }
+    ApplyDecimalPlaces(text, format);
+    if (text.Length() > ResultBuffer::MaxTextLength) return ErrorText;
 
     const bool negative = text.First() == '-';
     if (negative) text.SetAt(0, '0');
-    DropSurplusLeadingZeros(text, settings.DECIMAL_SEPARATOR);
-    ApplyLeadingZero(text, settings);
-    if (text.Length() >= MaxShownLength) {
-        context.PanelText = ErrorText;
-        return;
-    }
-    DecString shown = GroupDigits(settings, text);
+    DropSurplusLeadingZeros(text, format.DecimalSeparator);
+    ApplyLeadingZero(text, format);
+    if (text.Length() >= MaxShownLength) return ErrorText;
+    DecString shown = GroupDigits(format, text);
     if (negative && !(shown == "0")) {
         DecString signed_('-');
         signed_.AppendString(shown);
         shown = std::move(signed_);
     }
-    buffer.Assign(shown);
-    context.PanelText = shown;
+    return shown;
 }
 
-void ShowNumberText(CalcContext& context, const DecString& numberText) {
+DecString FormatNumberText(const DecString& numberText, const NumberFormat& format) {
     DecString reversed = numberText;
     reversed.ReverseInPlace();
     ResultBuffer buffer;
     buffer.AppendText(reversed);
-    ShowResult(context, buffer);
+    return FormatResult(buffer, format);
 }
