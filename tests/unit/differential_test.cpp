@@ -1,6 +1,6 @@
-// The four operations against exact rational arithmetic (GMP), over seeded random operands
-// and settings. The expected panel text is derived from the exact value by the display
-// rules alone: decimal places and rounding on the first dropped digit, the panel's 24
+// The four operations and the square root against exact arithmetic (GMP), over seeded
+// random operands and settings. The expected panel text is derived from the exact value by the
+// display rules alone: decimal places and rounding on the first dropped digit, the panel's 24
 // characters, leading zero, grouping and sign. The division quotient is truncated where the
 // long division stops: at 25 characters, or one digit after its leading zeros.
 #include <gmpxx.h>
@@ -13,6 +13,7 @@
 #include "engine/add_subtract.h"
 #include "engine/multiply_divide.h"
 #include "engine/number_format.h"
+#include "engine/square_root.h"
 #include "seeded_random.h"
 
 namespace {
@@ -435,6 +436,101 @@ TEST(Differential, EveryWrittenFormThroughEveryOperation) {
         }
     }
     EXPECT_GT(cases, 10000);
+}
+
+// ---- The square root ----------------------------------------------------------------
+
+// The display rules read at most the 25th fraction digit, so the root truncated after 40
+// digits is shown exactly as the infinite root would be.
+constexpr unsigned long RootFractionDigits = 40;
+constexpr int RootValues = 3000;
+
+mpq_class ExactRoot(const mpq_class& value) {
+    // floor(sqrt(v * 10^80)) is floor(sqrt(floor(v * 10^80))).
+    const mpz_class scaled = Scaled(value, 2 * RootFractionDigits);
+    mpz_class root;
+    mpz_sqrt(root.get_mpz_t(), scaled.get_mpz_t());
+    mpq_class truncated(root, PowerOfTen(RootFractionDigits));
+    truncated.canonicalize();
+    return truncated;
+}
+
+// Digits with a separator after `integerDigits` of them; none when that is all of them.
+std::string WithSeparator(const std::string& digits, size_t integerDigits, char decimal) {
+    if (integerDigits >= digits.size()) return digits;
+    const std::string integer = integerDigits == 0 ? "0" : digits.substr(0, integerDigits);
+    return integer + decimal + digits.substr(integerDigits);
+}
+
+// A square of up to 24 digits, its root of `rootDigits` digits, moved by -1, 0 or +1.
+std::string NearSquare(Random& random, int rootDigits, int offset) {
+    std::string root = RandomDigits(random, rootDigits);
+    if (root[0] == '0') root[0] = '1';
+    const mpz_class r(root, 10);
+    const mpz_class square = r * r + offset;
+    return DecimalText(square);
+}
+
+// The typed values of the root's test: integers up to 24 digits, squares and their
+// neighbours (some as fractions with an exact root), tiny fractions, and 24 characters.
+std::string RootOperand(Random& random, int kind, char decimal) {
+    switch (kind) {
+        case 0: {
+            std::string digits = RandomDigits(random, 1 + random.Below(24));
+            if (digits[0] == '0') digits[0] = '1';
+            return digits;
+        }
+        case 1: {
+            const std::string square = NearSquare(random, 1 + random.Below(12), 0);
+            const size_t fraction = 2 * static_cast<size_t>(random.Below(12));
+            if (fraction >= square.size() || square.size() + 1 > 24) return square;
+            return WithSeparator(square, square.size() - fraction, decimal);
+        }
+        case 2:
+            return NearSquare(random, 1 + random.Below(12), random.Chance(50) ? 1 : -1);
+        case 3: {
+            const int significant = 1 + random.Below(3);
+            const int zeros = random.Below(23 - significant);
+            std::string digits =
+                std::string(static_cast<size_t>(zeros), '0') + RandomDigits(random, significant);
+            if (digits.back() == '0') digits.back() = '7';
+            return "0" + std::string(1, decimal) + digits;
+        }
+        default: {
+            std::string digits = RandomDigits(random, 23);
+            if (digits[0] == '0') digits[0] = '1';
+            return WithSeparator(digits, 1 + static_cast<size_t>(random.Below(22)), decimal);
+        }
+    }
+}
+
+TEST(Differential, SquareRootIsTheExactRootRoundedOnce) {
+    Random random(Seed + 4);
+    int failures = 0;
+    int inexact = 0;
+    for (int i = 0; i < RootValues && failures < 10; ++i) {
+        Notation n = RandomNotation(random);
+        const std::string value = RootOperand(random, i % 5, n.Decimal);
+        const mpq_class exact = ExactValue(value, n.Decimal);
+        const mpq_class root = ExactRoot(exact);
+        if (root * root != exact) ++inexact;
+        for (int mode = 0; mode < 4; ++mode) {
+            for (int type = 0; type < 3; ++type) {
+                n.RoundMode = mode;
+                n.RoundType = type;
+                const std::string got = SquareRootOf(value.c_str(), FormatOf(n)).Text();
+                const std::string want = ExpectedPanel(root, false, n);
+                if (got != want) {
+                    ++failures;
+                    ADD_FAILURE() << "value " << i << " [" << value << "] " << Describe(n)
+                                  << ": root " << got << ", exact " << want;
+                }
+            }
+        }
+    }
+    // Both kinds of root are well represented.
+    EXPECT_GT(inexact, RootValues / 2);
+    EXPECT_LT(inexact, RootValues - RootValues / 10);
 }
 
 }  // namespace
