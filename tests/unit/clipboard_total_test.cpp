@@ -104,6 +104,7 @@ TEST_P(Total, PanelAfterTheKey) {
     if (*c.Message) {
         ASSERT_EQ(calc.Host.Messages.size(), 1u);
         EXPECT_EQ(calc.Host.Messages[0], c.Message);
+        EXPECT_EQ(calc.Host.PanelsUnderMessages[0], c.Panel);  // shown over its cause
     } else {
         EXPECT_TRUE(calc.Host.Messages.empty());
     }

@@ -103,6 +103,7 @@ TEST(MemoryKeys, OverflowShowsTheMessageAndKeepsTheMemory) {
         calc.Press(c.Keys);
         ASSERT_EQ(calc.Host.Messages.size(), 1u);
         EXPECT_EQ(calc.Host.Messages[0], MemoryOverflowMessage);
+        EXPECT_EQ(calc.Host.PanelsUnderMessages[0], "1");
         EXPECT_EQ(calc.Panel(), "1");
         EXPECT_EQ(calc.MemoryIndicator(), "M");
         EXPECT_EQ(std::string(calc.Context.MemoryValue.Text()), c.MemoryValue);
