@@ -1,5 +1,7 @@
 #include "engine/number_format.h"
 
+#include "settings/calc_settings.h"
+
 NumberFormat FormatOf(const CalcSettings& settings) {
     NumberFormat format;
     format.DecimalSeparator = settings.DECIMAL_SEPARATOR;

@@ -1,5 +1,7 @@
 #include "engine/square_root.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "engine/format_result.h"
@@ -20,7 +22,7 @@ void Trim(Digits& x) {
 
 bool NotLess(const Digits& x, const Digits& y) {
     if (x.size() != y.size()) return x.size() > y.size();
-    for (size_t i = x.size(); i-- > 0;) {
+    for (std::size_t i = x.size(); i-- > 0;) {
         if (x[i] != y[i]) return x[i] > y[i];
     }
     return true;
@@ -29,7 +31,7 @@ bool NotLess(const Digits& x, const Digits& y) {
 // x -= y; the caller guarantees x >= y.
 void SubtractFrom(Digits& x, const Digits& y) {
     int borrow = 0;
-    for (size_t i = 0; i < x.size(); ++i) {
+    for (std::size_t i = 0; i < x.size(); ++i) {
         const int d = x[i] - borrow - (i < y.size() ? y[i] : 0);
         borrow = d < 0 ? 1 : 0;
         x[i] = static_cast<uint8_t>(d + 10 * borrow);
@@ -40,7 +42,7 @@ void SubtractFrom(Digits& x, const Digits& y) {
 // x += 2.
 void AddTwo(Digits& x) {
     int carry = 2;
-    for (size_t i = 0; carry != 0 && i < x.size(); ++i) {
+    for (std::size_t i = 0; carry != 0 && i < x.size(); ++i) {
         const int d = x[i] + carry;
         x[i] = static_cast<uint8_t>(d % 10);
         carry = d / 10;

@@ -4,14 +4,8 @@
 #include <cstdint>
 
 #include "engine/dec_string.h"
+#include "engine/number_format.h"
 #include "engine/platform.h"
-
-// The decimal places of every result; the settings file stores the number of each value.
-enum class RoundMode : int32_t { Fixed0 = 0, Fixed2 = 1, Fixed3 = 2, Floating = 3 };
-// Which way a dropped digit rounds the magnitude.
-enum class RoundType : int32_t { Up = 0, Mathematical = 1, Down = 2 };
-// How the integer digits are grouped: 0 none, 1 groups of three, 2 three then twos.
-enum class DigitGrouping : int32_t { None = 0, Threes = 1, ThreeThenTwos = 2 };
 
 struct CalcSettings {
     int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
