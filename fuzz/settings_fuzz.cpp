@@ -29,9 +29,9 @@ bool IsReadSet(const DecString& set) {
 
 void CheckRecord(const CalcSettings& s) {
     if (!InRange(s.SCALE, 0, 3)) Fail("SCALE out of range");
-    if (!InRange(s.DIGIT_GROUPING, 0, 2)) Fail("DIGIT_GROUPING out of range");
-    if (!InRange(s.ROUND_MODE, 0, 3)) Fail("ROUND_MODE out of range");
-    if (!InRange(s.ROUND_TYPE, 0, 2)) Fail("ROUND_TYPE out of range");
+    if (!InRange(static_cast<int32_t>(s.DIGIT_GROUPING), 0, 2)) Fail("DIGIT_GROUPING out of range");
+    if (!InRange(static_cast<int32_t>(s.ROUND_MODE), 0, 3)) Fail("ROUND_MODE out of range");
+    if (!InRange(static_cast<int32_t>(s.ROUND_TYPE), 0, 2)) Fail("ROUND_TYPE out of range");
     if (s.BACKGROUND_COLOR > 0xFFFFFF) Fail("colour beyond 24 bits");
     if (!IsValidSeparatorChar(s.DECIMAL_SEPARATOR)) Fail("invalid DECIMAL_SEPARATOR");
     if (!IsValidSeparatorChar(s.THOUSAND_SEPARATOR)) Fail("invalid THOUSAND_SEPARATOR");
