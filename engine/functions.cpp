@@ -24,8 +24,9 @@ DecString PercentOf(const DecString& a, const DecString& b, const NumberFormat& 
 DecString PercentResult(char pendingOperator, const DecString& a, const DecString& b,
                         const NumberFormat& format) {
     if (pendingOperator == '*') return PercentOf(a, b, format);
-    if (pendingOperator == '/')
+    if (pendingOperator == '/') {
         return Then(DivideNumbers(a, b, format), MultiplyNumbers, "100", format);
+    }
     const DecString percent = PercentOf(a, b, format);
     if (percent == ErrorText) return percent;
     const NumberOperation operation = pendingOperator == '+' ? AddNumbers : SubtractNumbers;
