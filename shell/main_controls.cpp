@@ -52,6 +52,15 @@ DecString FaceInUse(HWND window, HFONT font) {
     return DecString(face);
 }
 
+// Sets the text only when it differs: the panel reports every change of its text as a
+// command, and an unchanged text must not start another round.
+void SetTextIfChanged(HWND window, const DecString& text) {
+    char shown[PanelTextBufferSize] = {};
+    GetWindowTextA(window, shown, sizeof(shown));
+    if (text == shown) return;
+    SetWindowTextA(window, text.Text());
+}
+
 }  // namespace
 
 void CreateControl(ControlRecord& record, int32_t scaleFactor, HWND parent) {
@@ -127,22 +136,17 @@ void FitWindow(HWND mainWindow) {
     MoveWindow(mainWindow, left, top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
 }
 
-void SetControlText(HWND control, const DecString& text) {
-    char shown[PanelTextBufferSize] = {};
-    GetWindowTextA(control, shown, sizeof(shown));
-    if (text == shown) return;
-    SetWindowTextA(control, text.Text());
-}
-
-int32_t DisplayRow(DisplayField field) {
+void ShowEngineText(DisplayField field, const DecString& text) {
     const CalcContext& context = Shell.Context;
     switch (field) {
         case DisplayField::Panel:
-            return context.PanelIndex;
+            SetTextIfChanged(ControlWindow(context.PanelIndex), text);
+            break;
         case DisplayField::OperatorIndicator:
-            return context.OperatorIndicatorIndex;
+            SetTextIfChanged(ControlWindow(context.OperatorIndicatorIndex), text);
+            break;
         case DisplayField::MemoryIndicator:
-            return context.MemoryIndicatorIndex;
+            SetTextIfChanged(ControlWindow(context.MemoryIndicatorIndex), text);
+            break;
     }
-    return context.PanelIndex;
 }

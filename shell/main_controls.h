@@ -16,8 +16,5 @@ void ApplyFonts();
 void ApplyBackgroundColour(HWND mainWindow);
 // Sizes the window around the controls; centres it while it is hidden.
 void FitWindow(HWND mainWindow);
-// Sets a control's text; an unchanged text is left alone, since the panel reports every
-// change of its text as a command.
-void SetControlText(HWND control, const DecString& text);
-// The control row of one of the engine's three text fields.
-int32_t DisplayRow(DisplayField field);
+// Shows a new text of the engine's panel or of an indicator in its control.
+void ShowEngineText(DisplayField field, const DecString& text);

@@ -33,7 +33,7 @@ std::string TextOfBlock(HANDLE block) {
 }  // namespace
 
 void Win32Platform::ShowText(DisplayField field, const DecString& text) {
-    SetControlText(ControlWindow(DisplayRow(field)), text);
+    ShowEngineText(field, text);
 }
 
 void Win32Platform::Beep() {

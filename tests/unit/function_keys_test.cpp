@@ -83,7 +83,7 @@ TEST(FunctionKeys, SquareRootIsTheExactRootRounded) {
         {"1 2 3 . 4 5 6 SQR", "", "11.111075555498666484621"},
         {"1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 SQR", "", "111,111,110,611.11110993611"},
         {"3 SQR", "", "1.7320508075688772935274"},
-        // 7.07106781186547524400844...: a last digit that the iteration showed one too high.
+        // 7.07106781186547524400844...: Mathematical drops the 4, Up rounds the last digit up.
         {"5 0 SQR", "", "7.0710678118654752440084"},
         {"5 0 SQR", "[COMMON]\nROUND_TYPE = 0", "7.0710678118654752440085"},
         {"2 SQR", "[COMMON]\nROUND_MODE = 1\nROUND_TYPE = 0", "1.42"},
