@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "engine/dec_string.h"
 #include "engine/number_format.h"
@@ -14,6 +15,10 @@ enum class EntryState : int32_t { Cleared, Entering, OperatorPressed, ResultShow
 
 // Key entry never lets the panel hold more digits and decimal separator than this.
 inline constexpr int32_t MaxEntryLength = 24;
+
+struct KeyPress;
+// Told about every key after it ran (engine/key_press.h); empty when nothing records.
+using KeyRecorder = std::function<void(const KeyPress&)>;
 
 struct CalcContext {
     explicit CalcContext(Platform& platform) : Host(&platform) {}
@@ -31,6 +36,8 @@ struct CalcContext {
     CalcSettings Settings;
 
     Platform* Host;
+    KeyRecorder Recorder;
+    int32_t TotalNumbers = 0;  // how many numbers the last Total summed
 
     // The texts of the digital panel and the two indicators. Each setter tells the host
     // when the text changes, so the window never shows a stale value.

@@ -2,6 +2,7 @@
 
 #include "engine/entry_keys.h"
 #include "engine/functions.h"
+#include "engine/key_press.h"
 #include "engine/memory.h"
 #include "engine/operators.h"
 #include "total/clipboard_total.h"
@@ -46,10 +47,10 @@ KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record)
     return KeyAction::None;
 }
 
-void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_t id) {
-    if (id < FirstControlId || id > LastControlId) return;
-    const ControlRecord& record = table[id - FirstControlId];
-    switch (ClassifyKey(context.Settings, record)) {
+namespace {
+
+void PressKey(CalcContext& context, const ControlRecord& record, KeyAction action) {
+    switch (action) {
         case KeyAction::Entry:
             PressEntryKey(context, record.HotKey.First());
             break;
@@ -101,7 +102,27 @@ void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_
         case KeyAction::Total:
             PressTotal(context);
             break;
+        case KeyAction::Paste:
         case KeyAction::None:
             break;
     }
+}
+
+struct KeyOfRecord {
+    const ControlRecord* Record;
+    KeyAction Action;
+};
+
+void PressKeyOfRecord(CalcContext& context, const void* argument) {
+    const KeyOfRecord& key = *static_cast<const KeyOfRecord*>(argument);
+    PressKey(context, *key.Record, key.Action);
+}
+
+}  // namespace
+
+void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_t id) {
+    if (id < FirstControlId || id > LastControlId) return;
+    const ControlRecord& record = table[id - FirstControlId];
+    const KeyOfRecord key{&record, ClassifyKey(context.Settings, record)};
+    RunRecordedKey(context, key.Action, record.Label, PressKeyOfRecord, &key);
 }

@@ -25,7 +25,8 @@ enum class KeyAction {
     MemoryRecall,
     MemoryStore,
     Total,
-    None,  // the panel and the two indicators
+    Paste,  // the paste command, which has no button
+    None,   // the panel and the two indicators
 };
 
 KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record);

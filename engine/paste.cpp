@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/format_result.h"
+#include "engine/key_press.h"
 
 namespace {
 
@@ -46,7 +47,9 @@ PastedNumber CollectPastedNumber(const CalcSettings& settings, std::string_view 
     return pasted;
 }
 
-void PasteFromClipboard(CalcContext& context) {
+namespace {
+
+void PasteNumber(CalcContext& context, const void*) {
     const PastedNumber pasted =
         CollectPastedNumber(context.Settings, context.Host->ClipboardText());
     if (!pasted.Found) {
@@ -59,4 +62,10 @@ void PasteFromClipboard(CalcContext& context) {
         context.SetPanelText(FormatNumberText(pasted.Text, PanelFormat(context)));
     }
     context.EntryState = EntryState::Entering;
+}
+
+}  // namespace
+
+void PasteFromClipboard(CalcContext& context) {
+    RunRecordedKey(context, KeyAction::Paste, "PASTE", PasteNumber, nullptr);
 }

@@ -5,8 +5,12 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/dec_string.h"
+
+// How reading a file ended.
+enum class FileRead { Absent, Read, TooLarge };
 
 // The user's number format and window colour, as the system reports them.
 struct SystemLocale {
@@ -33,4 +37,15 @@ class Platform {
     // when the clipboard holds no text or cannot be opened.
     virtual std::string ClipboardText() = 0;
     virtual SystemLocale QueryLocale() = 0;
+
+    // Files the user's records live in (the tape). A host without files keeps nothing: it
+    // finds no file and writes none. Paths are relative to the current directory.
+    // The whole file into `bytes`, unless it holds `limit` bytes or more.
+    virtual FileRead ReadFile(const char* path, size_t limit, std::string& bytes);
+    // Adds `text` at the end of the file (created when absent), on disk when it returns.
+    virtual bool AppendToFile(const char* path, std::string_view text);
+    // Writes `text` to a temporary file beside `path`, then moves it over `path`.
+    virtual bool ReplaceFile(const char* path, std::string_view text);
+    // Renames `path` to `newPath`, replacing a file of that name.
+    virtual bool RenameFile(const char* path, const char* newPath);
 };

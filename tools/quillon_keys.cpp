@@ -1,10 +1,13 @@
 // quillon-keys: the calculator engine driven from a terminal.
 //
 //   quillon-keys [--ini FILE] [--set KEY=VALUE]... [--clipboard FILE] [--save FILE]
+//                [--tape FILE]
 //
-// Each line of standard input is a list of keys (button labels, or PASTE); after each line
-// the panel and the two indicators are printed. Beeps and message boxes print as they
-// happen. The settings start from a fixed system: ".", ",", "3;0" and a white window.
+// Each line of standard input is a list of keys (button labels, PASTE, or TAPE, which prints
+// every tape line as "tape: TEXT"), or "EDIT N NUMBER" (corrects tape line N) or
+// "NOTE N TEXT" (sets its note); after each line the panel and the two indicators are
+// printed. Beeps and message boxes print as they happen. The settings start from a fixed
+// system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or in memory only.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -19,6 +22,9 @@
 #include "engine/paste.h"
 #include "engine/platform.h"
 #include "settings/settings_file.h"
+#include "tape/tape_keeper.h"
+#include "tape/tape_layout.h"
+#include "tape/tape_replay.h"
 
 namespace {
 
@@ -35,6 +41,23 @@ class ConsolePlatform : public Platform {
     void Beep() override { std::puts("beep"); }
     void ShowMessage(const char* text) override { std::printf("message: %s\n", text); }
     std::string ClipboardText() override { return clipboard_; }
+    FileRead ReadFile(const char* path, size_t limit, std::string& bytes) override;
+    bool AppendToFile(const char* path, std::string_view text) override {
+        std::ofstream file(path, std::ios::binary | std::ios::app);
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.flush();
+        return file.good();
+    }
+    bool ReplaceFile(const char* path, std::string_view text) override {
+        const std::string temporary = std::string(path) + ".new";
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.close();
+        return file.good() && std::rename(temporary.c_str(), path) == 0;
+    }
+    bool RenameFile(const char* path, const char* newPath) override {
+        return std::rename(path, newPath) == 0;
+    }
     SystemLocale QueryLocale() override {
         SystemLocale locale;
         locale.DecimalSymbol = ".";
@@ -46,6 +69,7 @@ class ConsolePlatform : public Platform {
     // The panel, the operator indicator and the memory indicator.
     void PrintShown() const {
         std::printf("= %s\t%s\t%s\n", shown_[0].c_str(), shown_[1].c_str(), shown_[2].c_str());
+        std::fflush(stdout);  // a run killed after a key has printed all before it
     }
 
    private:
@@ -55,6 +79,7 @@ class ConsolePlatform : public Platform {
 
 struct Options {
     std::string IniFile;
+    std::string TapeFile;
     std::string ClipboardFile;
     std::string SaveFile;
     std::vector<std::string> Sets;  // KEY=VALUE
@@ -75,6 +100,8 @@ Options ParseOptions(int argc, char** argv) {
             options.IniFile = value;
         } else if (flag == "--clipboard") {
             options.ClipboardFile = value;
+        } else if (flag == "--tape") {
+            options.TapeFile = value;
         } else if (flag == "--save") {
             options.SaveFile = value;
         } else if (flag == "--set") {
@@ -94,6 +121,14 @@ std::string ReadFileBytes(const std::string& path) {
     file.seekg(0);
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return bytes;
+}
+
+FileRead ConsolePlatform::ReadFile(const char* path, size_t limit, std::string& bytes) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) return FileRead::Absent;
+    if (static_cast<size_t>(file.tellg()) >= limit) return FileRead::TooLarge;
+    bytes = ReadFileBytes(path);
+    return FileRead::Read;
 }
 
 std::string ClipboardFromFile(const std::string& path) {
@@ -131,7 +166,17 @@ int32_t ButtonWithLabel(const ControlTable& table, const std::string& token) {
     return 0;
 }
 
-void PressToken(CalcContext& context, const ControlTable& table, const std::string& token) {
+void PrintTape(const Tape& tape) {
+    for (const TapeEntry& entry : tape.Lines)
+        std::printf("tape: %s\n", TapeLineText(entry).c_str());
+}
+
+void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tape,
+                const std::string& token) {
+    if (token == "TAPE") {
+        PrintTape(tape.Lines);
+        return;
+    }
     if (token == "PASTE") {
         PasteFromClipboard(context);
         return;
@@ -145,6 +190,28 @@ void PressToken(CalcContext& context, const ControlTable& table, const std::stri
     HandleKeypadCommand(context, table, id);
 }
 
+// "EDIT N NUMBER" and "NOTE N TEXT": a refused line beeps.
+bool RunTapeCommand(CalcContext& context, const ConsolePlatform& platform, TapeKeeper& tape,
+                    const std::string& line) {
+    std::istringstream words(line);
+    std::string command;
+    size_t number = 0;
+    words >> command;
+    if (command != "EDIT" && command != "NOTE") return false;
+    std::string rest;
+    if (words >> number) std::getline(words >> std::ws, rest);
+    const size_t index = number - 1;  // 0 wraps and is refused as no line
+    const bool done = command == "EDIT" ? CorrectTapeLine(tape.Lines, index, rest, context)
+                                        : SetTapeNote(tape.Lines, index, rest);
+    if (done) {
+        SaveTape(tape);
+    } else {
+        context.Host->Beep();
+    }
+    platform.PrintShown();
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -154,14 +221,17 @@ int main(int argc, char** argv) {
     LoadSettings(context, options);
     ControlTable table;
     FillControlTable(table, context.Settings);
+    TapeKeeper tape;
+    StartTape(tape, context, options.TapeFile);
 
     std::string line;
     while (std::getline(std::cin, line)) {
+        if (RunTapeCommand(context, platform, tape, line)) continue;
         std::istringstream tokens(line);
         std::string token;
         bool pressed = false;
         while (tokens >> token) {
-            PressToken(context, table, token);
+            PressToken(context, table, tape, token);
             pressed = true;
         }
         if (pressed) platform.PrintShown();

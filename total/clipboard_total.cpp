@@ -178,6 +178,7 @@ void PressTotal(CalcContext& context) {
 void SumClipboardNumbers(CalcContext& context, std::string_view text) {
     Summation sum(context);
     if (Scan(sum, text) == Outcome::Stopped) return;
+    context.TotalNumbers = sum.Numbers;
 
     if (sum.Numbers == 0) {
         context.Host->ShowMessage("There are no valid numbers in clipboard.");

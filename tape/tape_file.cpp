@@ -1,0 +1,123 @@
+#include "tape/tape_file.h"
+
+#include <charconv>
+#include <iterator>
+
+namespace {
+
+constexpr const char* RoleNames[] = {"start", "entry", "shown", "result", "keyresult", "mark"};
+constexpr size_t MaxNumberLength = 48;
+constexpr size_t FieldCount = 5;
+
+bool RoleOfName(std::string_view name, TapeRole& role) {
+    for (size_t i = 0; i < std::size(RoleNames); ++i) {
+        if (name == RoleNames[i]) {
+            role = static_cast<TapeRole>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// "ERROR", or a number as a panel shows it: a sign, digits and the user's separators,
+// which may be any printable character but a letter.
+bool IsShownNumber(std::string_view text) {
+    if (text == "ERROR") return true;
+    if (text.empty() || text.size() > MaxNumberLength) return false;
+    bool digit = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < ' ' || c > '~' || IsLetter(c) || (c == '-' && i > 0)) return false;
+        digit = digit || IsDigit(c);
+    }
+    return digit;
+}
+
+bool IsNote(std::string_view text) {
+    if (text.size() > MaxNoteLength) return false;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < ' ' || c == '\x7f') return false;
+    }
+    return true;
+}
+
+bool ParseCount(std::string_view text, int32_t& count) {
+    if (text.empty() || text.size() > 9) return false;
+    for (const char c : text) {
+        if (!IsDigit(c)) return false;
+    }
+    std::from_chars(text.data(), text.data() + text.size(), count);
+    return true;
+}
+
+// The mark roles go with "C" and "MC" and nothing else, and only they hold no number.
+bool RoleFitsKey(TapeRole role, TapeKey key) {
+    const bool markKey = key == TapeKey::Clear || key == TapeKey::MemoryClear;
+    return (role == TapeRole::Mark) == markKey;
+}
+
+bool ParseEntry(std::string_view line, TapeEntry& entry) {
+    std::string_view fields[FieldCount];
+    for (size_t i = 0; i + 1 < FieldCount; ++i) {
+        const size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) return false;
+        fields[i] = line.substr(0, tab);
+        line.remove_prefix(tab + 1);
+    }
+    fields[FieldCount - 1] = line;
+    if (!TapeKeyOfLabel(fields[0], entry.Key) || !RoleOfName(fields[1], entry.Role)) return false;
+    if (!RoleFitsKey(entry.Role, entry.Key)) return false;
+    if (HoldsNumber(entry.Role) ? !IsShownNumber(fields[2]) : !fields[2].empty()) return false;
+    if (!ParseCount(fields[3], entry.Count) || !IsNote(fields[4])) return false;  // no tab in it
+    entry.Number = fields[2];
+    entry.Note = fields[4];
+    return true;
+}
+
+// The next line without its end; `rest` moves past it.
+std::string_view NextLine(std::string_view& rest) {
+    const size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace
+
+std::string TapeFileLine(const TapeEntry& entry) {
+    std::string line = TapeKeyLabel(entry.Key);
+    line += '\t';
+    line += RoleNames[static_cast<size_t>(entry.Role)];
+    line += '\t' + entry.Number + '\t' + std::to_string(entry.Count) + '\t' + entry.Note + "\r\n";
+    return line;
+}
+
+std::string TapeFileText(const Tape& tape) {
+    std::string text = std::string(TapeVersionLine) + "\r\n";
+    for (const TapeEntry& entry : tape.Lines) text += TapeFileLine(entry);
+    return text;
+}
+
+bool ParseTapeFile(std::string_view bytes, std::deque<TapeEntry>& lines) {
+    lines.clear();
+    if (bytes.empty()) return true;
+    if (bytes.size() >= MaxTapeFileSize) return false;
+    std::string_view rest = bytes;
+    if (NextLine(rest) != TapeVersionLine) return false;
+    while (!rest.empty()) {
+        TapeEntry entry;
+        if (!ParseEntry(NextLine(rest), entry)) return false;
+        lines.push_back(std::move(entry));
+        if (lines.size() > MaxTapeLines) lines.pop_front();
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+// The running program's tape: the lines, their file, and the hook that records each key.
+#pragma once
+
+#include <string>
+
+#include "engine/calc_context.h"
+#include "tape/tape.h"
+#include "tape/tape_store.h"
+
+struct TapeKeeper {
+    Tape Lines;
+    TapeStore Store;
+};
+
+// Reads the tape file at `path` (empty: the tape is kept in memory only) through the
+// context's platform, and records every later key of `context` into it, each new line on
+// disk before the key returns.
+void StartTape(TapeKeeper& keeper, CalcContext& context, const std::string& path);
+
+// Writes what changed since the last key (a correction, a note, a clear).
+void SaveTape(TapeKeeper& keeper);

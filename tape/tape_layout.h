@@ -1,0 +1,20 @@
+// The tape as people read it: right-aligned lines as on a printed roll, and CSV.
+#pragma once
+
+#include <string>
+
+#include "tape/tape.h"
+
+// Width of the number column: 24 digits, their thousand separators and a sign.
+inline constexpr size_t TapeNumberWidth = 32;
+
+// One line: a mark ("= " on results, "^ " on a value taken from the line above, blank on a
+// number brought in), the number right-aligned, the key, then the count and the note.
+std::string TapeLineText(const TapeEntry& entry);
+
+// Every line in that layout, each ending in CR LF.
+std::string TapeText(const Tape& tape);
+
+// A header row and one row per line: key, number, note. Numbers lose their thousand
+// separators; a result's key reads e.g. "equals result".
+std::string TapeCsv(const Tape& tape, char thousandSeparator);

@@ -1,0 +1,180 @@
+#include "tape/tape_replay.h"
+
+#include "engine/control_table.h"
+#include "engine/keypad.h"
+#include "engine/number_text.h"
+
+namespace {
+
+// The replay's platform: the replayed keys beep and report nowhere.
+class SilentPlatform : public Platform {
+   public:
+    void Beep() override {}
+    void ShowMessage(const char*) override {}
+    std::string ClipboardText() override { return std::string(); }
+    SystemLocale QueryLocale() override { return SystemLocale(); }
+};
+
+// A calculation starts at a number brought in with nothing pending, after a "C", or at the
+// top of the tape.
+size_t CalculationStart(const Tape& tape, size_t index) {
+    for (size_t i = index; i > 0; --i) {
+        if (tape.Lines[i].Role == TapeRole::Start || tape.Lines[i - 1].Key == TapeKey::Clear) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// The first line past the calculations that went on from the one at `index`.
+size_t ReplayEnd(const Tape& tape, size_t index) {
+    for (size_t i = index + 1; i < tape.Lines.size(); ++i) {
+        if (tape.Lines[i].Role == TapeRole::Start || tape.Lines[i].Key == TapeKey::Clear) return i;
+    }
+    return tape.Lines.size();
+}
+
+// Replays recorded keys on a calculator of its own with the user's settings.
+struct Replay {
+    explicit Replay(const CalcSettings& settings) {
+        Scratch.Settings = settings;
+        FillControlTable(Table, settings);
+    }
+
+    SilentPlatform Host;
+    CalcContext Scratch{Host};
+    ControlTable Table;
+    bool Failed = false;  // a step showed "ERROR": every later result is "ERROR"
+
+    void Press(TapeKey key) {
+        const char* label = TapeKeyLabel(key);
+        for (const ControlRecord& record : Table) {
+            if (record.ClassName == "BUTTON" && record.Label == label) {
+                HandleKeypadCommand(Scratch, Table, record.Id);
+                break;
+            }
+        }
+        Failed = Failed || PanelShowsError(Scratch);
+    }
+
+    // The number as if it had been typed (or recalled, pasted, summed) again.
+    void Enter(const std::string& number) {
+        DecString bare(number.c_str());
+        if (!(bare == ErrorText)) bare.RemoveChar(Scratch.Settings.THOUSAND_SEPARATOR);
+        Scratch.PanelText = bare == ErrorText ? bare : GroupDigits(Scratch.Settings, bare);
+        Scratch.EntryState = Entering;
+    }
+
+    std::string Shown() const { return Failed ? ErrorText : Scratch.PanelText.Text(); }
+
+    void Step(TapeEntry& entry, bool first) {
+        const bool keyOnly = entry.Key == TapeKey::MemoryRecall || entry.Key == TapeKey::Total ||
+                             entry.Key == TapeKey::Paste;
+        if (first && (entry.Role == TapeRole::Result || entry.Role == TapeRole::KeyResult)) {
+            ShowValue(entry.Number);  // its operand is no longer on the tape
+            return;
+        }
+        switch (entry.Role) {
+            case TapeRole::Start:
+            case TapeRole::Entry:
+                Enter(entry.Number);
+                if (!keyOnly) Press(entry.Key);
+                break;
+            case TapeRole::Shown:
+                if (first) ShowValue(entry.Number);
+                if (entry.Key != TapeKey::SignChange) entry.Number = Shown();
+                Press(entry.Key);
+                if (entry.Key == TapeKey::SignChange) entry.Number = Shown();
+                break;
+            case TapeRole::Result:
+                entry.Number = Shown();
+                break;
+            case TapeRole::KeyResult:
+                Press(entry.Key);
+                entry.Number = Shown();
+                break;
+            case TapeRole::Mark:
+                if (entry.Key == TapeKey::Clear) Press(entry.Key);
+                break;
+        }
+    }
+
+    void ShowValue(const std::string& number) {
+        Enter(number);
+        Scratch.EntryState = ResultShown;
+    }
+};
+
+// The live calculator continues from the replayed one.
+void TakeOver(CalcContext& live, const CalcContext& scratch, bool keepEntry) {
+    live.PendingOperator = scratch.PendingOperator;
+    live.OperandA = scratch.OperandA;
+    live.OperandB = scratch.OperandB;
+    live.OperatorIndicatorText = scratch.OperatorIndicatorText;
+    if (keepEntry) return;
+    live.PanelText = scratch.PanelText;
+    live.EntryState = scratch.EntryState;
+}
+
+}  // namespace
+
+bool TypedNumber(const CalcSettings& settings, std::string_view text, std::string& shown) {
+    DecString bare;
+    int32_t digits = 0;
+    int32_t separators = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == settings.DECIMAL_SEPARATOR) {
+            ++separators;
+        } else if (c == '-' && i == 0) {
+        } else if (c != settings.THOUSAND_SEPARATOR || separators > 0) {
+            return false;
+        } else {
+            continue;
+        }
+        bare.AppendChar(c);
+    }
+    if (digits == 0 || separators > 1 || digits + separators > MaxEntryLength) return false;
+    if (settings.LEADING_ZERO && bare.First() == settings.DECIMAL_SEPARATOR)
+        bare.InsertChar(0, '0');
+    shown = GroupDigits(settings, bare).Text();
+    return true;
+}
+
+bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcContext& live) {
+    std::string shown;
+    if (index >= tape.Lines.size() || !IsBroughtIn(tape.Lines[index].Role) ||
+        !TypedNumber(live.Settings, number, shown)) {
+        return false;
+    }
+    tape.Lines[index].Number = shown;
+    const size_t first = CalculationStart(tape, index);
+    const size_t end = ReplayEnd(tape, index);
+    Replay replay(live.Settings);
+    for (size_t i = first; i < end; ++i) replay.Step(tape.Lines[i], i == first);
+    tape.Rewrite = true;
+    ++tape.Changes;
+    if (replay.Failed) replay.Scratch.PanelText = ErrorText;
+    if (end == tape.Lines.size()) {
+        const bool typing = live.EntryState == Entering && !tape.Run.EntryOnTape;
+        TakeOver(live, replay.Scratch, typing);
+    }
+    return true;
+}
+
+bool SetTapeNote(Tape& tape, size_t index, std::string_view note) {
+    if (index >= tape.Lines.size()) return false;
+    tape.Lines[index].Note = CleanNote(note);
+    tape.Rewrite = true;
+    ++tape.Changes;
+    return true;
+}
+
+void ClearTape(Tape& tape) {
+    tape.Lines.clear();
+    tape.Unwritten = 0;
+    tape.Rewrite = true;
+    ++tape.Changes;
+}

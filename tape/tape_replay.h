@@ -1,0 +1,26 @@
+// Corrections: a number brought into a calculation is changed, and the calculation is
+// computed again from its first line with the same keys through the same engine.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/calc_context.h"
+#include "tape/tape.h"
+
+// The number as the panel shows it when typed: `text` in the user's format (thousand
+// separators optional, at most 24 digits); false when `text` is no such number.
+bool TypedNumber(const CalcSettings& settings, std::string_view text, std::string& shown);
+
+// Line `index` gets `number` (typed in the user's format); its calculation, and every later
+// one that went on from its result without a "C" between, is computed again and its lines
+// get their new values. When that reaches the end of the tape, `live` takes the new state
+// of the calculation (its panel too, unless the user is typing a number no line holds).
+// False, and nothing changed, when the line holds no number the user brought in or
+// `number` is no number.
+bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcContext& live);
+
+// False when there is no such line.
+bool SetTapeNote(Tape& tape, size_t index, std::string_view note);
+
+void ClearTape(Tape& tape);
