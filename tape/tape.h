@@ -35,7 +35,7 @@ enum class TapeRole {
     Entry,      // brought in within a calculation
     Shown,      // the key worked on the value already shown (a sign change: its new value)
     Result,     // computed by the key of the entry above, which brought in its operand
-    KeyResult,  // computed by its own key, from the value already shown
+    KeyResult,  // computed by its own key, which brought in no number
     Mark,       // no number: "C" and "MC"
 };
 

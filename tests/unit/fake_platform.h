@@ -1,8 +1,9 @@
 // A platform for tests: it keeps the texts the engine shows, records beeps and messages
-// (each with the panel it was shown over), serves a clipboard text and reports a fixed
-// locale ("." and "," with groups of three, white window).
+// (each with the panel it was shown over), serves a clipboard text, reports a fixed locale
+// ("." and "," with groups of three, white window) and keeps files in memory.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,29 @@ class FakePlatform : public Platform {
     }
     std::string ClipboardText() override { return Clipboard; }
     SystemLocale QueryLocale() override { return Locale; }
+    FileRead ReadFile(const char* path, size_t limit, std::string& bytes) override {
+        const auto file = Files.find(path);
+        if (file == Files.end()) return FileRead::Absent;
+        if (file->second.size() >= limit) return FileRead::TooLarge;
+        bytes = file->second;
+        return FileRead::Read;
+    }
+    bool AppendToFile(const char* path, std::string_view text) override {
+        Files[path].append(text);
+        return true;
+    }
+    bool ReplaceFile(const char* path, std::string_view text) override {
+        Files[path] = text;
+        ++Replacements;
+        return true;
+    }
+    bool RenameFile(const char* path, const char* newPath) override {
+        const auto file = Files.find(path);
+        if (file == Files.end()) return false;
+        Files[newPath] = file->second;
+        Files.erase(path);
+        return true;
+    }
 
     // The panel and the two indicators, as the window would show them.
     std::string Shown[3] = {"0", "", ""};
@@ -27,6 +51,8 @@ class FakePlatform : public Platform {
     std::vector<std::string> Messages;
     std::vector<std::string> PanelsUnderMessages;
     std::string Clipboard;
+    std::map<std::string, std::string> Files;
+    int Replacements = 0;
     SystemLocale Locale = StandardLocale();
 
     static SystemLocale StandardLocale() {
