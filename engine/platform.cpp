@@ -8,7 +8,7 @@ bool Platform::AppendToFile(const char*, std::string_view) {
     return false;
 }
 
-bool Platform::ReplaceFile(const char*, std::string_view) {
+bool Platform::ReplaceWholeFile(const char*, std::string_view) {
     return false;
 }
 

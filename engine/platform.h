@@ -45,7 +45,7 @@ class Platform {
     // Adds `text` at the end of the file (created when absent), on disk when it returns.
     virtual bool AppendToFile(const char* path, std::string_view text);
     // Writes `text` to a temporary file beside `path`, then moves it over `path`.
-    virtual bool ReplaceFile(const char* path, std::string_view text);
+    virtual bool ReplaceWholeFile(const char* path, std::string_view text);
     // Renames `path` to `newPath`, replacing a file of that name.
     virtual bool RenameFile(const char* path, const char* newPath);
 };

@@ -1,6 +1,11 @@
 // Ids of the dialogs and their items, shared by the dialog resources and their procedures.
 #pragma once
 
+// A line of the tape: its number or its note.
+#define IDD_TAPE_LINE 151
+#define IDC_TAPE_PROMPT 1100
+#define IDC_TAPE_TEXT 1101
+
 // About.
 #define IDD_ABOUT 132
 #define IDB_ABOUT 133

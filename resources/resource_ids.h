@@ -28,3 +28,12 @@
 #define IDM_COPY 32795
 #define IDM_HOME_PAGE 32808
 #define IDM_PASTE 32809
+#define IDM_TAPE 32820
+
+// The tape window: its menu bar (also its context menu) and its commands.
+#define IDM_TAPE_MENU 150
+#define IDM_TAPE_EDIT 32830
+#define IDM_TAPE_NOTE 32831
+#define IDM_TAPE_COPY 32832
+#define IDM_TAPE_SAVE 32833
+#define IDM_TAPE_CLEAR 32834

@@ -20,6 +20,7 @@ struct CalcSettings {
     RoundMode ROUND_MODE = RoundMode::Fixed0;
     RoundType ROUND_TYPE = RoundType::Up;
     bool TOOL_TIPS = false;
+    bool TAPE = false;  // the tape window is shown
     // Extra characters the Total takes as number ends and as decimal separators. In memory a
     // space is simply a member; the settings file carries it in the two SPACE_IS_... flags.
     DecString NUMBER_SEPARATORS;

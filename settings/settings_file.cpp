@@ -30,6 +30,7 @@ constexpr KeySection SettingsKeys[] = {
     {"HOT_KEY_AS_CLICK", View},
     {"LEADING_ZERO", View},
     {"SCALE", View},
+    {"TAPE", View},
     {"THOUSAND_SEPARATOR", View},
     {"TOOL_TIPS", View},
 };
@@ -123,6 +124,7 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
 
     settings.LEADING_ZERO = ReadYesNo(file, View, "LEADING_ZERO", defaults.LEADING_ZERO);
     settings.TOOL_TIPS = ReadYesNo(file, View, "TOOL_TIPS", defaults.TOOL_TIPS);
+    settings.TAPE = ReadYesNo(file, View, "TAPE", defaults.TAPE);
     settings.DECIMAL_SEPARATOR =
         ReadSeparatorChar(file, "DECIMAL_SEPARATOR", defaults.DECIMAL_SEPARATOR);
     settings.THOUSAND_SEPARATOR =
@@ -196,6 +198,7 @@ DecString WriteSettings(const CalcSettings& settings) {
     AppendLine(text, "HOT_KEY_AS_CLICK", YesNoText(settings.HOT_KEY_AS_CLICK));
     AppendLine(text, "LEADING_ZERO", YesNoText(settings.LEADING_ZERO));
     AppendLine(text, "SCALE", settings.SCALE);
+    AppendLine(text, "TAPE", YesNoText(settings.TAPE));
     AppendCharLine(text, "THOUSAND_SEPARATOR", settings.THOUSAND_SEPARATOR);
     AppendLine(text, "TOOL_TIPS", YesNoText(settings.TOOL_TIPS));
     return text;

@@ -26,3 +26,11 @@ void CopyToClipboard(HWND mainWindow) {
     if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
     CloseClipboard();
 }
+
+void CopyTextToClipboard(HWND owner, const std::string& text) {
+    if (!OpenClipboard(owner)) return;
+    EmptyClipboard();
+    HGLOBAL block = TextBlock(text.c_str(), text.size());
+    if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+    CloseClipboard();
+}

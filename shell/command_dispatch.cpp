@@ -11,6 +11,7 @@
 #include "shell/main_controls.h"
 #include "shell/round_menus.h"
 #include "shell/shell_state.h"
+#include "shell/tape_window.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void PressButton(HWND mainWindow, int32_t row) {
 bool ExecuteCommand(HWND mainWindow, WORD id) {
     if (id >= FirstControlId && id <= LastControlId) {
         HandleKeypadCommand(Shell.Context, Shell.Controls, id);
+        RefreshTapeWindow();
     } else if (IsRoundModeItem(id)) {
         SelectRoundMode(mainWindow, id);
     } else if (IsRoundTypeItem(id)) {
@@ -50,6 +52,7 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         CopyToClipboard(mainWindow);
     } else if (id == IDM_PASTE) {
         PasteFromClipboard(Shell.Context);
+        RefreshTapeWindow();
     } else if (id == IDM_USER_MANUAL) {
         ShowHelp(mainWindow, HelpStartPage);
     } else if (id == IDM_HOME_PAGE) {
@@ -58,6 +61,8 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         AboutDialog(mainWindow);
     } else if (id == IDM_APPEARANCE) {
         CustomizeViewDialog(mainWindow);
+    } else if (id == IDM_TAPE) {
+        ToggleTapeWindow();
     } else if (id == IDM_TOTAL_SETTINGS) {
         TotalSeparatorsDialog(mainWindow);
     } else {

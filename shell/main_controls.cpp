@@ -5,6 +5,7 @@
 #include "engine/control_geometry.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
+#include "shell/tape_window.h"
 
 namespace {
 
@@ -109,6 +110,7 @@ void ApplyFonts() {
     Shell.PanelFont = panelFont;
     settings.FONT_FOR_PANEL = FaceInUse(ControlWindow(Shell.Context.PanelIndex), panelFont);
     settings.FONT = FaceInUse(ControlWindow(Shell.Context.OperatorIndicatorIndex), buttonFont);
+    ApplyTapeFont();
 }
 
 void ApplyBackgroundColour(HWND mainWindow) {

@@ -7,6 +7,7 @@
 #include "shell/round_menus.h"
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
+#include "shell/tape_window.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ LRESULT OnCreate(HWND window) {
     ApplyBackgroundColour(window);
     FitWindow(window);
     MarkRoundMenus(window);
+    CreateTapeWindow(window);
     return 0;
 }
 
@@ -64,6 +66,8 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_DESTROY:
             return OnDestroy();
         case WM_SIZE:
+        case WM_MOVE:
+            FollowMainWindow();
             return 0;
         case WM_PAINT:
             return OnPaint(window);
@@ -110,5 +114,6 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     Shell.MainWindow = window;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    if (Shell.Context.Settings.TAPE) ShowTapeWindow(true);
     return true;
 }

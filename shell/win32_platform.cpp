@@ -30,6 +30,17 @@ std::string TextOfBlock(HANDLE block) {
     return text;
 }
 
+// Writes all of `text` and flushes it to the disk.
+bool WriteAndFlush(HANDLE file, std::string_view text) {
+    DWORD written = 0;
+    const bool complete =
+        ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+        written == static_cast<DWORD>(text.size());
+    const bool flushed = FlushFileBuffers(file) != 0;
+    const bool closed = CloseHandle(file) != 0;
+    return complete && flushed && closed;
+}
+
 }  // namespace
 
 void Win32Platform::ShowText(DisplayField field, const DecString& text) {
@@ -60,4 +71,47 @@ SystemLocale Win32Platform::QueryLocale() {
     locale.Grouping = LocaleText(LOCALE_SGROUPING);
     locale.WindowColour = GetSysColor(COLOR_WINDOW);
     return locale;
+}
+
+FileRead Win32Platform::ReadFile(const char* path, size_t limit, std::string& bytes) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return FileRead::Absent;
+    LARGE_INTEGER size = {};
+    FileRead result = FileRead::TooLarge;
+    if (GetFileSizeEx(file, &size) && static_cast<uint64_t>(size.QuadPart) < limit) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        if (!::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+            read = 0;
+        }
+        bytes.resize(read);
+        result = FileRead::Read;
+    }
+    CloseHandle(file);
+    return result;
+}
+
+bool Win32Platform::AppendToFile(const char* path, std::string_view text) {
+    HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    return WriteAndFlush(file, text);
+}
+
+bool Win32Platform::ReplaceWholeFile(const char* path, std::string_view text) {
+    const std::string temporary = std::string(path) + ".new";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    if (WriteAndFlush(file, text) &&
+        MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+bool Win32Platform::RenameFile(const char* path, const char* newPath) {
+    return MoveFileExA(path, newPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -10,4 +10,8 @@ class Win32Platform : public Platform {
     void ShowMessage(const char* text) override;
     std::string ClipboardText() override;
     SystemLocale QueryLocale() override;
+    FileRead ReadFile(const char* path, size_t limit, std::string& bytes) override;
+    bool AppendToFile(const char* path, std::string_view text) override;
+    bool ReplaceWholeFile(const char* path, std::string_view text) override;
+    bool RenameFile(const char* path, const char* newPath) override;
 };

@@ -35,10 +35,11 @@ bool IsBroughtIn(TapeRole role) {
 
 void AppendTapeEntry(Tape& tape, TapeEntry entry) {
     tape.Lines.push_back(std::move(entry));
-    ++tape.Changes;
+    ++tape.Appended;
     if (tape.Unwritten < tape.Lines.size()) ++tape.Unwritten;
     if (tape.Lines.size() <= MaxTapeLines) return;
     tape.Lines.pop_front();
+    ++tape.Dropped;
     if (tape.Unwritten > tape.Lines.size()) tape.Unwritten = tape.Lines.size();
 }
 

@@ -64,7 +64,11 @@ struct Tape {
     TapeRun Run;
     size_t Unwritten = 0;  // lines at the end of `Lines` not yet in the file
     bool Rewrite = false;  // a line already in the file changed or went
-    uint64_t Changes = 0;  // counts every change, so a view knows when to show the tape anew
+    // Counted since the start, so that a view can follow: lines added at the end, lines
+    // dropped at the top, and changes anywhere else (a correction, a note, a clear).
+    uint64_t Appended = 0;
+    uint64_t Dropped = 0;
+    uint64_t Edits = 0;
 };
 
 const char* TapeKeyLabel(TapeKey key);

@@ -155,7 +155,7 @@ bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcCont
     Replay replay(live.Settings);
     for (size_t i = first; i < end; ++i) replay.Step(tape.Lines[i], i == first);
     tape.Rewrite = true;
-    ++tape.Changes;
+    ++tape.Edits;
     if (replay.Failed) replay.Scratch.PanelText = ErrorText;
     if (end == tape.Lines.size()) {
         const bool typing = live.EntryState == Entering && !tape.Run.EntryOnTape;
@@ -168,7 +168,7 @@ bool SetTapeNote(Tape& tape, size_t index, std::string_view note) {
     if (index >= tape.Lines.size()) return false;
     tape.Lines[index].Note = CleanNote(note);
     tape.Rewrite = true;
-    ++tape.Changes;
+    ++tape.Edits;
     return true;
 }
 
@@ -176,5 +176,5 @@ void ClearTape(Tape& tape) {
     tape.Lines.clear();
     tape.Unwritten = 0;
     tape.Rewrite = true;
-    ++tape.Changes;
+    ++tape.Edits;
 }

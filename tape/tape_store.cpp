@@ -18,7 +18,7 @@ void SetAsideDamagedFile(TapeStore& store) {
 }
 
 void RewriteFile(TapeStore& store, Tape& tape) {
-    if (!store.Host->ReplaceFile(store.Path.c_str(), TapeFileText(tape))) return;
+    if (!store.Host->ReplaceWholeFile(store.Path.c_str(), TapeFileText(tape))) return;
     store.FileLines = tape.Lines.size();
     store.HasVersionLine = true;
     tape.Unwritten = 0;

@@ -48,7 +48,7 @@ class ConsolePlatform : public Platform {
         file.flush();
         return file.good();
     }
-    bool ReplaceFile(const char* path, std::string_view text) override {
+    bool ReplaceWholeFile(const char* path, std::string_view text) override {
         const std::string temporary = std::string(path) + ".new";
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));

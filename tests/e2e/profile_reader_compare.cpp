@@ -37,6 +37,7 @@ constexpr Key Keys[] = {
     {"VIEW", "HOT_KEY_AS_CLICK"},
     {"VIEW", "LEADING_ZERO"},
     {"VIEW", "SCALE"},
+    {"VIEW", "TAPE"},
     {"VIEW", "THOUSAND_SEPARATOR"},
     {"VIEW", "TOOL_TIPS"},
 };

@@ -49,6 +49,7 @@ SettingsValues KnownSettings() {
         {"HOT_KEY_AS_CLICK", "YES"},
         {"LEADING_ZERO", "YES"},
         {"SCALE", "1"},
+        {"TAPE", "NO"},
         {"THOUSAND_SEPARATOR", ","},
         {"TOOL_TIPS", "YES"},
     };

@@ -67,6 +67,7 @@ TEST_F(ChmContents, HoldsEveryPageWithItsSubject) {
         {"/keys.htm", "Ctrl+Insert"},
         {"/calculating.htm", "5 + = shows 10"},
         {"/memory.htm", "Memory operation overflow."},
+        {"/tape.htm", "QUILLON TAPE 1"},
         {"/decimals.htm", "Mathematical"},
         {"/number_format.htm", "1.234,5"},
         {"/clipboard.htm", "There is no valid number in clipboard."},

@@ -32,7 +32,7 @@ class FakePlatform : public Platform {
         Files[path].append(text);
         return true;
     }
-    bool ReplaceFile(const char* path, std::string_view text) override {
+    bool ReplaceWholeFile(const char* path, std::string_view text) override {
         Files[path] = text;
         ++Replacements;
         return true;

@@ -35,6 +35,7 @@ void ExpectSameSettings(const CalcSettings& a, const CalcSettings& b) {
     EXPECT_EQ(a.ROUND_MODE, b.ROUND_MODE);
     EXPECT_EQ(a.ROUND_TYPE, b.ROUND_TYPE);
     EXPECT_EQ(a.TOOL_TIPS, b.TOOL_TIPS);
+    EXPECT_EQ(a.TAPE, b.TAPE);
     EXPECT_TRUE(a.NUMBER_SEPARATORS == b.NUMBER_SEPARATORS)
         << "'" << a.NUMBER_SEPARATORS.Text() << "' / '" << b.NUMBER_SEPARATORS.Text() << "'";
     EXPECT_TRUE(a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS)
@@ -182,6 +183,9 @@ TEST(ReadSettings, Booleans) {
     EXPECT_FALSE(Read("[VIEW]\nLEADING_ZERO = NO").LEADING_ZERO);
     EXPECT_FALSE(Read("[VIEW]\nTOOL_TIPS = \"NO\"").TOOL_TIPS);
     EXPECT_FALSE(Read("[view]\nhot_key_as_click = NO").HOT_KEY_AS_CLICK);
+    EXPECT_FALSE(Read("").TAPE);
+    EXPECT_TRUE(Read("[VIEW]\nTAPE = YES").TAPE);
+    EXPECT_FALSE(Read("[COMMON]\nTAPE = YES").TAPE);
     EXPECT_TRUE(Read("[VIEW]\nHOT_KEY_AS_CLICK = maybe").HOT_KEY_AS_CLICK);
 }
 
@@ -304,6 +308,7 @@ TEST(WriteSettings, ExactBytes) {
         "HOT_KEY_AS_CLICK = YES\r\n"
         "LEADING_ZERO = YES\r\n"
         "SCALE = 1\r\n"
+        "TAPE = NO\r\n"
         "THOUSAND_SEPARATOR =  \r\n"
         "TOOL_TIPS = YES\r\n";
     const DecString written = WriteSettings(s);
@@ -331,6 +336,7 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     changed.ROUND_MODE = RoundMode::Fixed3;
     changed.ROUND_TYPE = RoundType::Down;
     changed.TOOL_TIPS = false;
+    changed.TAPE = true;
     changed.NUMBER_SEPARATORS = ";|";
     changed.DECIMAL_SEPARATORS = ":, ";
     const DecString text = WriteSettings(changed);

@@ -1,0 +1,17 @@
+// The tape window: a list of the tape's lines beside the main window, where a line's number
+// is corrected and a note set, and from which the tape is copied, saved and cleared.
+#pragma once
+
+#include <windows.h>
+
+// Reads the tape file and makes the (hidden) window; the keys are recorded from now on.
+void CreateTapeWindow(HWND mainWindow);
+// Shows or hides the window, keeps the choice in the settings and marks the menu item.
+void ShowTapeWindow(bool show);
+void ToggleTapeWindow();
+// Places the window beside the main window, keeping its height.
+void FollowMainWindow();
+// Shows the lines that changed since the last call.
+void RefreshTapeWindow();
+// The tape's font anew, after a change of scale or fonts.
+void ApplyTapeFont();
