@@ -15,6 +15,24 @@ class SilentPlatform : public Platform {
     SystemLocale QueryLocale() override { return SystemLocale(); }
 };
 
+// A leading '-', digits and at most one decimal separator, at least one digit, no wider than
+// the panel.
+bool IsNumberText(const DecString& text, char separator) {
+    int32_t digits = 0;
+    int32_t separators = 0;
+    for (int32_t i = 0; i < text.Length(); ++i) {
+        const char c = text.At(i);
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == separator) {
+            ++separators;
+        } else if (c != '-' || i > 0) {
+            return false;
+        }
+    }
+    return digits > 0 && separators <= 1 && digits + separators <= MaxEntryLength;
+}
+
 // A calculation starts at a number brought in with nothing pending, after a "C", or at the
 // top of the tape.
 size_t CalculationStart(const Tape& tape, size_t index) {
@@ -57,11 +75,13 @@ struct Replay {
         Failed = Failed || PanelShowsError(Scratch);
     }
 
-    // The number as if it had been typed (or recalled, pasted, summed) again.
+    // The number as if it had been typed (or recalled, pasted, summed) again; a number
+    // written with other separators than today's is no number now, and enters as "ERROR".
     void Enter(const std::string& number) {
         DecString bare(number.c_str());
-        if (!(bare == ErrorText)) bare.RemoveChar(Scratch.Settings.THOUSAND_SEPARATOR);
-        Scratch.PanelText = bare == ErrorText ? bare : GroupDigits(Scratch.Settings, bare);
+        bare.RemoveChar(Scratch.Settings.THOUSAND_SEPARATOR);
+        const bool valid = IsNumberText(bare, Scratch.Settings.DECIMAL_SEPARATOR);
+        Scratch.PanelText = valid ? GroupDigits(Scratch.Settings, bare) : DecString(ErrorText);
         Scratch.EntryState = Entering;
     }
 
