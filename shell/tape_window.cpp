@@ -18,16 +18,31 @@ namespace {
 
 constexpr const char* TapeClassName = "QUILLON_TAPE";
 constexpr int ListId = 1;
-constexpr int LineCharacters = 46;  // mark, number, key and count; notes scroll sideways
+// Samples that measure the columns in the tape's font: notes scroll sideways.
+constexpr const char* MarkSample = "= ";
+constexpr const char* NumberSample = "-000,000,000,000,000,000,000,000 ";
+constexpr const char* KeySample = "SQR";
+constexpr const char* CountSample = "  000,000 numbers";
 constexpr int NoteCharacters = MaxNoteLength + 2;
+constexpr int LinePadding = 2;
 constexpr int PathBufferSize = MAX_PATH;
 constexpr int TextBufferSize = 128;
+
+// Where the columns of a line start (the number: where it ends), in pixels from the left.
+struct ColumnEdges {
+    int Number = 0;
+    int Key = 0;
+    int Rest = 0;
+    int Count = 0;  // the width of the longest count
+    int Note = 0;   // the width of a long note
+};
 
 struct TapeView {
     TapeKeeper Keeper;
     HWND Window = nullptr;
     HWND List = nullptr;
     HFONT Font = nullptr;
+    ColumnEdges Columns;
     WNDPROC ListProcedure = nullptr;
     uint64_t Appended = 0;  // the tape's counters as the list last showed them
     uint64_t Dropped = 0;
@@ -65,6 +80,56 @@ void FillList() {
     for (const TapeEntry& entry : View.Keeper.Lines.Lines) AddLine(entry);
     SendMessageA(View.List, LB_SETCURSEL, selected, 0);
     SendMessageA(View.List, WM_SETREDRAW, TRUE, 0);
+}
+
+int TextWidth(HDC dc, const std::string& text) {
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// The columns measured in the font, so that numbers line up at their right edge in any font.
+void MeasureColumns() {
+    HDC dc = GetDC(View.List);
+    HGDIOBJ previous = SelectObject(dc, View.Font);
+    ColumnEdges& columns = View.Columns;
+    columns.Number = LinePadding + TextWidth(dc, MarkSample) + TextWidth(dc, NumberSample);
+    columns.Key = columns.Number + TextWidth(dc, " ");
+    columns.Rest = columns.Key + TextWidth(dc, KeySample);
+    columns.Count = TextWidth(dc, CountSample);
+    columns.Note = TextWidth(dc, std::string(NoteCharacters, 'n'));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(View.List, dc);
+    SendMessageA(View.List, LB_SETITEMHEIGHT, 0, metrics.tmHeight + LinePadding);
+    SendMessageA(View.List, LB_SETHORIZONTALEXTENT, columns.Rest + columns.Count + columns.Note, 0);
+}
+
+void DrawText(HDC dc, const std::string& text, int left, int right, const RECT& line, UINT align) {
+    RECT box = {left, line.top, right, line.bottom};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+// A line of the tape in its columns: the mark at the left, the number ending at its edge.
+void DrawLine(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) return;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (item.itemID < View.Keeper.Lines.Lines.size()) {
+        const TapeLineColumns line = ColumnsOfLine(View.Keeper.Lines.Lines[item.itemID]);
+        const int left = item.rcItem.left;
+        const ColumnEdges& edges = View.Columns;
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        DrawText(item.hDC, line.Mark, left + LinePadding, left + edges.Number, item.rcItem,
+                 DT_LEFT);
+        DrawText(item.hDC, line.Number, left, left + edges.Number, item.rcItem, DT_RIGHT);
+        DrawText(item.hDC, line.Key, left + edges.Key, left + edges.Rest, item.rcItem, DT_LEFT);
+        DrawText(item.hDC, line.Rest, left + edges.Rest, item.rcItem.right, item.rcItem, DT_LEFT);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
 INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -255,6 +320,9 @@ LRESULT CALLBACK TapeWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_INITMENUPOPUP:
             EnableLineCommands(reinterpret_cast<HMENU>(wParam));
             return 0;
+        case WM_DRAWITEM:
+            DrawLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == ListId && HIWORD(wParam) == LBN_DBLCLK) {
                 CorrectSelectedLine();
@@ -279,20 +347,12 @@ void DefineTapeClass() {
     RegisterClassExA(&windowClass);
 }
 
-// The outer width that shows a whole line without its note.
+// The outer width that shows a whole line with a count, without its note.
 int TapeWindowWidth() {
-    HDC dc = GetDC(View.List);
-    HGDIOBJ previous = SelectObject(dc, View.Font);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(View.List, dc);
-    SendMessageA(View.List, LB_SETHORIZONTALEXTENT,
-                 metrics.tmAveCharWidth * (LineCharacters + NoteCharacters), 0);
-    RECT outer = {0, 0, metrics.tmAveCharWidth * LineCharacters + GetSystemMetrics(SM_CXVSCROLL),
-                  0};
-    AdjustWindowRectEx(&outer, GetWindowLongA(View.Window, GWL_STYLE), TRUE, 0);
-    return outer.right - outer.left;
+    RECT outer = {0, 0, View.Columns.Rest + View.Columns.Count + GetSystemMetrics(SM_CXVSCROLL), 0};
+    AdjustWindowRectEx(&outer, GetWindowLongA(View.Window, GWL_STYLE), TRUE,
+                       GetWindowLongA(View.Window, GWL_EXSTYLE));
+    return outer.right - outer.left + 2 * GetSystemMetrics(SM_CXEDGE);
 }
 
 std::string TapeFileName() {
@@ -307,11 +367,12 @@ void CreateTapeWindow(HWND mainWindow) {
         WS_EX_TOOLWINDOW, TapeClassName, "Tape", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mainWindow,
         LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_TAPE_MENU)), Shell.Instance, nullptr);
-    View.List = CreateWindowExA(
-        WS_EX_CLIENTEDGE, "LISTBOX", "Tape",
-        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
-        0, 0, View.Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ListId)), Shell.Instance,
-        nullptr);
+    View.List = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "Tape",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY |
+                                    LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                                0, 0, 0, 0, View.Window,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ListId)),
+                                Shell.Instance, nullptr);
     View.ListProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(View.List, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
     StartTape(View.Keeper, Shell.Context, TapeFileName());
@@ -323,6 +384,7 @@ void CreateTapeWindow(HWND mainWindow) {
     RECT main = {};
     GetWindowRect(mainWindow, &main);
     MoveWindow(View.Window, main.right, main.top, TapeWindowWidth(), main.bottom - main.top, FALSE);
+    FollowMainWindow();
 }
 
 void ShowTapeWindow(bool show) {
@@ -340,12 +402,21 @@ void ToggleTapeWindow() {
 
 void FollowMainWindow() {
     if (View.Window == nullptr) return;
+    HWND mainWindow = GetWindow(View.Window, GW_OWNER);
     RECT main = {};
     RECT tape = {};
-    GetWindowRect(Shell.MainWindow ? Shell.MainWindow : GetWindow(View.Window, GW_OWNER), &main);
+    GetWindowRect(mainWindow, &main);
     GetWindowRect(View.Window, &tape);
-    SetWindowPos(View.Window, nullptr, main.right, main.top, tape.right - tape.left,
-                 tape.bottom - tape.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = tape.right - tape.left;
+    // On the right of the main window, or on its left where the screen ends first.
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+    const bool fitsRight = main.right + width <= monitor.rcWork.right;
+    const int left =
+        fitsRight || main.left - width < monitor.rcWork.left ? main.right : main.left - width;
+    SetWindowPos(View.Window, nullptr, left, main.top, width, tape.bottom - tape.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void RefreshTapeWindow() {
@@ -368,13 +439,15 @@ void RefreshTapeWindow() {
 
 void ApplyTapeFont() {
     if (View.List == nullptr) return;
+    const CalcSettings& settings = Shell.Context.Settings;
     HFONT font =
-        CreateFontA(FontHeight(ScaleFactor(Shell.Context.Settings)), 0, 0, 0, FW_DONTCARE, FALSE,
-                    FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    ANTIALIASED_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+        CreateFontA(FontHeight(ScaleFactor(settings)), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, settings.FONT.Text());
     SendMessageA(View.List, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (View.Font != nullptr) DeleteObject(View.Font);
     View.Font = font;
+    MeasureColumns();
     RECT tape = {};
     GetWindowRect(View.Window, &tape);
     SetWindowPos(View.Window, nullptr, 0, 0, TapeWindowWidth(), tape.bottom - tape.top,

@@ -1,5 +1,7 @@
 #include "tape/tape_layout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* KeyWords[] = {
@@ -12,13 +14,6 @@ const char* Mark(TapeRole role) {
     if (role == TapeRole::Result || role == TapeRole::KeyResult) return "= ";
     if (role == TapeRole::Shown) return "^ ";
     return "  ";
-}
-
-// The key as the tape prints it; the paste command has no button, so its shortcut stands in.
-std::string KeyColumn(TapeKey key) {
-    std::string text = key == TapeKey::Paste ? "^V" : TapeKeyLabel(key);
-    text.resize(3, ' ');
-    return text;
 }
 
 std::string CountText(const TapeEntry& entry) {
@@ -40,15 +35,25 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
+TapeLineColumns ColumnsOfLine(const TapeEntry& entry) {
+    TapeLineColumns columns;
+    columns.Mark = Mark(entry.Role);
+    columns.Number = entry.Number;
+    columns.Key = entry.Key == TapeKey::Paste ? "^V" : TapeKeyLabel(entry.Key);
+    columns.Rest = CountText(entry);
+    if (!entry.Note.empty()) columns.Rest += "  " + entry.Note;
+    return columns;
+}
+
 std::string TapeLineText(const TapeEntry& entry) {
-    std::string line = Mark(entry.Role);
-    if (entry.Number.size() < TapeNumberWidth)
-        line.append(TapeNumberWidth - entry.Number.size(), ' ');
-    line += entry.Number;
-    line += ' ';
-    line += KeyColumn(entry.Key);
-    line += CountText(entry);
-    if (!entry.Note.empty()) line += "  " + entry.Note;
+    const TapeLineColumns columns = ColumnsOfLine(entry);
+    std::string line = columns.Mark;
+    if (columns.Number.size() < TapeNumberWidth) {
+        line.append(TapeNumberWidth - columns.Number.size(), ' ');
+    }
+    line += columns.Number + ' ' + columns.Key;
+    if (!columns.Rest.empty()) line.append(3 - std::min<size_t>(columns.Key.size(), 3), ' ');
+    line += columns.Rest;
     line.erase(line.find_last_not_of(' ') + 1);
     return line;
 }

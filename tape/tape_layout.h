@@ -8,6 +8,17 @@
 // Width of the number column: 24 digits, their thousand separators and a sign.
 inline constexpr size_t TapeNumberWidth = 32;
 
+// The columns of a line: the mark, the number (right-aligned), the key and the rest (the
+// count and the note, each after two spaces).
+struct TapeLineColumns {
+    std::string Mark;
+    std::string Number;
+    std::string Key;
+    std::string Rest;
+};
+
+TapeLineColumns ColumnsOfLine(const TapeEntry& entry);
+
 // One line: a mark ("= " on results, "^ " on a value taken from the line above, blank on a
 // number brought in), the number right-aligned, the key, then the count and the note.
 std::string TapeLineText(const TapeEntry& entry);
