@@ -106,7 +106,8 @@ void MeasureColumns() {
     SendMessageA(View.List, LB_SETHORIZONTALEXTENT, columns.Rest + columns.Count + columns.Note, 0);
 }
 
-void DrawText(HDC dc, const std::string& text, int left, int right, const RECT& line, UINT align) {
+void DrawColumn(HDC dc, const std::string& text, int left, int right, const RECT& line,
+                UINT align) {
     RECT box = {left, line.top, right, line.bottom};
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
               align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -123,11 +124,11 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
         const ColumnEdges& edges = View.Columns;
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        DrawText(item.hDC, line.Mark, left + LinePadding, left + edges.Number, item.rcItem,
-                 DT_LEFT);
-        DrawText(item.hDC, line.Number, left, left + edges.Number, item.rcItem, DT_RIGHT);
-        DrawText(item.hDC, line.Key, left + edges.Key, left + edges.Rest, item.rcItem, DT_LEFT);
-        DrawText(item.hDC, line.Rest, left + edges.Rest, item.rcItem.right, item.rcItem, DT_LEFT);
+        DrawColumn(item.hDC, line.Mark, left + LinePadding, left + edges.Number, item.rcItem,
+                   DT_LEFT);
+        DrawColumn(item.hDC, line.Number, left, left + edges.Number, item.rcItem, DT_RIGHT);
+        DrawColumn(item.hDC, line.Key, left + edges.Key, left + edges.Rest, item.rcItem, DT_LEFT);
+        DrawColumn(item.hDC, line.Rest, left + edges.Rest, item.rcItem.right, item.rcItem, DT_LEFT);
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }

@@ -29,6 +29,7 @@ constexpr WORD IdTotalSettings = 32794;
 constexpr WORD IdCopy = 32795;
 constexpr WORD IdHomePage = 32808;
 constexpr WORD IdPaste = 32809;
+constexpr WORD IdTape = 32820;
 constexpr int ControlCount = 33;
 constexpr int PanelRow = 0;
 constexpr int DecimalKeyRow = 4;
@@ -731,6 +732,7 @@ void CarriesItsResources() {
     } items[] = {
         {IdCopy, "Copy to clipboard \tCTRL+C or CTRL+Ins"},
         {IdPaste, "Paste from clipboard\tCTRL+V or SHIFT+Ins"},
+        {IdTape, "&Tape\tCTRL+T"},
         {IdExit, "E&xit"},
         {IdAppearance, "Appearance...\tCTRL+A"},
         {IdTotalSettings, "Calculation of total..."},
@@ -776,6 +778,7 @@ void CarriesItsResources() {
         {FALT | FNOINVERT, '?', IdAbout},
         {FVIRTKEY | FCONTROL | FNOINVERT, 'V', IdPaste},
         {FVIRTKEY | FSHIFT | FNOINVERT, VK_INSERT, IdPaste},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'T', IdTape},
     };
     HACCEL table = LoadAcceleratorsA(exe, MAKEINTRESOURCEA(109));
     ACCEL entries[32] = {};
