@@ -2,8 +2,8 @@
 
 namespace {
 
-// The platform as the key sees it while it is recorded: everything goes to the real host,
-// and the beeps are counted on the way.
+// The platform as the key sees it while it is recorded: everything a key asks of it goes to
+// the real host, and the beeps are counted on the way. No key touches a file.
 class BeepCounter : public Platform {
    public:
     explicit BeepCounter(Platform& host) : host_(host) {}
