@@ -7,6 +7,9 @@ namespace {
 class BeepCounter : public Platform {
    public:
     explicit BeepCounter(Platform& host) : host_(host) {}
+    void ShowText(DisplayField field, const DecString& text) override {
+        host_.ShowText(field, text);
+    }
     void Beep() override {
         ++Beeps;
         host_.Beep();
@@ -25,9 +28,9 @@ class BeepCounter : public Platform {
 
 CalcSnapshot TakeSnapshot(const CalcContext& context) {
     CalcSnapshot snapshot;
-    snapshot.PanelText = context.PanelText;
+    snapshot.PanelText = context.PanelText();
     snapshot.EntryState = context.EntryState;
-    snapshot.OperatorIndicatorText = context.OperatorIndicatorText;
+    snapshot.OperatorIndicatorText = context.OperatorIndicatorText();
     snapshot.OperandA = context.OperandA;
     return snapshot;
 }

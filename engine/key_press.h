@@ -10,7 +10,7 @@
 // The part of the calculation a key can change, taken before and after it.
 struct CalcSnapshot {
     DecString PanelText;
-    int32_t EntryState = Cleared;
+    ::EntryState EntryState = ::EntryState::Cleared;
     DecString OperatorIndicatorText;
     DecString OperandA;
 };

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!CorrectTapeLine(tape, i, "7", context)) Fail("a number brought in was refused");
         ++corrections;
     }
-    const std::string panel = panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
+    const std::string panel = panel_forms::PanelFault(context.PanelText().Text(), context.Settings);
     if (!panel.empty()) Fail(panel.c_str());
     return 0;
 }

@@ -168,11 +168,11 @@ bool AskForLine(LineRequest& request) {
                            LineDialogProcedure, reinterpret_cast<LPARAM>(&request)) == IDOK;
 }
 
-// The tape changed outside a key: on disk, in the list, and on the panel.
+// The tape changed outside a key: on disk and in the list (a correction has shown its new
+// result on the panel itself).
 void AfterChange() {
     SaveTape(View.Keeper);
     RefreshTapeWindow();
-    MirrorEngineTexts();
 }
 
 void CorrectSelectedLine() {

@@ -15,7 +15,7 @@ bool IsAddOrSubtract(const DecString& label) {
 
 // A number the user typed and no entry holds yet is taken by this key.
 bool TakesTypedNumber(const Tape& tape, const KeyPress& key) {
-    return key.Before.EntryState == Entering && !tape.Run.EntryOnTape;
+    return key.Before.EntryState == EntryState::Entering && !tape.Run.EntryOnTape;
 }
 
 TapeRole BroughtInRole(const KeyPress& key) {
@@ -50,8 +50,8 @@ void WriteOperandAndResult(Tape& tape, const KeyPress& key, int32_t count = 0) {
 }
 
 void CountOperator(TapeRun& run, const KeyPress& key) {
-    if (key.Before.EntryState == OperatorPressed) return;  // the operator is replaced
-    if (key.Before.EntryState != ResultShown && !key.Before.OperandA.Empty()) {
+    if (key.Before.EntryState == EntryState::OperatorPressed) return;  // the operator is replaced
+    if (key.Before.EntryState != EntryState::ResultShown && !key.Before.OperandA.Empty()) {
         ++run.Items;
         run.OnlyAddSubtract =
             run.OnlyAddSubtract && IsAddOrSubtract(key.Before.OperatorIndicatorText);
@@ -79,7 +79,7 @@ void RecordEquals(Tape& tape, const KeyPress& key) {
 
 void RecordSquareRoot(Tape& tape, const CalcSettings& settings, const KeyPress& key) {
     const DecString& value = key.Before.PanelText;
-    if (value.First() == '-' || IsZeroNumber(settings, value)) {
+    if (value.First() == '-' || IsZeroNumber(FormatOf(settings), value)) {
         WriteOperand(tape, key);  // refused without a beep: the calculation is dropped
     } else {
         WriteOperandAndResult(tape, key);
@@ -111,7 +111,7 @@ void RecordKeyPress(Tape& tape, const CalcSettings& settings, const KeyPress& ke
             break;
         case KeyAction::SignChange:
             if (key.Refused) break;
-            if (key.Before.EntryState == Entering) {
+            if (key.Before.EntryState == EntryState::Entering) {
                 tape.Run.EntryOnTape = false;
             } else {
                 Write(tape, key, TapeRole::Shown, key.After.PanelText);
@@ -143,7 +143,7 @@ void RecordKeyPress(Tape& tape, const CalcSettings& settings, const KeyPress& ke
         case KeyAction::MemoryStore:
             if (key.Refused) break;
             WriteOperand(tape, key);
-            if (key.Before.EntryState == Entering) tape.Run.EntryOnTape = true;
+            if (key.Before.EntryState == EntryState::Entering) tape.Run.EntryOnTape = true;
             break;
         case KeyAction::MemoryAdd:
         case KeyAction::MemorySubtract:

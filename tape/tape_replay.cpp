@@ -9,6 +9,7 @@ namespace {
 // The replay's platform: the replayed keys beep and report nowhere.
 class SilentPlatform : public Platform {
    public:
+    void ShowText(DisplayField, const DecString&) override {}
     void Beep() override {}
     void ShowMessage(const char*) override {}
     std::string ClipboardText() override { return std::string(); }
@@ -81,11 +82,12 @@ struct Replay {
         DecString bare(number.c_str());
         bare.RemoveChar(Scratch.Settings.THOUSAND_SEPARATOR);
         const bool valid = IsNumberText(bare, Scratch.Settings.DECIMAL_SEPARATOR);
-        Scratch.PanelText = valid ? GroupDigits(Scratch.Settings, bare) : DecString(ErrorText);
-        Scratch.EntryState = Entering;
+        Scratch.SetPanelText(valid ? GroupDigits(PanelFormat(Scratch), bare)
+                                   : DecString(ErrorText));
+        Scratch.EntryState = EntryState::Entering;
     }
 
-    std::string Shown() const { return Failed ? ErrorText : Scratch.PanelText.Text(); }
+    std::string Shown() const { return Failed ? ErrorText : Scratch.PanelText().Text(); }
 
     void Step(TapeEntry& entry, bool first) {
         const bool keyOnly = entry.Key == TapeKey::MemoryRecall || entry.Key == TapeKey::Total ||
@@ -121,18 +123,20 @@ struct Replay {
 
     void ShowValue(const std::string& number) {
         Enter(number);
-        Scratch.EntryState = ResultShown;
+        Scratch.EntryState = EntryState::ResultShown;
     }
 };
 
-// The live calculator continues from the replayed one.
-void TakeOver(CalcContext& live, const CalcContext& scratch, bool keepEntry) {
+// The live calculator continues from the replayed one; its panel shows "ERROR" when a step
+// of the replay did.
+void TakeOver(CalcContext& live, const Replay& replay, bool keepEntry) {
+    const CalcContext& scratch = replay.Scratch;
     live.PendingOperator = scratch.PendingOperator;
     live.OperandA = scratch.OperandA;
     live.OperandB = scratch.OperandB;
-    live.OperatorIndicatorText = scratch.OperatorIndicatorText;
+    live.SetOperatorIndicatorText(scratch.OperatorIndicatorText());
     if (keepEntry) return;
-    live.PanelText = scratch.PanelText;
+    live.SetPanelText(replay.Shown().c_str());
     live.EntryState = scratch.EntryState;
 }
 
@@ -159,7 +163,7 @@ bool TypedNumber(const CalcSettings& settings, std::string_view text, std::strin
     if (digits == 0 || separators > 1 || digits + separators > MaxEntryLength) return false;
     if (settings.LEADING_ZERO && bare.First() == settings.DECIMAL_SEPARATOR)
         bare.InsertChar(0, '0');
-    shown = GroupDigits(settings, bare).Text();
+    shown = GroupDigits(FormatOf(settings), bare).Text();
     return true;
 }
 
@@ -176,10 +180,9 @@ bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcCont
     for (size_t i = first; i < end; ++i) replay.Step(tape.Lines[i], i == first);
     tape.Rewrite = true;
     ++tape.Edits;
-    if (replay.Failed) replay.Scratch.PanelText = ErrorText;
     if (end == tape.Lines.size()) {
-        const bool typing = live.EntryState == Entering && !tape.Run.EntryOnTape;
-        TakeOver(live, replay.Scratch, typing);
+        const bool typing = live.EntryState == EntryState::Entering && !tape.Run.EntryOnTape;
+        TakeOver(live, replay, typing);
     }
     return true;
 }

@@ -229,7 +229,7 @@ TEST(Tape, CorrectionWhileTypingKeepsTheEntry) {
 
 TEST(Tape, CorrectionFollowsTheSettings) {
     TapeDriver tape;
-    tape.Calc.Context.Settings.ROUND_MODE = 1;  // fixed 2 places
+    tape.Calc.Context.Settings.ROUND_MODE = RoundMode::Fixed2;
     tape.Press("1 / 3 = * 3 =");
     ASSERT_TRUE(CorrectTapeLine(tape.Keeper.Lines, 1, "6", tape.Calc.Context));
     EXPECT_EQ(tape.Lines()[2], "= result 0.17 0");
