@@ -14,6 +14,7 @@
 #include "shell/help_and_about.h"
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
+#include "shell/tape_window.h"
 
 namespace {
 
@@ -164,7 +165,12 @@ void ApplyLook(HWND dialog) {
 }
 
 void ApplySeparators(char thousand, char decimal) {
+    const char oldThousand = Shell.Context.Settings.THOUSAND_SEPARATOR;
+    const char oldDecimal = Shell.Context.Settings.DECIMAL_SEPARATOR;
     ApplyNewSeparators(Shell.Context, thousand, decimal);
+    if (thousand != oldThousand || decimal != oldDecimal) {
+        ConvertTapeToNewSeparators(oldThousand, oldDecimal);
+    }
     SetDecimalKey(Shell.Controls, decimal);
     SetWindowTextA(ControlWindow(Shell.Context.DecimalKeyIndex),
                    Shell.Controls[Shell.Context.DecimalKeyIndex].Label.Text());

@@ -454,3 +454,8 @@ void ApplyTapeFont() {
     SetWindowPos(View.Window, nullptr, 0, 0, TapeWindowWidth(), tape.bottom - tape.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void ConvertTapeToNewSeparators(char oldThousand, char oldDecimal) {
+    ConvertTapeSeparators(View.Keeper.Lines, oldThousand, oldDecimal, PanelFormat(Shell.Context));
+    AfterChange();
+}

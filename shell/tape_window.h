@@ -13,5 +13,7 @@ void ToggleTapeWindow();
 void FollowMainWindow();
 // Shows the lines that changed since the last call.
 void RefreshTapeWindow();
+// The tape's numbers carried over from the old separators to the settings' new ones.
+void ConvertTapeToNewSeparators(char oldThousand, char oldDecimal);
 // The tape's font anew, after a change of scale or fonts.
 void ApplyTapeFont();

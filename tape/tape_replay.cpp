@@ -3,6 +3,7 @@
 #include "engine/control_table.h"
 #include "engine/keypad.h"
 #include "engine/number_text.h"
+#include "settings/separator_rules.h"
 
 namespace {
 
@@ -198,6 +199,18 @@ bool SetTapeNote(Tape& tape, size_t index, std::string_view note) {
 void ClearTape(Tape& tape) {
     tape.Lines.clear();
     tape.Unwritten = 0;
+    tape.Rewrite = true;
+    ++tape.Edits;
+}
+
+void ConvertTapeSeparators(Tape& tape, char oldThousand, char oldDecimal,
+                           const NumberFormat& format) {
+    for (TapeEntry& entry : tape.Lines) {
+        if (entry.Number.empty() || entry.Number == ErrorText) continue;
+        DecString number(entry.Number.c_str());
+        ConvertSeparators(number, oldThousand, oldDecimal, format.DecimalSeparator);
+        entry.Number = GroupDigits(format, number).Text();
+    }
     tape.Rewrite = true;
     ++tape.Edits;
 }

@@ -24,3 +24,8 @@ bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcCont
 bool SetTapeNote(Tape& tape, size_t index, std::string_view note);
 
 void ClearTape(Tape& tape);
+
+// Carries every number on the tape over to new separators, as the panel is, so that the tape
+// shows the user's format and a correction reads every line right.
+void ConvertTapeSeparators(Tape& tape, char oldThousand, char oldDecimal,
+                           const NumberFormat& format);

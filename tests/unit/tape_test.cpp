@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/paste.h"
+#include "engine/separator_change.h"
 #include "keypad_driver.h"
 #include "tape/tape_file.h"
 #include "tape/tape_keeper.h"
@@ -234,6 +235,16 @@ TEST(Tape, CorrectionFollowsTheSettings) {
     ASSERT_TRUE(CorrectTapeLine(tape.Keeper.Lines, 1, "6", tape.Calc.Context));
     EXPECT_EQ(tape.Lines()[2], "= result 0.17 0");
     EXPECT_EQ(tape.Calc.Panel(), "0.51");
+}
+
+TEST(Tape, NewSeparatorsCarryTheNumbersOver) {
+    TapeDriver tape;
+    tape.Press("1 2 3 4 . 5 + 1 =");
+    ApplyNewSeparators(tape.Calc.Context, '.', ',');
+    ConvertTapeSeparators(tape.Keeper.Lines, ',', '.', PanelFormat(tape.Calc.Context));
+    EXPECT_EQ(tape.Lines(), Lines({"+ start 1.234,5 0", "= entry 1 0", "= result 1.235,5 2"}));
+    ASSERT_TRUE(CorrectTapeLine(tape.Keeper.Lines, 1, "0,5", tape.Calc.Context));
+    EXPECT_EQ(tape.Calc.Panel(), "1.235");
 }
 
 TEST(Tape, TypedNumberInTheUsersFormat) {
