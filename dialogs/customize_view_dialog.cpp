@@ -155,7 +155,7 @@ int SelectedScale(HWND dialog) {
 // Fonts, scale and colour on the running window.
 void ApplyLook(HWND dialog) {
     CalcSettings& settings = Shell.Context.Settings;
-    for (const ControlRecord& record : Shell.Controls) SetToolTipText(record, settings.TOOL_TIPS);
+    for (int32_t row = 0; row < ControlCount; ++row) SetToolTipText(row, settings.TOOL_TIPS);
     ApplyFonts();
     LayoutControls(ScaleFactor(settings));
     FitWindow(Shell.MainWindow);
@@ -166,8 +166,7 @@ void ApplyLook(HWND dialog) {
 void ApplySeparators(char thousand, char decimal) {
     ApplyNewSeparators(Shell.Context, thousand, decimal);
     SetDecimalKey(Shell.Controls, decimal);
-    SetWindowTextA(ControlWindow(Shell.Context.DecimalKeyIndex),
-                   Shell.Controls[Shell.Context.DecimalKeyIndex].Label.Text());
+    SetWindowTextA(ControlWindow(DecimalKeyRow), Shell.Controls[DecimalKeyRow].Label.Text());
 }
 
 // OK and Apply: takes every control's value into the live settings and the running window;

@@ -123,20 +123,12 @@ void SaveSettings(const CalcContext& context, const std::string& path) {
     std::ofstream(path, std::ios::binary).write(text.Text(), text.Length());
 }
 
-// The command id of the button whose label is the token, or 0 for none.
-int32_t ButtonWithLabel(const ControlTable& table, const std::string& token) {
-    for (const ControlRecord& record : table) {
-        if (record.ClassName == "BUTTON" && record.Label == token.c_str()) return record.Id;
-    }
-    return 0;
-}
-
 void PressToken(CalcContext& context, const ControlTable& table, const std::string& token) {
     if (token == "PASTE") {
         PasteFromClipboard(context);
         return;
     }
-    const int32_t id = ButtonWithLabel(table, token);
+    const int32_t id = CommandOfLabel(table, token.c_str());
     if (id == 0) {
         std::fflush(stdout);
         std::fprintf(stderr, "error: unknown key %s\n", token.c_str());
