@@ -18,6 +18,7 @@
 #include "engine/keypad.h"
 #include "engine/paste.h"
 #include "engine/platform.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -111,9 +112,9 @@ void LoadSettings(CalcContext& context, const Options& options) {
     for (const std::string& set : options.Sets) {
         const size_t equals = set.find('=');
         const std::string key = set.substr(0, equals);
-        const char* section = SectionOfSettingsKey(key.c_str());
-        if (equals == std::string::npos || section == nullptr) Fail("unknown setting " + key);
-        SetProfileValue(profile, section, key.c_str(), set.substr(equals + 1).c_str());
+        const SettingKey* known = FindSettingKey(key.c_str());
+        if (equals == std::string::npos || known == nullptr) Fail("unknown setting " + key);
+        SetProfileValue(profile, known->Section, key.c_str(), set.substr(equals + 1).c_str());
     }
     ReadSettings(context.Settings, profile, context.Host->QueryLocale());
 }
