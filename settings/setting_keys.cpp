@@ -1,13 +1,17 @@
 #include "settings/setting_keys.h"
 
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "settings/profile_text.h"
 
 namespace {
 
+// The field that `Member` is: strings and characters are reached as texts, flags, integers
+// and enumerations as numbers.
 template <auto Member>
 constexpr SettingField FieldOf() {
     using Value = std::remove_cvref_t<decltype(std::declval<CalcSettings&>().*Member)>;
@@ -34,8 +38,8 @@ template <int32_t Shift>
 constexpr SettingField ColourPart = {
     [](const CalcSettings& s) { return static_cast<int32_t>(s.BACKGROUND_COLOR >> Shift & 0xFF); },
     [](CalcSettings& s, int32_t n) {
-        s.BACKGROUND_COLOR = (s.BACKGROUND_COLOR & ~(0xFFu << Shift)) | static_cast<uint32_t>(n)
-                                                                            << Shift;
+        const uint32_t otherParts = s.BACKGROUND_COLOR & ~(0xFFu << Shift);
+        s.BACKGROUND_COLOR = otherParts | static_cast<uint32_t>(n) << Shift;
     },
     nullptr,
     nullptr,
@@ -49,6 +53,8 @@ constexpr const char* FromSystem = nullptr;
 using enum SettingType;
 using S = CalcSettings;
 
+// In the order of the file. ROUND_MODE 3 is floating, ROUND_TYPE 1 Mathematical; the
+// separators, the grouping and the colour default to the user's locale and window colour.
 constexpr SettingKey Keys[] = {
     {Common, "ROUND_MODE", Integer, "3", Field<&S::ROUND_MODE>, 0, 3},
     {Common, "ROUND_TYPE", Integer, "1", Field<&S::ROUND_TYPE>, 0, 2},
