@@ -156,7 +156,7 @@ int SelectedScale(HWND dialog) {
 // Fonts, scale and colour on the running window.
 void ApplyLook(HWND dialog) {
     CalcSettings& settings = Shell.Context.Settings;
-    for (const ControlRecord& record : Shell.Controls) SetToolTipText(record, settings.TOOL_TIPS);
+    for (int32_t row = 0; row < ControlCount; ++row) SetToolTipText(row, settings.TOOL_TIPS);
     ApplyFonts();
     LayoutControls(ScaleFactor(settings));
     FitWindow(Shell.MainWindow);
@@ -172,8 +172,7 @@ void ApplySeparators(char thousand, char decimal) {
         ConvertTapeToNewSeparators(oldThousand, oldDecimal);
     }
     SetDecimalKey(Shell.Controls, decimal);
-    SetWindowTextA(ControlWindow(Shell.Context.DecimalKeyIndex),
-                   Shell.Controls[Shell.Context.DecimalKeyIndex].Label.Text());
+    SetWindowTextA(ControlWindow(DecimalKeyRow), Shell.Controls[DecimalKeyRow].Label.Text());
 }
 
 // OK and Apply: takes every control's value into the live settings and the running window;

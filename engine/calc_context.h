@@ -26,11 +26,6 @@ struct CalcContext {
     DecString PendingOperator;  // "+", "-", "*", "/" or empty
     DecString OperandA;
     DecString OperandB;
-    int32_t EqualsIndex = 15;
-    int32_t OperatorIndicatorIndex = 14;
-    int32_t PanelIndex = 0;
-    int32_t DecimalKeyIndex = 4;
-    int32_t MemoryIndicatorIndex = 29;
     ::EntryState EntryState = ::EntryState::Cleared;
     DecString MemoryValue;
     CalcSettings Settings;

@@ -9,21 +9,6 @@
 
 namespace {
 
-struct LabelAction {
-    const char* Label;
-    KeyAction Action;
-};
-
-// Tested in this order after the fields that identify the other keys.
-constexpr LabelAction LabelledKeys[] = {
-    {"SQR", KeyAction::SquareRoot},  {"1/X", KeyAction::Reciprocal},
-    {"%", KeyAction::Percent},       {"00", KeyAction::DoubleZero},
-    {"CE", KeyAction::ClearEntry},   {"MC", KeyAction::MemoryClear},
-    {"M+", KeyAction::MemoryAdd},    {"M-", KeyAction::MemorySubtract},
-    {"MR", KeyAction::MemoryRecall}, {"MS", KeyAction::MemoryStore},
-    {"T", KeyAction::Total},
-};
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -32,19 +17,14 @@ bool IsDigit(char c) {
 
 KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record) {
     const char hot = record.HotKey.First();
-    if (record.ClassName == "BUTTON" && !record.HotKey.Empty() &&
-        (IsDigit(hot) || hot == settings.DECIMAL_SEPARATOR)) {
+    if (record.Style == ControlStyle::Button && !record.HotKey.Empty() &&
+        hot == settings.DECIMAL_SEPARATOR) {
         return KeyAction::Entry;
     }
-    if (record.OperatorFlag != 0) return KeyAction::Operator;
-    if (hot == '\b' && !record.HotKey.Empty()) return KeyAction::BackSpace;
-    if (record.Label == "=") return KeyAction::Equals;
-    if (record.HotKey == "c") return KeyAction::Clear;
-    if (record.HotKey == "sign") return KeyAction::SignChange;
-    for (const LabelAction& key : LabelledKeys) {
-        if (record.Label == key.Label) return key.Action;
-    }
-    return KeyAction::None;
+    // Only a digit or the separator is entered: the separator key of a system whose decimal
+    // symbol is empty enters nothing.
+    if (record.Action == KeyAction::Entry && !IsDigit(hot)) return KeyAction::None;
+    return record.Action;
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // The keypad command handler: every button command (ids 10000 to 10032) comes here and is
-// told apart by the fields of its control record.
+// told apart by the kind of key in its control record.
 #pragma once
 
 #include <cstdint>
@@ -7,28 +7,9 @@
 #include "engine/calc_context.h"
 #include "engine/control_table.h"
 
-enum class KeyAction {
-    Entry,  // a digit or the decimal separator
-    Operator,
-    BackSpace,
-    Equals,
-    Clear,
-    SignChange,
-    SquareRoot,
-    Reciprocal,
-    Percent,
-    DoubleZero,
-    ClearEntry,
-    MemoryClear,
-    MemoryAdd,
-    MemorySubtract,
-    MemoryRecall,
-    MemoryStore,
-    Total,
-    Paste,  // the paste command, which has no button
-    None,   // the panel and the two indicators
-};
-
+// The row's kind of key, except that a button whose hot key is the decimal separator enters
+// the separator, whatever key it is otherwise (a letter or sign as separator makes its
+// namesake key a second separator key).
 KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record);
 
 // Ids outside 10000 to 10032 are ignored.

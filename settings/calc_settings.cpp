@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "settings/setting_keys.h"
+
 namespace {
 
 DigitGrouping GroupingFromLocale(const DecString& grouping) {
@@ -13,22 +15,13 @@ DigitGrouping GroupingFromLocale(const DecString& grouping) {
 }  // namespace
 
 void LoadDefaultSettings(CalcSettings& settings, const SystemLocale& locale) {
-    settings.SCALE = 1;
+    for (const SettingKey& key : SettingKeys()) {
+        if (key.Default != nullptr) TakeSettingText(key, settings, key.Default);
+    }
     settings.DECIMAL_SEPARATOR = locale.DecimalSymbol.First();
     settings.THOUSAND_SEPARATOR = locale.GroupSymbol.First();
-    settings.FONT = DefaultFontFace;
-    settings.FONT_FOR_PANEL = DefaultFontFace;
-    settings.LEADING_ZERO = true;
     settings.DIGIT_GROUPING = GroupingFromLocale(locale.Grouping);
     settings.BACKGROUND_COLOR = locale.WindowColour & 0xFFFFFF;
-    settings.HOT_KEY_AS_CLICK = true;
-    settings.ROUND_MODE = RoundMode::Floating;
-    settings.ROUND_TYPE = RoundType::Mathematical;
-    settings.TOOL_TIPS = true;
-    settings.NUMBER_SEPARATORS = "";
-    settings.DECIMAL_SEPARATORS = "";
-    settings.SPACE_IS_DECIMAL_SEPARATOR = false;
-    settings.SPACE_IS_NUMBER_SEPARATOR = false;
 }
 
 const char* YesNoText(bool value) {

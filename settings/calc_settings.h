@@ -33,7 +33,8 @@ struct CalcSettings {
 
 inline constexpr const char* DefaultFontFace = "Segmenta";
 
-// Fills `settings` with the defaults: fixed values plus the user's locale and window colour.
+// Fills `settings` with the defaults: the fixed ones of the setting keys, the others from
+// the user's locale and window colour.
 void LoadDefaultSettings(CalcSettings& settings, const SystemLocale& locale);
 
 const char* YesNoText(bool value);

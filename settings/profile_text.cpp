@@ -118,10 +118,7 @@ DecString ProfileString(const ProfileText& profile, const char* section, const c
     return value;
 }
 
-int32_t ProfileInt(const ProfileText& profile, const char* section, const char* key,
-                   int32_t fallback) {
-    const DecString value = ProfileString(profile, section, key, "");
-    if (value.Empty()) return fallback;
+int32_t LeadingInteger(const DecString& value) {
     const char* p = value.Text();
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
@@ -135,6 +132,12 @@ int32_t ProfileInt(const ProfileText& profile, const char* section, const char* 
     if (magnitude > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
     if (magnitude < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(magnitude);
+}
+
+int32_t ProfileInt(const ProfileText& profile, const char* section, const char* key,
+                   int32_t fallback) {
+    const DecString value = ProfileString(profile, section, key, "");
+    return value.Empty() ? fallback : LeadingInteger(value);
 }
 
 void SetProfileValue(ProfileText& profile, const char* section, const char* key,

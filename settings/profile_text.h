@@ -31,8 +31,12 @@ ProfileText ParseProfileText(const char* bytes, int32_t count);
 DecString ProfileString(const ProfileText& profile, const char* section, const char* key,
                         const char* fallback);
 
-// The decimal integer at the start of the value (0 when it does not start with one);
-// `fallback` when the section or key is missing or the value is empty.
+// The decimal integer at the start of a value: an optional sign and digits, held at the
+// 32-bit limits; 0 when the value does not start with one.
+int32_t LeadingInteger(const DecString& value);
+
+// LeadingInteger of the value of section/key; `fallback` when the section or key is
+// missing or the value is empty.
 int32_t ProfileInt(const ProfileText& profile, const char* section, const char* key,
                    int32_t fallback);
 

@@ -1,99 +1,53 @@
 #include "settings/settings_file.h"
 
 #include <cstring>
+#include <vector>
+
+#include "settings/setting_keys.h"
 
 namespace {
 
-constexpr const char* Common = "COMMON";
-constexpr const char* Total = "TOTAL";
-constexpr const char* View = "VIEW";
-
-struct KeySection {
-    const char* Key;
-    const char* Section;
-};
-
-constexpr KeySection SettingsKeys[] = {
-    {"ROUND_MODE", Common},
-    {"ROUND_TYPE", Common},
-    {"DECIMAL_SEPARATORS", Total},
-    {"NUMBER_SEPARATORS", Total},
-    {"SPACE_IS_DECIMAL_SEPARATOR", Total},
-    {"SPACE_IS_NUMBER_SEPARATOR", Total},
-    {"BACKGROUND_COLOR_BLUE", View},
-    {"BACKGROUND_COLOR_GREEN", View},
-    {"BACKGROUND_COLOR_RED", View},
-    {"DECIMAL_SEPARATOR", View},
-    {"DIGIT_GROUPING", View},
-    {"FONT", View},
-    {"FONT_FOR_PANEL", View},
-    {"HOT_KEY_AS_CLICK", View},
-    {"LEADING_ZERO", View},
-    {"SCALE", View},
-    {"TAPE", View},
-    {"THOUSAND_SEPARATOR", View},
-    {"TOOL_TIPS", View},
-};
-
-bool ReadYesNo(const ProfileText& file, const char* section, const char* key, bool fallback) {
-    return ParseYesNo(ProfileString(file, section, key, YesNoText(fallback)).Text(), fallback);
+// The key's value in the file; the default's text when the key is missing, and for a number
+// also when its value is empty.
+DecString ValueInFile(const ProfileText& file, const SettingKey& key, const DecString& fallback) {
+    const DecString value = ProfileString(file, key.Section, key.Name, fallback.Text());
+    if (key.Type == SettingType::Integer && value.Empty()) return fallback;
+    return value;
 }
 
-int32_t ReadInRange(const ProfileText& file, const char* section, const char* key, int32_t fallback,
-                    int32_t low, int32_t high) {
-    const int32_t value = ProfileInt(file, section, key, fallback);
-    return (value < low || value > high) ? fallback : value;
+// Every key of the table; a refused value takes its field back from the defaults once all
+// are read, so that one refused part of the colour gives the whole default colour.
+void ReadEveryKey(CalcSettings& settings, const ProfileText& file, const CalcSettings& defaults) {
+    std::vector<const SettingKey*> refused;
+    for (const SettingKey& key : SettingKeys()) {
+        const DecString value = ValueInFile(file, key, SettingText(key, defaults));
+        if (!TakeSettingText(key, settings, value)) refused.push_back(&key);
+    }
+    for (const SettingKey* key : refused) key->Field.Restore(settings, defaults);
 }
 
-// An empty value stands for the space, which the file cannot hold at the end of a line.
-char ReadSeparatorChar(const ProfileText& file, const char* key, char fallback) {
-    const DecString text = ProfileString(file, View, key, DecString(fallback).Text());
-    const char c = text.Empty() ? ' ' : text.First();
-    return IsValidSeparatorChar(c) ? c : fallback;
+void KeepViewSeparatorsApart(CalcSettings& settings, const CalcSettings& defaults) {
+    if (settings.DECIMAL_SEPARATOR != settings.THOUSAND_SEPARATOR) return;
+    settings.DECIMAL_SEPARATOR = defaults.DECIMAL_SEPARATOR;
+    settings.THOUSAND_SEPARATOR = defaults.THOUSAND_SEPARATOR;
 }
 
-DecString ReadSeparatorSet(const ProfileText& file, const char* key, const DecString& fallback,
-                           bool withSpace) {
-    DecString set = ProfileString(file, Total, key, fallback.Text());
-    if (!IsValidSeparatorText(set.Text())) set = fallback;
-    set.RemoveChar(' ');
-    if (withSpace) set.AppendChar(' ');
-    return set;
+// The file holds the Total sets without spaces; the two SPACE_IS_... flags say which set
+// takes the space, the number separators when both do.
+void CarryTheSpace(CalcSettings& settings) {
+    if (settings.SPACE_IS_DECIMAL_SEPARATOR && settings.SPACE_IS_NUMBER_SEPARATOR) {
+        settings.SPACE_IS_DECIMAL_SEPARATOR = false;
+    }
+    if (settings.SPACE_IS_DECIMAL_SEPARATOR) settings.DECIMAL_SEPARATORS.AppendChar(' ');
+    if (settings.SPACE_IS_NUMBER_SEPARATOR) settings.NUMBER_SEPARATORS.AppendChar(' ');
 }
 
-uint32_t ReadColour(const ProfileText& file, uint32_t fallback) {
-    const int32_t red = ProfileInt(file, View, "BACKGROUND_COLOR_RED", RedOf(fallback));
-    const int32_t green = ProfileInt(file, View, "BACKGROUND_COLOR_GREEN", GreenOf(fallback));
-    const int32_t blue = ProfileInt(file, View, "BACKGROUND_COLOR_BLUE", BlueOf(fallback));
-    const auto inRange = [](int32_t v) { return v >= 0 && v <= 255; };
-    if (!inRange(red) || !inRange(green) || !inRange(blue)) return fallback;
-    return ColourFromRgb(red, green, blue);
-}
-
-void AppendLine(DecString& text, const char* key, const char* value) {
-    text.AppendText(key);
-    text.AppendText(" = ");
-    text.AppendText(value);
-    text.AppendCrLf();
-}
-
-void AppendLine(DecString& text, const char* key, int32_t value) {
-    text.AppendText(key);
-    text.AppendText(" = ");
-    text.AppendInteger(value);
-    text.AppendCrLf();
-}
-
-void AppendCharLine(DecString& text, const char* key, char value) {
-    text.AppendText(key);
-    text.AppendText(" = ");
-    text.AppendChar(value);
-    text.AppendCrLf();
-}
-
-DecString WithoutSpaces(DecString set) {
-    set.RemoveChar(' ');
-    return set;
+void KeepTotalSetsApart(CalcSettings& settings, const CalcSettings& defaults) {
+    if (settings.DECIMAL_SEPARATORS.ContainsAnyOf(settings.NUMBER_SEPARATORS.Text()) ||
+        settings.NUMBER_SEPARATORS.FindChar(settings.DECIMAL_SEPARATOR) >= 0) {
+        settings.DECIMAL_SEPARATORS = defaults.DECIMAL_SEPARATORS;
+        settings.NUMBER_SEPARATORS = defaults.NUMBER_SEPARATORS;
+    }
 }
 
 bool IsBlankChar(char c) {
@@ -116,97 +70,52 @@ DecString FileValue(const DecString& text) {
     return quoted;
 }
 
+// A text is written so that a read gives it back; a number, a flag or a separator as it is
+// (a space separator ends its line).
+DecString LineValue(const SettingKey& key, const CalcSettings& settings) {
+    const DecString value = SettingText(key, settings);
+    const bool text = key.Type == SettingType::Text || key.Type == SettingType::SeparatorSet;
+    return text ? FileValue(value) : value;
+}
+
+void AppendHeader(DecString& text, const char* section) {
+    text.AppendChar('[');
+    text.AppendText(section);
+    text.AppendChar(']');
+    text.AppendCrLf();
+}
+
+void AppendLine(DecString& text, const char* key, const DecString& value) {
+    text.AppendText(key);
+    text.AppendText(" = ");
+    text.AppendString(value);
+    text.AppendCrLf();
+}
+
 }  // namespace
 
 void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemLocale& locale) {
     CalcSettings defaults;
     LoadDefaultSettings(defaults, locale);
-
-    settings.LEADING_ZERO = ReadYesNo(file, View, "LEADING_ZERO", defaults.LEADING_ZERO);
-    settings.TOOL_TIPS = ReadYesNo(file, View, "TOOL_TIPS", defaults.TOOL_TIPS);
-    settings.TAPE = ReadYesNo(file, View, "TAPE", defaults.TAPE);
-    settings.DECIMAL_SEPARATOR =
-        ReadSeparatorChar(file, "DECIMAL_SEPARATOR", defaults.DECIMAL_SEPARATOR);
-    settings.THOUSAND_SEPARATOR =
-        ReadSeparatorChar(file, "THOUSAND_SEPARATOR", defaults.THOUSAND_SEPARATOR);
-    if (settings.DECIMAL_SEPARATOR == settings.THOUSAND_SEPARATOR) {
-        settings.DECIMAL_SEPARATOR = defaults.DECIMAL_SEPARATOR;
-        settings.THOUSAND_SEPARATOR = defaults.THOUSAND_SEPARATOR;
-    }
-    settings.DIGIT_GROUPING = static_cast<DigitGrouping>(ReadInRange(
-        file, View, "DIGIT_GROUPING", static_cast<int32_t>(defaults.DIGIT_GROUPING), 0, 2));
-    settings.FONT = ProfileString(file, View, "FONT", defaults.FONT.Text());
-    settings.FONT_FOR_PANEL =
-        ProfileString(file, View, "FONT_FOR_PANEL", defaults.FONT_FOR_PANEL.Text());
-    settings.SCALE = ReadInRange(file, View, "SCALE", defaults.SCALE, 0, 3);
-    settings.BACKGROUND_COLOR = ReadColour(file, defaults.BACKGROUND_COLOR);
-    settings.HOT_KEY_AS_CLICK =
-        ReadYesNo(file, View, "HOT_KEY_AS_CLICK", defaults.HOT_KEY_AS_CLICK);
-    settings.ROUND_MODE = static_cast<RoundMode>(
-        ReadInRange(file, Common, "ROUND_MODE", static_cast<int32_t>(defaults.ROUND_MODE), 0, 3));
-    settings.ROUND_TYPE = static_cast<RoundType>(
-        ReadInRange(file, Common, "ROUND_TYPE", static_cast<int32_t>(defaults.ROUND_TYPE), 0, 2));
-
-    settings.SPACE_IS_DECIMAL_SEPARATOR =
-        ReadYesNo(file, Total, "SPACE_IS_DECIMAL_SEPARATOR", defaults.SPACE_IS_DECIMAL_SEPARATOR);
-    settings.SPACE_IS_NUMBER_SEPARATOR =
-        ReadYesNo(file, Total, "SPACE_IS_NUMBER_SEPARATOR", defaults.SPACE_IS_NUMBER_SEPARATOR);
-    if (settings.SPACE_IS_DECIMAL_SEPARATOR && settings.SPACE_IS_NUMBER_SEPARATOR) {
-        settings.SPACE_IS_DECIMAL_SEPARATOR = false;
-    }
-    settings.DECIMAL_SEPARATORS =
-        ReadSeparatorSet(file, "DECIMAL_SEPARATORS", defaults.DECIMAL_SEPARATORS,
-                         settings.SPACE_IS_DECIMAL_SEPARATOR);
-    settings.NUMBER_SEPARATORS = ReadSeparatorSet(
-        file, "NUMBER_SEPARATORS", defaults.NUMBER_SEPARATORS, settings.SPACE_IS_NUMBER_SEPARATOR);
-    if (settings.DECIMAL_SEPARATORS.ContainsAnyOf(settings.NUMBER_SEPARATORS.Text()) ||
-        settings.NUMBER_SEPARATORS.FindChar(settings.DECIMAL_SEPARATOR) >= 0) {
-        settings.DECIMAL_SEPARATORS = defaults.DECIMAL_SEPARATORS;
-        settings.NUMBER_SEPARATORS = defaults.NUMBER_SEPARATORS;
-    }
+    ReadEveryKey(settings, file, defaults);
+    KeepViewSeparatorsApart(settings, defaults);
+    CarryTheSpace(settings);
+    KeepTotalSetsApart(settings, defaults);
 }
 
 DecString WriteSettings(const CalcSettings& settings) {
-    const bool spaceIsDecimal = settings.DECIMAL_SEPARATORS.FindChar(' ') >= 0;
-    const bool spaceIsNumber = settings.NUMBER_SEPARATORS.FindChar(' ') >= 0;
-    const uint32_t colour = settings.BACKGROUND_COLOR;
-
+    CalcSettings written = settings;
+    written.SPACE_IS_DECIMAL_SEPARATOR = settings.DECIMAL_SEPARATORS.FindChar(' ') >= 0;
+    written.SPACE_IS_NUMBER_SEPARATOR = settings.NUMBER_SEPARATORS.FindChar(' ') >= 0;
     DecString text;
-    text.AppendText("[COMMON]");
-    text.AppendCrLf();
-    AppendLine(text, "ROUND_MODE", static_cast<int32_t>(settings.ROUND_MODE));
-    AppendLine(text, "ROUND_TYPE", static_cast<int32_t>(settings.ROUND_TYPE));
-    text.AppendCrLf();
-    text.AppendText("[TOTAL]");
-    text.AppendCrLf();
-    AppendLine(text, "DECIMAL_SEPARATORS",
-               FileValue(WithoutSpaces(settings.DECIMAL_SEPARATORS)).Text());
-    AppendLine(text, "NUMBER_SEPARATORS",
-               FileValue(WithoutSpaces(settings.NUMBER_SEPARATORS)).Text());
-    AppendLine(text, "SPACE_IS_DECIMAL_SEPARATOR", YesNoText(spaceIsDecimal));
-    AppendLine(text, "SPACE_IS_NUMBER_SEPARATOR", YesNoText(spaceIsNumber));
-    text.AppendCrLf();
-    text.AppendText("[VIEW]");
-    text.AppendCrLf();
-    AppendLine(text, "BACKGROUND_COLOR_BLUE", BlueOf(colour));
-    AppendLine(text, "BACKGROUND_COLOR_GREEN", GreenOf(colour));
-    AppendLine(text, "BACKGROUND_COLOR_RED", RedOf(colour));
-    AppendCharLine(text, "DECIMAL_SEPARATOR", settings.DECIMAL_SEPARATOR);
-    AppendLine(text, "DIGIT_GROUPING", static_cast<int32_t>(settings.DIGIT_GROUPING));
-    AppendLine(text, "FONT", FileValue(settings.FONT).Text());
-    AppendLine(text, "FONT_FOR_PANEL", FileValue(settings.FONT_FOR_PANEL).Text());
-    AppendLine(text, "HOT_KEY_AS_CLICK", YesNoText(settings.HOT_KEY_AS_CLICK));
-    AppendLine(text, "LEADING_ZERO", YesNoText(settings.LEADING_ZERO));
-    AppendLine(text, "SCALE", settings.SCALE);
-    AppendLine(text, "TAPE", YesNoText(settings.TAPE));
-    AppendCharLine(text, "THOUSAND_SEPARATOR", settings.THOUSAND_SEPARATOR);
-    AppendLine(text, "TOOL_TIPS", YesNoText(settings.TOOL_TIPS));
-    return text;
-}
-
-const char* SectionOfSettingsKey(const char* key) {
-    for (const KeySection& entry : SettingsKeys) {
-        if (std::strcmp(entry.Key, key) == 0) return entry.Section;
+    const char* section = nullptr;
+    for (const SettingKey& key : SettingKeys()) {
+        if (section == nullptr || std::strcmp(section, key.Section) != 0) {
+            if (section != nullptr) text.AppendCrLf();
+            section = key.Section;
+            AppendHeader(text, section);
+        }
+        AppendLine(text, key.Name, LineValue(key, written));
     }
-    return nullptr;
+    return text;
 }

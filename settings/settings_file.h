@@ -1,5 +1,6 @@
 // The settings file, both ways: its text read into a CalcSettings with every validation
-// and fall-back, and a CalcSettings written out as the 23 lines of the file.
+// and fall-back, and a CalcSettings written out as the lines of the file, key by key from
+// the table of setting keys.
 #pragma once
 
 #include "settings/calc_settings.h"
@@ -13,6 +14,3 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
 
 // The whole file text, CR LF line ends included.
 DecString WriteSettings(const CalcSettings& settings);
-
-// The section that holds a settings-file key, or nullptr when no such key exists.
-const char* SectionOfSettingsKey(const char* key);

@@ -15,9 +15,9 @@
 
 namespace {
 
-const ControlRecord* RecordOf(HWND window) {
-    for (const ControlRecord& record : Shell.Controls) {
-        if (record.Window == window) return &record;
+const ControlWindows* WindowsOf(HWND control) {
+    for (const ControlWindows& windows : Shell.ControlHandles) {
+        if (windows.Control == control) return &windows;
     }
     return nullptr;
 }
@@ -31,9 +31,8 @@ void HotKeyClick(HWND button) {
 }
 
 void PressButton(HWND mainWindow, int32_t row) {
-    const ControlRecord& record = Shell.Controls[row];
-    if (Shell.Context.Settings.HOT_KEY_AS_CLICK) HotKeyClick(static_cast<HWND>(record.Window));
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(record.Id, 0), 0);
+    if (Shell.Context.Settings.HOT_KEY_AS_CLICK) HotKeyClick(ControlWindow(row));
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(Shell.Controls[row].Id, 0), 0);
 }
 
 }  // namespace
@@ -74,7 +73,7 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
 void DispatchCharacter(HWND mainWindow, unsigned char character) {
     const int32_t row = HotKeyButton(Shell.Controls, Shell.Context.Settings, character);
     if (row >= 0) PressButton(mainWindow, row);
-    if (character == EnterChar) PressButton(mainWindow, Shell.Context.EqualsIndex);
+    if (character == EnterChar) PressButton(mainWindow, EqualsRow);
 }
 
 void KeyDown(HWND mainWindow, WPARAM virtualKey) {
@@ -88,15 +87,15 @@ void ReleaseHotKeyClick() {
 }
 
 LRESULT CALLBACK ForwardKeys(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ControlRecord* record = RecordOf(child);
-    if (record == nullptr) return 0;
+    const ControlWindows* windows = WindowsOf(child);
+    if (windows == nullptr) return 0;
     if (message == WM_CHAR) {
         SendMessageA(Shell.MainWindow, WM_CHAR, wParam, lParam);
     } else if (message == WM_KEYDOWN && wParam == VK_DELETE) {
         SendMessageA(Shell.MainWindow, WM_CHAR, ClearEntryChar, 0);
     }
-    const LRESULT result = CallWindowProcA(reinterpret_cast<WNDPROC>(record->PreviousProcedure),
-                                           child, message, wParam, lParam);
+    const LRESULT result =
+        CallWindowProcA(windows->PreviousProcedure, child, message, wParam, lParam);
     // After the button's own handling, so that a space bar press on it still clicks.
     if (message == WM_KEYUP) ReleaseHotKeyClick();
     return result;

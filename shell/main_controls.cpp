@@ -12,6 +12,18 @@ namespace {
 constexpr int FaceNameBufferSize = 512;
 constexpr int PanelTextBufferSize = 512;
 
+const char* WindowClass(ControlStyle style) {
+    switch (style) {
+        case ControlStyle::Panel:
+            return "EDIT";
+        case ControlStyle::Button:
+            return "BUTTON";
+        case ControlStyle::Indicator:
+            return "STATIC";
+    }
+    return "STATIC";
+}
+
 DWORD StyleBits(ControlStyle style) {
     switch (style) {
         case ControlStyle::Panel:
@@ -64,34 +76,34 @@ void SetTextIfChanged(HWND window, const DecString& text) {
 
 }  // namespace
 
-void CreateControl(ControlRecord& record, int32_t scaleFactor, HWND parent) {
+void CreateControl(int32_t row, int32_t scaleFactor, HWND parent) {
+    const ControlRecord& record = Shell.Controls[row];
+    ControlWindows& windows = Shell.ControlHandles[row];
     const PixelRect rect = ControlRect(record, scaleFactor);
-    HWND control = CreateWindowExA(0, record.ClassName.Text(), record.Label.Text(),
+    HWND control = CreateWindowExA(0, WindowClass(record.Style), record.Label.Text(),
                                    StyleBits(record.Style) | WS_CHILD | WS_VISIBLE, rect.Left,
                                    rect.Top, rect.Width, rect.Height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.Id)),
                                    Shell.Instance, nullptr);
-    record.Window = control;
+    windows.Control = control;
     HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
                                Shell.Instance, nullptr);
-    record.TipWindow = tip;
+    windows.ToolTip = tip;
     TOOLINFOA tool = ToolOf(control, "");
     SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void SetToolTipText(const ControlRecord& record, bool show) {
-    TOOLINFOA tool =
-        ToolOf(static_cast<HWND>(record.Window), show ? record.ToolTipText.Text() : "");
-    SendMessageA(static_cast<HWND>(record.TipWindow), TTM_UPDATETIPTEXTA, 0,
-                 reinterpret_cast<LPARAM>(&tool));
+void SetToolTipText(int32_t row, bool show) {
+    const ControlWindows& windows = Shell.ControlHandles[row];
+    TOOLINFOA tool = ToolOf(windows.Control, show ? Shell.Controls[row].ToolTipText.Text() : "");
+    SendMessageA(windows.ToolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void LayoutControls(int32_t scaleFactor) {
-    for (const ControlRecord& record : Shell.Controls) {
-        const PixelRect rect = ControlRect(record, scaleFactor);
-        MoveWindow(static_cast<HWND>(record.Window), rect.Left, rect.Top, rect.Width, rect.Height,
-                   TRUE);
+    for (int32_t row = 0; row < ControlCount; ++row) {
+        const PixelRect rect = ControlRect(Shell.Controls[row], scaleFactor);
+        MoveWindow(ControlWindow(row), rect.Left, rect.Top, rect.Width, rect.Height, TRUE);
     }
 }
 
@@ -101,15 +113,15 @@ void ApplyFonts() {
     HFONT buttonFont = MakeFont(settings.FONT, scaleFactor);
     HFONT panelFont = MakeFont(settings.FONT_FOR_PANEL, scaleFactor);
     for (int32_t row = 0; row < ControlCount; ++row) {
-        HFONT font = row == Shell.Context.PanelIndex ? panelFont : buttonFont;
+        HFONT font = row == PanelRow ? panelFont : buttonFont;
         SendMessageA(ControlWindow(row), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (Shell.ButtonFont != nullptr) DeleteObject(Shell.ButtonFont);
     if (Shell.PanelFont != nullptr) DeleteObject(Shell.PanelFont);
     Shell.ButtonFont = buttonFont;
     Shell.PanelFont = panelFont;
-    settings.FONT_FOR_PANEL = FaceInUse(ControlWindow(Shell.Context.PanelIndex), panelFont);
-    settings.FONT = FaceInUse(ControlWindow(Shell.Context.OperatorIndicatorIndex), buttonFont);
+    settings.FONT_FOR_PANEL = FaceInUse(ControlWindow(PanelRow), panelFont);
+    settings.FONT = FaceInUse(ControlWindow(OperatorIndicatorRow), buttonFont);
     ApplyTapeFont();
 }
 
@@ -139,16 +151,15 @@ void FitWindow(HWND mainWindow) {
 }
 
 void ShowEngineText(DisplayField field, const DecString& text) {
-    const CalcContext& context = Shell.Context;
     switch (field) {
         case DisplayField::Panel:
-            SetTextIfChanged(ControlWindow(context.PanelIndex), text);
+            SetTextIfChanged(ControlWindow(PanelRow), text);
             break;
         case DisplayField::OperatorIndicator:
-            SetTextIfChanged(ControlWindow(context.OperatorIndicatorIndex), text);
+            SetTextIfChanged(ControlWindow(OperatorIndicatorRow), text);
             break;
         case DisplayField::MemoryIndicator:
-            SetTextIfChanged(ControlWindow(context.MemoryIndicatorIndex), text);
+            SetTextIfChanged(ControlWindow(MemoryIndicatorRow), text);
             break;
     }
 }

@@ -6,9 +6,10 @@
 
 #include "engine/control_table.h"
 
-void CreateControl(ControlRecord& record, int32_t scaleFactor, HWND parent);
-// Shows the record's tool-tip text, or no tip at all when `show` is false.
-void SetToolTipText(const ControlRecord& record, bool show);
+// Makes the control of the table's row and its tool-tip window.
+void CreateControl(int32_t row, int32_t scaleFactor, HWND parent);
+// Shows the row's tool-tip text, or no tip at all when `show` is false.
+void SetToolTipText(int32_t row, bool show);
 void LayoutControls(int32_t scaleFactor);
 // Makes the button and panel fonts, gives them to the controls, frees the old ones and
 // stores the faces the system really chose in the settings.

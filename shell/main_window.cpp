@@ -12,23 +12,19 @@
 namespace {
 
 void CreateAllControls(HWND window) {
-    CalcContext& context = Shell.Context;
-    FillControlTable(Shell.Controls, context.Settings);
-    const int32_t scaleFactor = ScaleFactor(context.Settings);
-    for (ControlRecord& record : Shell.Controls) CreateControl(record, scaleFactor, window);
-    context.PanelIndex = 0;
-    context.DecimalKeyIndex = 4;
-    context.OperatorIndicatorIndex = 14;
-    context.EqualsIndex = 15;
-    context.MemoryIndicatorIndex = 29;
+    const CalcSettings& settings = Shell.Context.Settings;
+    FillControlTable(Shell.Controls, settings);
+    const int32_t scaleFactor = ScaleFactor(settings);
+    for (int32_t row = 0; row < ControlCount; ++row) CreateControl(row, scaleFactor, window);
 }
 
 void InstallKeyForwarding() {
-    for (ControlRecord& record : Shell.Controls) {
-        const LONG_PTR previous = SetWindowLongPtrA(static_cast<HWND>(record.Window), GWLP_WNDPROC,
+    for (int32_t row = 0; row < ControlCount; ++row) {
+        ControlWindows& windows = Shell.ControlHandles[row];
+        const LONG_PTR previous = SetWindowLongPtrA(windows.Control, GWLP_WNDPROC,
                                                     reinterpret_cast<LONG_PTR>(ForwardKeys));
-        record.PreviousProcedure = reinterpret_cast<void*>(previous);
-        SetToolTipText(record, Shell.Context.Settings.TOOL_TIPS);
+        windows.PreviousProcedure = reinterpret_cast<WNDPROC>(previous);
+        SetToolTipText(row, Shell.Context.Settings.TOOL_TIPS);
     }
 }
 

@@ -4,11 +4,20 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "engine/calc_context.h"
 #include "engine/control_table.h"
 #include "shell/win32_platform.h"
 
 inline constexpr int TitleBufferSize = 100;
+
+// The windows the shell made for one row of the control table.
+struct ControlWindows {
+    HWND Control = nullptr;
+    HWND ToolTip = nullptr;
+    WNDPROC PreviousProcedure = nullptr;  // the control's own window procedure
+};
 
 struct ShellState {
     HINSTANCE Instance = nullptr;
@@ -22,10 +31,11 @@ struct ShellState {
     Win32Platform Platform;
     CalcContext Context{Platform};
     ControlTable Controls;
+    std::array<ControlWindows, ControlCount> ControlHandles;  // row by row
 };
 
 extern ShellState Shell;
 
 inline HWND ControlWindow(int32_t row) {
-    return static_cast<HWND>(Shell.Controls[row].Window);
+    return Shell.ControlHandles[row].Control;
 }

@@ -21,6 +21,7 @@
 #include "engine/keypad.h"
 #include "engine/paste.h"
 #include "engine/platform.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 #include "tape/tape_keeper.h"
 #include "tape/tape_layout.h"
@@ -146,9 +147,9 @@ void LoadSettings(CalcContext& context, const Options& options) {
     for (const std::string& set : options.Sets) {
         const size_t equals = set.find('=');
         const std::string key = set.substr(0, equals);
-        const char* section = SectionOfSettingsKey(key.c_str());
-        if (equals == std::string::npos || section == nullptr) Fail("unknown setting " + key);
-        SetProfileValue(profile, section, key.c_str(), set.substr(equals + 1).c_str());
+        const SettingKey* known = FindSettingKey(key.c_str());
+        if (equals == std::string::npos || known == nullptr) Fail("unknown setting " + key);
+        SetProfileValue(profile, known->Section, key.c_str(), set.substr(equals + 1).c_str());
     }
     ReadSettings(context.Settings, profile, context.Host->QueryLocale());
 }
@@ -158,17 +159,10 @@ void SaveSettings(const CalcContext& context, const std::string& path) {
     std::ofstream(path, std::ios::binary).write(text.Text(), text.Length());
 }
 
-// The command id of the button whose label is the token, or 0 for none.
-int32_t ButtonWithLabel(const ControlTable& table, const std::string& token) {
-    for (const ControlRecord& record : table) {
-        if (record.ClassName == "BUTTON" && record.Label == token.c_str()) return record.Id;
-    }
-    return 0;
-}
-
 void PrintTape(const Tape& tape) {
     for (const TapeEntry& entry : tape.Lines)
-        std::printf("tape: %s\n", TapeLineText(entry).c_str());
+        std::printf("tape: %s
+", TapeLineText(entry).c_str());
 }
 
 void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tape,
@@ -181,7 +175,7 @@ void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tap
         PasteFromClipboard(context);
         return;
     }
-    const int32_t id = ButtonWithLabel(table, token);
+    const int32_t id = CommandOfLabel(table, token.c_str());
     if (id == 0) {
         std::fflush(stdout);
         std::fprintf(stderr, "error: unknown key %s\n", token.c_str());

@@ -31,18 +31,11 @@ struct KeypadDriver {
         std::istringstream tokens(keys);
         std::string token;
         while (tokens >> token) {
-            const int32_t id = IdOf(token);
+            const int32_t id = CommandOfLabel(Table, token.c_str());
             EXPECT_NE(id, 0) << "no button labelled " << token;
             HandleKeypadCommand(Context, Table, id);
         }
         return *this;
-    }
-
-    int32_t IdOf(const std::string& label) const {
-        for (const ControlRecord& record : Table) {
-            if (record.ClassName == "BUTTON" && record.Label == label.c_str()) return record.Id;
-        }
-        return 0;
     }
 
     // What the host shows, which must be what the engine holds.

@@ -11,26 +11,35 @@ TEST(ControlTable, RowsCarryTheirIdsLabelsAndHotKeys) {
     KeypadDriver calc;
     const ControlTable& t = calc.Table;
     for (int32_t i = 0; i < ControlCount; ++i) EXPECT_EQ(t[i].Id, FirstControlId + i);
+    constexpr ControlStyle Panel = ControlStyle::Panel;
+    constexpr ControlStyle Button = ControlStyle::Button;
+    constexpr ControlStyle Indicator = ControlStyle::Indicator;
     const struct {
         int32_t Row;
-        const char* ClassName;
+        ControlStyle Style;
         const char* Label;
         const char* HotKey;
     } rows[] = {
-        {0, "EDIT", "0", ""},      {4, "BUTTON", ".", "."},    {12, "BUTTON", "<-", "\b"},
-        {14, "STATIC", "", ""},    {15, "BUTTON", "=", ""},    {20, "BUTTON", "+-", "sign"},
-        {29, "STATIC", "", ""},    {30, "BUTTON", "CE", "\n"}, {31, "BUTTON", "T", "t"},
-        {32, "BUTTON", "MS", "m"},
+        {PanelRow, Panel, "0", ""},
+        {DecimalKeyRow, Button, ".", "."},
+        {12, Button, "<-", "\b"},
+        {OperatorIndicatorRow, Indicator, "", ""},
+        {EqualsRow, Button, "=", ""},
+        {20, Button, "+-", "sign"},
+        {MemoryIndicatorRow, Indicator, "", ""},
+        {30, Button, "CE", "\n"},
+        {31, Button, "T", "t"},
+        {32, Button, "MS", "m"},
     };
     for (const auto& r : rows) {
-        EXPECT_TRUE(t[r.Row].ClassName == r.ClassName) << r.Row;
+        EXPECT_EQ(t[r.Row].Style, r.Style) << r.Row;
         EXPECT_TRUE(t[r.Row].Label == r.Label) << r.Row;
         EXPECT_TRUE(t[r.Row].HotKey == r.HotKey) << r.Row;
     }
     int operators = 0;
-    for (const ControlRecord& record : t) operators += record.OperatorFlag;
+    for (const ControlRecord& record : t) operators += record.Action == KeyAction::Operator;
     EXPECT_EQ(operators, 4);
-    EXPECT_EQ(t[13].OperatorFlag + t[16].OperatorFlag + t[17].OperatorFlag + t[18].OperatorFlag, 4);
+    for (int32_t row : {13, 16, 17, 18}) EXPECT_EQ(t[row].Action, KeyAction::Operator) << row;
 }
 
 TEST(ControlTable, GeometryFitsTheGrid) {
@@ -48,10 +57,10 @@ TEST(ControlTable, GeometryFitsTheGrid) {
 
 TEST(ControlTable, DecimalKeyFollowsTheSeparator) {
     KeypadDriver calc("[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .");
-    EXPECT_TRUE(calc.Table[4].Label == ",");
+    EXPECT_TRUE(calc.Table[DecimalKeyRow].Label == ",");
     SetDecimalKey(calc.Table, ';');
-    EXPECT_TRUE(calc.Table[4].Label == ";");
-    EXPECT_TRUE(calc.Table[4].HotKey == ";");
+    EXPECT_TRUE(calc.Table[DecimalKeyRow].Label == ";");
+    EXPECT_TRUE(calc.Table[DecimalKeyRow].HotKey == ";");
 }
 
 TEST(ClassifyKey, EveryRowHasItsAction) {
@@ -79,6 +88,51 @@ TEST(ClassifyKey, ADecimalSeparatorThatIsALetterStillEntersTheSeparator) {
     EXPECT_EQ(ClassifyKey(calc.Context.Settings, calc.Table[4]), KeyAction::Entry);
     calc.Press("1 c 5");
     EXPECT_EQ(calc.Panel(), "1c5");
+}
+
+// A button whose hot key starts with the decimal separator enters the separator, whatever
+// key it is otherwise; a separator key without a separator does nothing.
+TEST(ClassifyKey, AnyButtonWhoseHotKeyIsTheSeparatorEntersIt) {
+    const struct {
+        char Separator;
+        int32_t Row;
+        KeyAction Action;
+    } cases[] = {
+        {'c', 19, KeyAction::Entry}, {'C', 19, KeyAction::Clear},  {'s', 20, KeyAction::Entry},
+        {'+', 13, KeyAction::Entry}, {'/', 18, KeyAction::Entry},  {'\b', 12, KeyAction::Entry},
+        {'t', 31, KeyAction::Entry}, {'=', 15, KeyAction::Equals}, {'=', 4, KeyAction::Entry},
+        {'\0', 4, KeyAction::None},  {'\0', 1, KeyAction::Entry},
+    };
+    for (const auto& c : cases) {
+        CalcSettings settings;
+        LoadDefaultSettings(settings, FakePlatform::StandardLocale());
+        settings.DECIMAL_SEPARATOR = c.Separator;
+        ControlTable table;
+        FillControlTable(table, settings);
+        EXPECT_EQ(ClassifyKey(settings, table[c.Row]), c.Action)
+            << "separator " << static_cast<int>(c.Separator) << " row " << c.Row;
+    }
+}
+
+// Captions name buttons in row order; the panel's "0" and the indicators are no buttons.
+TEST(CommandOfLabel, FindsTheFirstButtonWithTheCaption) {
+    const struct {
+        char Separator;
+        const char* Label;
+        int32_t Row;  // -1: no button
+    } cases[] = {
+        {'.', "=", EqualsRow}, {'=', "=", DecimalKeyRow}, {'.', "C", 19}, {'C', "C", DecimalKeyRow},
+        {'c', "C", 19},        {'.', ".", DecimalKeyRow}, {'.', "0", 11}, {'.', "MS", 32},
+        {'.', "", -1},         {'\0', "", DecimalKeyRow}, {'.', "c", -1}, {'.', "SQRT", -1},
+    };
+    for (const auto& c : cases) {
+        CalcSettings settings;
+        settings.DECIMAL_SEPARATOR = c.Separator;
+        ControlTable table;
+        FillControlTable(table, settings);
+        EXPECT_EQ(CommandOfLabel(table, c.Label), c.Row < 0 ? 0 : FirstControlId + c.Row)
+            << "separator " << static_cast<int>(c.Separator) << " label " << c.Label;
+    }
 }
 
 TEST(HandleKeypadCommand, IgnoresIdsOutsideTheKeypadAndNonButtons) {

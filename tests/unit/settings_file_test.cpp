@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fake_platform.h"
+#include "settings/setting_keys.h"
 
 namespace {
 
@@ -411,11 +412,11 @@ TEST(ReadSettings, ZeroByteEndsAValue) {
 }
 
 TEST(SettingsKeys, EveryKeyHasItsSection) {
-    EXPECT_STREQ(SectionOfSettingsKey("ROUND_MODE"), "COMMON");
-    EXPECT_STREQ(SectionOfSettingsKey("SPACE_IS_NUMBER_SEPARATOR"), "TOTAL");
-    EXPECT_STREQ(SectionOfSettingsKey("TOOL_TIPS"), "VIEW");
-    EXPECT_EQ(SectionOfSettingsKey("round_mode"), nullptr);
-    EXPECT_EQ(SectionOfSettingsKey("BOGUS"), nullptr);
+    EXPECT_STREQ(FindSettingKey("ROUND_MODE")->Section, "COMMON");
+    EXPECT_STREQ(FindSettingKey("SPACE_IS_NUMBER_SEPARATOR")->Section, "TOTAL");
+    EXPECT_STREQ(FindSettingKey("TOOL_TIPS")->Section, "VIEW");
+    EXPECT_EQ(FindSettingKey("round_mode"), nullptr);
+    EXPECT_EQ(FindSettingKey("BOGUS"), nullptr);
 }
 
 }  // namespace
