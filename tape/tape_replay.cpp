@@ -68,12 +68,8 @@ struct Replay {
 
     void Press(TapeKey key) {
         const char* label = TapeKeyLabel(key);
-        for (const ControlRecord& record : Table) {
-            if (record.ClassName == "BUTTON" && record.Label == label) {
-                HandleKeypadCommand(Scratch, Table, record.Id);
-                break;
-            }
-        }
+        const int32_t id = CommandOfLabel(Table, label);
+        if (id != 0) HandleKeypadCommand(Scratch, Table, id);
         Failed = Failed || PanelShowsError(Scratch);
     }
 

@@ -161,8 +161,7 @@ void SaveSettings(const CalcContext& context, const std::string& path) {
 
 void PrintTape(const Tape& tape) {
     for (const TapeEntry& entry : tape.Lines)
-        std::printf("tape: %s
-", TapeLineText(entry).c_str());
+        std::printf("tape: %s\n", TapeLineText(entry).c_str());
 }
 
 void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tape,
