@@ -11,9 +11,12 @@ namespace {
 void FillTotalSeparatorFields(HWND dialog, const CalcSettings& settings) {
     SetDlgItemTextA(dialog, IDC_TOTAL_DECIMAL_SEPARATORS, settings.DECIMAL_SEPARATORS.Text());
     SetDlgItemTextA(dialog, IDC_TOTAL_NUMBER_SEPARATORS, settings.NUMBER_SEPARATORS.Text());
+    CheckDlgButton(dialog, IDC_TOTAL_WHOLE_CELLS,
+                   settings.WHOLE_CELLS ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// OK: both sets are stored, each character once, only when all four checks pass.
+// OK: both sets are stored, each character once, and the reading chosen, only when all four
+// checks pass.
 bool TakeTotalSeparators(HWND dialog) {
     DecString decimalSet = FieldText(dialog, IDC_TOTAL_DECIMAL_SEPARATORS);
     DecString numberSet = FieldText(dialog, IDC_TOTAL_NUMBER_SEPARATORS);
@@ -27,6 +30,7 @@ bool TakeTotalSeparators(HWND dialog) {
     RemoveDuplicateChars(numberSet);
     settings.DECIMAL_SEPARATORS = decimalSet;
     settings.NUMBER_SEPARATORS = numberSet;
+    settings.WHOLE_CELLS = IsDlgButtonChecked(dialog, IDC_TOTAL_WHOLE_CELLS) == BST_CHECKED;
     return true;
 }
 

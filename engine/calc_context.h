@@ -2,8 +2,11 @@
 // every result is set on it, and the next operand is read back from it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 
 #include "engine/dec_string.h"
 #include "engine/number_format.h"
@@ -20,6 +23,14 @@ struct KeyPress;
 // Told about every key after it ran (engine/key_press.h); empty when nothing records.
 using KeyRecorder = std::function<void(const KeyPress&)>;
 
+// The last Total's text and settings, kept in memory until the next Total so that its
+// details can be listed on request.
+struct KeptTotal {
+    SharedText Text;
+    CalcSettings Settings;
+    size_t ScannedEnd = 0;  // where the Total stopped reading
+};
+
 struct CalcContext {
     explicit CalcContext(Platform& platform) : Host(&platform) {}
 
@@ -29,6 +40,8 @@ struct CalcContext {
     ::EntryState EntryState = ::EntryState::Cleared;
     DecString MemoryValue;
     CalcSettings Settings;
+
+    KeptTotal LastTotal;
 
     Platform* Host;
     KeyRecorder Recorder;

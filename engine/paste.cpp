@@ -23,6 +23,7 @@ PastedNumber CollectPastedNumber(const CalcSettings& settings, std::string_view 
     int32_t separators = 0;
     PastedNumber pasted;
     for (const char c : text) {
+        if (c == UnmappedChar) continue;
         const bool separator = c == settings.DECIMAL_SEPARATOR;
         if (!IsDigit(c) && c != '-' && !separator) continue;
         pasted.Found = true;

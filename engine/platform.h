@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,18 @@
 
 // How reading a file ended.
 enum class FileRead { Absent, Read, TooLarge };
+
+// Clipboard text is single-byte text in code page 1252. A Unicode character it cannot hold
+// arrives as this character, which the Total and paste always skip, whatever the user's
+// separators: it never becomes a digit, a separator or a '-'.
+inline constexpr char UnmappedChar = '\x1A';
+
+// Text shared by the platform that holds it and the Total that keeps it for its details: the
+// bytes of a string, or of a mapped file, kept alive by their owner.
+struct SharedText {
+    std::shared_ptr<const void> Owner;
+    std::string_view Text;
+};
 
 // The user's number format and window colour, as the system reports them.
 struct SystemLocale {
@@ -33,9 +46,15 @@ class Platform {
     virtual void Beep() = 0;
     // A modal message box with the product name as caption and an OK button only.
     virtual void ShowMessage(const char* text) = 0;
-    // The clipboard's plain single-byte text up to its first zero byte, however long; empty
-    // when the clipboard holds no text or cannot be opened.
+    // The clipboard's text up to its first zero, however long, as single-byte text: ANSI text
+    // as it is, Unicode text that its owner put there mapped to code page 1252
+    // (total/code_page_text.h); empty when the clipboard holds no text or cannot be opened.
     virtual std::string ClipboardText() = 0;
+    // The same text, shared: the Total keeps it for its details without a copy of its own.
+    virtual SharedText SharedClipboardText() {
+        auto text = std::make_shared<const std::string>(ClipboardText());
+        return SharedText{text, *text};
+    }
     virtual SystemLocale QueryLocale() = 0;
 
     // Files the user's records live in (the tape). A host without files keeps nothing: it

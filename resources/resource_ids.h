@@ -28,6 +28,7 @@
 #define IDM_COPY 32795
 #define IDM_HOME_PAGE 32808
 #define IDM_PASTE 32809
+#define IDM_TOTAL_DETAILS 32821
 #define IDM_TAPE 32820
 
 // The tape window: its menu bar (also its context menu) and its commands.

@@ -27,6 +27,8 @@ struct CalcSettings {
     DecString DECIMAL_SEPARATORS;
     bool SPACE_IS_DECIMAL_SEPARATOR = false;
     bool SPACE_IS_NUMBER_SEPARATOR = false;
+    // The Total takes only cells that read whole as one number (total/whole_cells.h).
+    bool WHOLE_CELLS = false;
     // Characters that, typed on the keyboard, press the decimal-separator key.
     DecString DecimalKeyChars{".,"};
 };

@@ -62,6 +62,7 @@ constexpr SettingKey Keys[] = {
     {Total, "NUMBER_SEPARATORS", SeparatorSet, "", Field<&S::NUMBER_SEPARATORS>},
     {Total, "SPACE_IS_DECIMAL_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_DECIMAL_SEPARATOR>},
     {Total, "SPACE_IS_NUMBER_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_NUMBER_SEPARATOR>},
+    {Total, "WHOLE_CELLS", YesNo, "NO", Field<&S::WHOLE_CELLS>},
     {View, "BACKGROUND_COLOR_BLUE", Integer, FromSystem, ColourPart<16>, 0, 255},
     {View, "BACKGROUND_COLOR_GREEN", Integer, FromSystem, ColourPart<8>, 0, 255},
     {View, "BACKGROUND_COLOR_RED", Integer, FromSystem, ColourPart<0>, 0, 255},

@@ -1,6 +1,7 @@
 #include "shell/command_dispatch.h"
 
 #include "dialogs/customize_view_dialog.h"
+#include "dialogs/total_details_dialog.h"
 #include "dialogs/total_separators_dialog.h"
 #include "engine/hot_keys.h"
 #include "engine/keypad.h"
@@ -64,6 +65,8 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         ToggleTapeWindow();
     } else if (id == IDM_TOTAL_SETTINGS) {
         TotalSeparatorsDialog(mainWindow);
+    } else if (id == IDM_TOTAL_DETAILS) {
+        TotalDetailsDialog(mainWindow);
     } else {
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
+#include "total/code_page_text.h"
 
 namespace {
 
@@ -41,6 +42,30 @@ bool WriteAndFlush(HANDLE file, std::string_view text) {
     return complete && flushed && closed;
 }
 
+// The text of a block of UTF-16 text, mapped to the code page text the Total and paste read.
+std::string UnicodeTextOfBlock(HANDLE block) {
+    const auto* units = static_cast<const char16_t*>(GlobalLock(block));
+    if (units == nullptr) return std::string();
+    const SIZE_T size = GlobalSize(block) / sizeof(char16_t);
+    SIZE_T length = 0;
+    while (length < size && units[length] != 0) ++length;
+    std::string text = MapUtf16ToCodePage(std::u16string_view(units, length));
+    GlobalUnlock(block);
+    return text;
+}
+
+// True when the clipboard's owner put Unicode text there: the formats are listed in the
+// order they were set, and those the system converts to come after them. An ANSI text is
+// read as it was written, not through the system's conversion and back.
+bool OwnerSetUnicodeText() {
+    for (UINT format = EnumClipboardFormats(0); format != 0;
+         format = EnumClipboardFormats(format)) {
+        if (format == CF_UNICODETEXT) return true;
+        if (format == CF_TEXT || format == CF_OEMTEXT) return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 void Win32Platform::ShowText(DisplayField field, const DecString& text) {
@@ -58,8 +83,13 @@ void Win32Platform::ShowMessage(const char* text) {
 std::string Win32Platform::ClipboardText() {
     std::string text;
     if (!OpenClipboard(Shell.MainWindow)) return text;
-    HANDLE block = GetClipboardData(CF_TEXT);
-    if (block != nullptr) text = TextOfBlock(block);
+    if (OwnerSetUnicodeText()) {
+        HANDLE block = GetClipboardData(CF_UNICODETEXT);
+        if (block != nullptr) text = UnicodeTextOfBlock(block);
+    } else {
+        HANDLE block = GetClipboardData(CF_TEXT);
+        if (block != nullptr) text = TextOfBlock(block);
+    }
     CloseClipboard();
     return text;
 }

@@ -39,6 +39,7 @@ SettingsValues KnownSettings() {
         {"NUMBER_SEPARATORS", ""},
         {"SPACE_IS_DECIMAL_SEPARATOR", "NO"},
         {"SPACE_IS_NUMBER_SEPARATOR", "NO"},
+        {"WHOLE_CELLS", "NO"},
         {"BACKGROUND_COLOR_BLUE", "255"},
         {"BACKGROUND_COLOR_GREEN", "255"},
         {"BACKGROUND_COLOR_RED", "255"},

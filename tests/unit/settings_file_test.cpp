@@ -41,6 +41,7 @@ void ExpectSameSettings(const CalcSettings& a, const CalcSettings& b) {
         << "'" << a.NUMBER_SEPARATORS.Text() << "' / '" << b.NUMBER_SEPARATORS.Text() << "'";
     EXPECT_TRUE(a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS)
         << "'" << a.DECIMAL_SEPARATORS.Text() << "' / '" << b.DECIMAL_SEPARATORS.Text() << "'";
+    EXPECT_EQ(a.WHOLE_CELLS, b.WHOLE_CELLS);
 }
 
 TEST(ProfileText, ReaderSemantics) {
@@ -188,6 +189,9 @@ TEST(ReadSettings, Booleans) {
     EXPECT_TRUE(Read("[VIEW]\nTAPE = YES").TAPE);
     EXPECT_FALSE(Read("[COMMON]\nTAPE = YES").TAPE);
     EXPECT_TRUE(Read("[VIEW]\nHOT_KEY_AS_CLICK = maybe").HOT_KEY_AS_CLICK);
+    EXPECT_TRUE(Read("[TOTAL]\nWHOLE_CELLS = YES").WHOLE_CELLS);
+    EXPECT_FALSE(Read("[TOTAL]\nWHOLE_CELLS = yes").WHOLE_CELLS);
+    EXPECT_FALSE(Read("[VIEW]\nWHOLE_CELLS = YES").WHOLE_CELLS);
 }
 
 TEST(ReadSettings, Separators) {
@@ -297,6 +301,7 @@ TEST(WriteSettings, ExactBytes) {
         "NUMBER_SEPARATORS = ;\r\n"
         "SPACE_IS_DECIMAL_SEPARATOR = NO\r\n"
         "SPACE_IS_NUMBER_SEPARATOR = YES\r\n"
+        "WHOLE_CELLS = NO\r\n"
         "\r\n"
         "[VIEW]\r\n"
         "BACKGROUND_COLOR_BLUE = 3\r\n"
@@ -340,6 +345,7 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     changed.TAPE = true;
     changed.NUMBER_SEPARATORS = ";|";
     changed.DECIMAL_SEPARATORS = ":, ";
+    changed.WHOLE_CELLS = true;
     const DecString text = WriteSettings(changed);
     ExpectSameSettings(Read(std::string(text.Text(), text.Length())), changed);
 

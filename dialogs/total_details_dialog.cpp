@@ -1,0 +1,99 @@
+#include "dialogs/total_details_dialog.h"
+
+// commctrl.h takes its types from windows.h.
+#include <commctrl.h>
+
+#include <string>
+
+#include "resources/dialog_ids.h"
+#include "shell/clipboard_copy.h"
+#include "shell/shell_state.h"
+#include "total/total_details.h"
+
+namespace {
+
+enum Column { LineColumn, TextColumn, NumberColumn };
+
+void AddColumn(HWND list, int column, const char* title, int width, int format) {
+    LVCOLUMNA settings = {};
+    settings.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    settings.fmt = format;
+    settings.cx = width;
+    settings.pszText = const_cast<char*>(title);
+    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&settings));
+}
+
+std::string SummaryOf(const TotalDetails& details) {
+    size_t skipped = 0;
+    for (const DetailRow& row : details.Rows) skipped += row.Skipped ? 1 : 0;
+    std::string summary = std::to_string(details.Rows.size() - skipped) + " numbers taken";
+    if (details.Total.Settings.WHOLE_CELLS) {
+        summary += ", " + std::to_string(skipped) + " cells skipped (whole cells only)";
+    }
+    return summary;
+}
+
+// The list holds no texts of its own: it asks for each cell as it draws it.
+void FillCell(const TotalDetails& details, NMLVDISPINFOA& info) {
+    if (!(info.item.mask & LVIF_TEXT) || info.item.cchTextMax <= 0) return;
+    const DetailRow& row = details.Rows[static_cast<size_t>(info.item.iItem)];
+    std::string text;
+    if (info.item.iSubItem == LineColumn) {
+        text = std::to_string(row.Line);
+    } else if (info.item.iSubItem == TextColumn) {
+        text = DetailText(details, row);
+    } else {
+        text = row.Skipped ? "skipped" : DetailNumber(details, row);
+    }
+    lstrcpynA(info.item.pszText, text.c_str(), info.item.cchTextMax);
+}
+
+void Open(HWND dialog, TotalDetails& details) {
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&details));
+    SetDlgItemTextA(dialog, IDC_DETAILS_SUMMARY, SummaryOf(details).c_str());
+    HWND list = GetDlgItem(dialog, IDC_DETAILS_LIST);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    AddColumn(list, LineColumn, "Line", 60, LVCFMT_RIGHT);
+    AddColumn(list, TextColumn, "Text", 260, LVCFMT_LEFT);
+    AddColumn(list, NumberColumn, "Number", 140, LVCFMT_RIGHT);
+    SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(details.Rows.size()),
+                 LVSICF_NOINVALIDATEALL);
+}
+
+INT_PTR CALLBACK TotalDetailsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        Open(dialog, *reinterpret_cast<TotalDetails*>(lParam));
+        return TRUE;
+    }
+    auto* details = reinterpret_cast<TotalDetails*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (details == nullptr) return FALSE;
+    if (message == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->idFrom != IDC_DETAILS_LIST || header->code != LVN_GETDISPINFOA) return FALSE;
+        FillCell(*details, *reinterpret_cast<NMLVDISPINFOA*>(lParam));
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+        case IDC_DETAILS_COPY: {
+            const std::string table = TotalDetailsTable(*details);
+            CopyTextToClipboard(dialog, table);
+            return TRUE;
+        }
+        case IDOK:
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+void TotalDetailsDialog(HWND owner) {
+    // Built anew from the kept text each time: the Total itself collects nothing.
+    TotalDetails details = BuildTotalDetails(Shell.Context.LastTotal);
+    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_DETAILS), owner,
+                    TotalDetailsProcedure, reinterpret_cast<LPARAM>(&details));
+}

@@ -1,0 +1,21 @@
+// Unicode clipboard text brought to the code page 1252 text the Total and paste read. Blanks,
+// minus signs, apostrophes and digits of other scripts become their plain forms; the euro,
+// pound and yen signs their code page bytes; every other character the code page cannot
+// hold becomes UnmappedChar, never a digit, a separator or a '-'.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// One character; `c` is a Unicode scalar value, or anything else for a broken sequence.
+char CodePageChar(char32_t c);
+
+// UTF-16 text, surrogate pairs read as one character; a lone surrogate is unmapped.
+std::string MapUtf16ToCodePage(std::u16string_view text);
+
+// UTF-8 text mapped where it lies: no character takes more bytes in the code page. Each byte
+// of a broken sequence is one unmapped character.
+void MapUtf8ToCodePageInPlace(std::string& text);
+// The same on `size` bytes; returns the mapped text's length.
+size_t MapUtf8ToCodePageInPlace(char* text, size_t size);
