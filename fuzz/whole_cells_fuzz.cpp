@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     host.Clipboard = text;
     PressTotal(context);
-    const std::string panel = panel_forms::PanelFault(context.PanelText.Text(), context.Settings);
-    if (!panel.empty()) Fail(panel.c_str(), context.PanelText.Text());
+    const std::string panel = panel_forms::PanelFault(context.PanelText().Text(), context.Settings);
+    if (!panel.empty()) Fail(panel.c_str(), context.PanelText().Text());
     CheckDetails(context, text);
     return 0;
 }
