@@ -18,6 +18,9 @@ TotalReading MakeTotalReading(const CalcSettings& settings) {
         add(settings.NUMBER_SEPARATORS.At(i), NumberEnd);
     }
     reading.Roles[static_cast<unsigned char>(UnmappedChar)] = Skipped;
+    for (char c = '0'; c <= '9'; ++c) {
+        reading.PlainDigits = reading.PlainDigits && RoleOf(reading, c) == NumberChar;
+    }
     reading.Cells = MakeCellRules(settings);
     reading.Cells.Class[static_cast<unsigned char>(UnmappedChar)] = 0;
     reading.Separator = settings.DECIMAL_SEPARATOR;

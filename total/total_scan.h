@@ -27,12 +27,17 @@ struct TotalReading {
     CellRules Cells;
     char Separator = '.';
     bool WholeCells = false;
+    bool PlainDigits = true;  // every digit only builds numbers (the settings keep it so)
 };
 
 TotalReading MakeTotalReading(const CalcSettings& settings);
 
 inline uint8_t RoleOf(const TotalReading& reading, char c) {
     return reading.Roles[static_cast<unsigned char>(c)];
+}
+
+inline bool IsPlainDigit(const TotalReading& reading, char c) {
+    return reading.PlainDigits && static_cast<unsigned char>(c - '0') < 10;
 }
 
 // Hands every number of `text` to visitor.Number(const NumberRun&), in order, until that
@@ -59,7 +64,22 @@ size_t ScanCharacters(std::string_view text, const TotalReading& reading, Visito
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const uint8_t role = RoleOf(reading, c);
-        if (role & (NumberChar | DecimalSeparator)) {
+        if (IsPlainDigit(reading, c)) {
+            // A run of digits in one inner loop: most of a column is digits.
+            if (length == 0) start = i;
+            const bool fraction = separators > 0;
+            size_t next = i;
+            do {
+                const char digit = text[next];
+                append(digit);
+                units = units * 10 + static_cast<uint64_t>(digit - '0');
+                significant += units != 0;
+                fractionDigits += fraction;
+                ++next;
+            } while (next < text.size() && IsPlainDigit(reading, text[next]));
+            end = next;
+            i = next - 1;
+        } else if (role & (NumberChar | DecimalSeparator)) {
             if (length == 0) start = i;
             end = i + 1;
             if (role & NumberChar) {
@@ -103,6 +123,15 @@ size_t ScanCells(std::string_view text, const TotalReading& reading, Visitor& vi
     bool plain = true;
     bool digits = false;
     for (size_t i = 0;; ++i) {
+        if (plain && i < text.size() && IsPlainDigit(reading, text[i])) {
+            do {
+                run.AppendDigit(text[i]);
+                ++i;
+            } while (i < text.size() && IsPlainDigit(reading, text[i]));
+            digits = true;
+            --i;
+            continue;
+        }
         const bool cellEnds = i == text.size() || (RoleOf(reading, text[i]) & NumberEnd);
         if (!cellEnds) {
             if (!plain) continue;
