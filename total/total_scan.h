@@ -121,11 +121,24 @@ size_t ScanCells(std::string_view text, const TotalReading& reading, Visitor& vi
     NumberRun run;
     size_t cellStart = 0;
     bool plain = true;
+    // The plain cell's run, in locals while the characters pass (as in ScanCharacters).
+    int32_t length = 0;
+    uint64_t units = 0;
+    int32_t significant = 0;
+    int32_t fractionDigits = 0;
+    int32_t separators = 0;
     bool digits = false;
+    const auto append = [&run, &length](char c) {
+        if (length < MaxTotalNumberLength) run.Chars[length++] = c;
+    };
     for (size_t i = 0;; ++i) {
         if (plain && i < text.size() && IsPlainDigit(reading, text[i])) {
+            const bool fraction = separators > 0;
             do {
-                run.AppendDigit(text[i]);
+                append(text[i]);
+                units = units * 10 + static_cast<uint64_t>(text[i] - '0');
+                significant += units != 0;
+                fractionDigits += fraction;
                 ++i;
             } while (i < text.size() && IsPlainDigit(reading, text[i]));
             digits = true;
@@ -137,23 +150,26 @@ size_t ScanCells(std::string_view text, const TotalReading& reading, Visitor& vi
             if (!plain) continue;
             const char c = text[i];
             const uint8_t cellClass = reading.Cells.Class[static_cast<unsigned char>(c)];
-            if (cellClass & CellDigit) {
-                run.AppendDigit(c);
-                digits = true;
-            } else if (c == '-' && i == cellStart) {
-                run.Append(c);
-            } else if (cellClass == DecimalMark && run.Separators == 0) {
-                run.Append(reading.Separator);
-                run.Separators = 1;
+            if (c == '-' && i == cellStart) {
+                append(c);
+            } else if (cellClass == DecimalMark && separators == 0) {
+                append(reading.Separator);
+                separators = 1;
             } else {
-                plain = false;
+                plain = false;  // a digit that is more than a digit, or any other character
             }
             continue;
         }
         size_t start = cellStart;
         size_t end = i;
         bool number = plain && digits;
-        if (!number) {
+        if (number) {
+            run.Length = length;
+            run.Units = units;
+            run.Significant = significant;
+            run.FractionDigits = fractionDigits;
+            run.Separators = separators;
+        } else {
             while (start < end && IsCellBlank(text[start])) ++start;
             while (end > start && IsCellBlank(text[end - 1])) --end;
             run.Clear();
@@ -167,9 +183,13 @@ size_t ScanCells(std::string_view text, const TotalReading& reading, Visitor& vi
             if (!visitor.Number(run)) return i < text.size() ? i + 1 : i;
         }
         if (i == text.size()) return i;
-        run.Clear();
         cellStart = i + 1;
         plain = true;
+        length = 0;
+        units = 0;
+        significant = 0;
+        fractionDigits = 0;
+        separators = 0;
         digits = false;
     }
 }
