@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/key_press.h"
 #include "keypad_driver.h"
 
 namespace {
@@ -93,6 +94,32 @@ TEST(TotalDetails, CopiedAsTabSeparatedLines) {
     calc.Press("T");
     EXPECT_EQ(TotalDetailsTable(BuildTotalDetails(calc.Context.LastTotal)),
               "Line\tText\tNumber\r\n1\t12.5\t12.5\r\n1\tabc\tskipped\r\n2\t(3)\t-3\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// The Total keeps the host's own text for its details: a clipboard of a hundred megabytes is
+// not copied, however the key reaches the Total.
+class SharingPlatform : public FakePlatform {
+   public:
+    SharedText SharedClipboardText() override { return Shared; }
+    SharedText Shared;
+};
+
+TEST(TotalDetails, KeepTheHostsTextWithoutACopy) {
+    SharingPlatform host;
+    auto text = std::make_shared<const std::string>("1\n2\n3");
+    host.Shared = SharedText{text, *text};
+    CalcContext context(host);
+    ReadSettings(context.Settings, ProfileText(), host.QueryLocale());
+    ControlTable table;
+    FillControlTable(table, context.Settings);
+    context.Recorder = [](const KeyPress&) {};  // as the tape records every key
+    HandleKeypadCommand(context, table, CommandOfLabel(table, "T"));
+    EXPECT_EQ(context.LastTotal.Text.Text.data(), text->data());
+    EXPECT_EQ(BuildTotalDetails(context.LastTotal).Rows.size(), 3u);
 }
 
 }  // namespace
