@@ -4,15 +4,24 @@ if(NOT WIN32 OR NOT TARGET quillon)
   return()
 endif()
 
+# The shipped program carries no symbols.
+target_link_options(quillon PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+
+if(NOT QUILLON_HELP)
+  message(STATUS "The ZIP package and its test left out: the package holds the manual, which is off.")
+  return()
+endif()
+
 install(TARGETS quillon RUNTIME DESTINATION .)
 install(FILES ${QUILLON_CHM}
   ${PROJECT_SOURCE_DIR}/package/brenmark.url
-  ${PROJECT_SOURCE_DIR}/package/README.txt
+  ${QUILLON_VERSION_GENERATED}/README.txt
   DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Quillon)
 set(CPACK_PACKAGE_VENDOR "The Quillon developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME "Quillon-${PROJECT_VERSION}-win64")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 include(CPack)
@@ -21,4 +30,4 @@ include(CPack)
 enable_testing()
 add_test(NAME package.zip_holds_program_manual_shortcut_readme
   COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/check_zip.sh ${CMAKE_BINARY_DIR}
-          "Quillon-${PROJECT_VERSION}-win64" $<TARGET_FILE:quillon>)
+          "Quillon-${PROJECT_VERSION}-win64" $<TARGET_FILE:quillon> ${PROJECT_VERSION})

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Quillon's two set-up commands, for a Debian machine as root:
+# Quillon's set-up commands, for a Debian machine. Only installing packages needs root (sudo is
+# used when not root); building and testing run as any user.
+#   scripts/dev.sh install installs the packages of scripts/debian-packages.txt that are missing
 #   scripts/dev.sh start   builds what is missing and starts the Quillon window under Wine
 #   scripts/dev.sh keys    builds the engine and runs the console harness quillon-keys
 #   scripts/dev.sh test    installs what is missing, builds everything (the sanitizer and
@@ -7,16 +9,34 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+explain_install() {
+    echo "These packages are missing: $*" >&2
+    echo "Installing them needs root. As root (or with sudo) run:" >&2
+    echo "  apt-get update && apt-get install -y $*" >&2
+    echo "then run this command again as yourself." >&2
+    exit 1
+}
+
 install_missing() {
     local missing=()
     while read -r package; do
         [[ -z "$package" || "$package" == \#* ]] && continue
         dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
     done < scripts/debian-packages.txt
-    if ((${#missing[@]})); then
-        echo "Installing: ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    ((${#missing[@]})) || return 0
+    # Root installs; anyone else through sudo, which may ask for a password at a terminal.
+    local as_root=()
+    if ((EUID != 0)); then
+        if command -v sudo >/dev/null && { sudo -n true 2>/dev/null || [[ -t 0 ]]; }; then
+            as_root=(sudo)
+        else
+            explain_install "${missing[@]}"
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    if ! "${as_root[@]}" apt-get update -qq ||
+        ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null; then
+        explain_install "${missing[@]}"
     fi
 }
 
@@ -33,6 +53,9 @@ run_tests() {
 }
 
 case "${1:-}" in
+    install)
+        install_missing
+        ;;
     start)
         install_missing
         build native
@@ -65,7 +88,7 @@ case "${1:-}" in
         run_tests
         ;;
     *)
-        echo "usage: $0 start|keys|test" >&2
+        echo "usage: $0 install|start|keys|test" >&2
         exit 2
         ;;
 esac

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Replays one recorded quillon-keys session and compares what the harness prints.
+# Replays one recorded quillon-keys session and compares what the harness prints:
+#   run_session.sh HARNESS SESSION [RUNNER...]   (RUNNER, e.g. Wine, starts the harness)
 #
 # A session file holds, in any order:
 #   # args: ...        options for quillon-keys (paths relative to the session's folder)
@@ -25,7 +26,7 @@ sed -n 's/^! //p' "$name" > "$work/want_err"
 sed -n 's/^< //p' "$name" > "$work/want_saved"
 
 # shellcheck disable=SC2086 # the options are split as written in the session
-"$harness" $args < "$work/input" > "$work/out" 2> "$work/err"
+"${@:3}" "$harness" $args < "$work/input" > "$work/out" 2> "$work/err"
 status=$?
 
 ok=1

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# check_zip.sh BUILD_DIR PACKAGE_NAME BUILT_EXE: builds the ZIP with CPack and checks that it unpacks into
-# one folder holding exactly the program, the manual, the home-page shortcut and the read-me,
-# each of them not empty, and that the program in it is the one just built.
+# check_zip.sh BUILD_DIR PACKAGE_NAME BUILT_EXE VERSION: builds the ZIP with CPack and checks that it
+# unpacks into one folder holding exactly the program, the manual, the home-page shortcut and the
+# read-me, each of them not empty, that the program in it is the one just built, without symbols,
+# and that the read-me names the version.
 set -euo pipefail
 build_dir=$1
 name=$2
 built_exe=$3
+version=$4
 cd "$build_dir"
 rm -f "$name.zip"
 cpack -G ZIP --config CPackConfig.cmake >/dev/null
@@ -23,6 +25,9 @@ for entry in $expected; do
 done
 cmp "$unpacked/$name/quillon.exe" "$built_exe"
 head -c 2 "$unpacked/$name/quillon.exe" | grep -q MZ || { echo "quillon.exe is no Windows program"; exit 1; }
+symbols=$(x86_64-w64-mingw32-nm "$unpacked/$name/quillon.exe" 2>/dev/null | wc -l)
+((symbols == 0)) || { echo "quillon.exe carries $symbols symbols"; exit 1; }
+head -n 1 "$unpacked/$name/README.txt" | grep -qF "Quillon $version " || { echo "README.txt does not name version $version"; exit 1; }
 grep -q '^URL=' "$unpacked/$name/brenmark.url" || { echo "brenmark.url has no URL line"; exit 1; }
 head -c 4 "$unpacked/$name/Quillon.chm" | grep -q ITSF || { echo "Quillon.chm is no compiled help file"; exit 1; }
 echo "ZIP holds: $(echo $listing)"
