@@ -6,6 +6,7 @@ if(NOT EXISTS ${QUILLON_GOOGLETEST_SOURCE}/CMakeLists.txt)
   message(FATAL_ERROR "GoogleTest sources not found in ${QUILLON_GOOGLETEST_SOURCE} (package "
     "googletest, which libgtest-dev brings); set QUILLON_GOOGLETEST_SOURCE to them.")
 endif()
+set(CMAKE_POLICY_DEFAULT_CMP0077 NEW)
 set(INSTALL_GTEST OFF)
 set(gtest_disable_pthreads ON)
 add_subdirectory(${QUILLON_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
