@@ -11,10 +11,13 @@
 // file as UTF-8 and maps it as the program maps the clipboard's Unicode text. The settings
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
 // in memory only.
+#if __has_include(<sys/mman.h>)
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#define QUILLON_MAPS_FILES 1
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -145,10 +148,19 @@ FileRead ConsolePlatform::ReadFile(const char* path, size_t limit, std::string& 
     return FileRead::Read;
 }
 
+// The text ends at its first zero byte; UTF-8 text is mapped to the code page in place.
+SharedText ClipboardFromBytes(std::shared_ptr<const void> owner, char* bytes, size_t size,
+                              bool utf8) {
+    const void* zero = std::memchr(bytes, 0, size);
+    size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - bytes) : size;
+    if (utf8) length = MapUtf8ToCodePageInPlace(bytes, length);
+    return SharedText{std::move(owner), std::string_view(bytes, length)};
+}
+
+#ifdef QUILLON_MAPS_FILES
 // The clipboard file mapped rather than read: copied into fresh memory, a 10 MB column costs
 // about 8 ms of page faults before the Total reads a byte; mapped from the page cache, under
-// 2 ms. The text ends at its first zero byte; UTF-8 text is mapped to the code page in place,
-// on the mapping's private copy of the pages it changes.
+// 2 ms. UTF-8 text is mapped on the mapping's private copy of the pages it changes.
 SharedText ClipboardFromFile(const Options& options) {
     if (options.ClipboardFile.empty()) return SharedText{};
     const int file = open(options.ClipboardFile.c_str(), O_RDONLY);
@@ -163,12 +175,20 @@ SharedText ClipboardFromFile(const Options& options) {
     if (mapped == MAP_FAILED) return SharedText{};
     std::shared_ptr<const void> owner(
         mapped, [size](const void* p) { munmap(const_cast<void*>(p), size); });
-    char* bytes = static_cast<char*>(mapped);
-    const void* zero = std::memchr(bytes, 0, size);
-    size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - bytes) : size;
-    if (options.ClipboardUtf8) length = MapUtf8ToCodePageInPlace(bytes, length);
-    return SharedText{std::move(owner), std::string_view(bytes, length)};
+    return ClipboardFromBytes(std::move(owner), static_cast<char*>(mapped), size,
+                              options.ClipboardUtf8);
 }
+#else
+// Where files cannot be mapped (the Windows runtime), the file is read once.
+SharedText ClipboardFromFile(const Options& options) {
+    if (options.ClipboardFile.empty()) return SharedText{};
+    auto bytes = std::make_shared<std::string>(ReadFileBytes(options.ClipboardFile));
+    if (bytes->empty()) return SharedText{};
+    char* text = bytes->data();
+    const size_t size = bytes->size();
+    return ClipboardFromBytes(std::move(bytes), text, size, options.ClipboardUtf8);
+}
+#endif
 
 // The settings as the program reads them at start: the file, then each --set as if its
 // line stood in the key's section.
