@@ -38,6 +38,9 @@ struct CalcContext {
     DecString OperandA;
     DecString OperandB;
     ::EntryState EntryState = ::EntryState::Cleared;
+    // The number being typed is entered in its smallest unit (add mode): the panel shows
+    // the typed digits shifted by the fixed decimal places.
+    bool AddModeEntry = false;
     DecString MemoryValue;
     CalcSettings Settings;
 

@@ -13,6 +13,23 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The keys that edit the number being typed. Any other key that changes the panel or the
+// entry state ends an add-mode entry, so results, recalled values and totals are never
+// shifted; one that leaves both alone (MS, a Total refused) lets typing go on.
+bool EditsEntry(KeyAction action) {
+    switch (action) {
+        case KeyAction::Entry:
+        case KeyAction::BackSpace:
+        case KeyAction::SignChange:
+        case KeyAction::DoubleZero:
+        case KeyAction::ClearEntry:
+        case KeyAction::None:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record) {
@@ -29,7 +46,7 @@ KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record)
 
 namespace {
 
-void PressKey(CalcContext& context, const ControlRecord& record, KeyAction action) {
+void RunKeyAction(CalcContext& context, const ControlRecord& record, KeyAction action) {
     switch (action) {
         case KeyAction::Entry:
             PressEntryKey(context, record.HotKey.First());
@@ -85,6 +102,16 @@ void PressKey(CalcContext& context, const ControlRecord& record, KeyAction actio
         case KeyAction::Paste:
         case KeyAction::None:
             break;
+    }
+}
+
+void PressKey(CalcContext& context, const ControlRecord& record, KeyAction action) {
+    const DecString panelBefore = context.PanelText();
+    const EntryState stateBefore = context.EntryState;
+    RunKeyAction(context, record, action);
+    if (!EditsEntry(action) &&
+        (context.PanelText() != panelBefore || context.EntryState != stateBefore)) {
+        context.AddModeEntry = false;
     }
 }
 

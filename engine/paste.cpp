@@ -57,6 +57,7 @@ void PasteNumber(CalcContext& context, const void*) {
         context.Host->ShowMessage("There is no valid number in clipboard.");
         return;
     }
+    context.AddModeEntry = false;
     if (pasted.Text == ErrorText) {
         context.SetPanelText(ErrorText);
     } else {

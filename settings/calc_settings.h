@@ -7,6 +7,12 @@
 #include "engine/number_format.h"
 #include "engine/platform.h"
 
+// A window corner that was never saved: the window opens centred.
+inline constexpr int32_t UnsavedPlace = INT32_MIN;
+// The corners the settings file keeps: what the system's window coordinates can hold.
+inline constexpr int32_t LowestPlace = -32768;
+inline constexpr int32_t HighestPlace = 32767;
+
 struct CalcSettings {
     int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
     char DECIMAL_SEPARATOR = '\0';
@@ -21,6 +27,12 @@ struct CalcSettings {
     RoundType ROUND_TYPE = RoundType::Up;
     bool TOOL_TIPS = false;
     bool TAPE = false;  // the tape window is shown
+    bool ALWAYS_ON_TOP = false;
+    bool ADD_MODE = false;  // amounts typed in cents with fixed 2 or 3 decimal places
+    // Top-left corner of the main window in screen coordinates when it was last closed;
+    // UnsavedPlace until a place is known.
+    int32_t WINDOW_X = UnsavedPlace;
+    int32_t WINDOW_Y = UnsavedPlace;
     // Extra characters the Total takes as number ends and as decimal separators. In memory a
     // space is simply a member; the settings file carries it in the two SPACE_IS_... flags.
     DecString NUMBER_SEPARATORS;

@@ -56,6 +56,7 @@ using S = CalcSettings;
 // In the order of the file. ROUND_MODE 3 is floating, ROUND_TYPE 1 Mathematical; the
 // separators, the grouping and the colour default to the user's locale and window colour.
 constexpr SettingKey Keys[] = {
+    {Common, "ADD_MODE", YesNo, "NO", Field<&S::ADD_MODE>},
     {Common, "ROUND_MODE", Integer, "3", Field<&S::ROUND_MODE>, 0, 3},
     {Common, "ROUND_TYPE", Integer, "1", Field<&S::ROUND_TYPE>, 0, 2},
     {Total, "DECIMAL_SEPARATORS", SeparatorSet, "", Field<&S::DECIMAL_SEPARATORS>},
@@ -63,6 +64,7 @@ constexpr SettingKey Keys[] = {
     {Total, "SPACE_IS_DECIMAL_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_DECIMAL_SEPARATOR>},
     {Total, "SPACE_IS_NUMBER_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_NUMBER_SEPARATOR>},
     {Total, "WHOLE_CELLS", YesNo, "NO", Field<&S::WHOLE_CELLS>},
+    {View, "ALWAYS_ON_TOP", YesNo, "NO", Field<&S::ALWAYS_ON_TOP>},
     {View, "BACKGROUND_COLOR_BLUE", Integer, FromSystem, ColourPart<16>, 0, 255},
     {View, "BACKGROUND_COLOR_GREEN", Integer, FromSystem, ColourPart<8>, 0, 255},
     {View, "BACKGROUND_COLOR_RED", Integer, FromSystem, ColourPart<0>, 0, 255},
@@ -76,10 +78,12 @@ constexpr SettingKey Keys[] = {
     {View, "TAPE", YesNo, "NO", Field<&S::TAPE>},
     {View, "THOUSAND_SEPARATOR", Separator, FromSystem, Field<&S::THOUSAND_SEPARATOR>},
     {View, "TOOL_TIPS", YesNo, "YES", Field<&S::TOOL_TIPS>},
+    {View, "WINDOW_X", Place, "", Field<&S::WINDOW_X>, LowestPlace, HighestPlace},
+    {View, "WINDOW_Y", Place, "", Field<&S::WINDOW_Y>, LowestPlace, HighestPlace},
 };
 
 constexpr bool IsNumberType(SettingType type) {
-    return type == YesNo || type == Integer;
+    return type == YesNo || type == Integer || type == Place;
 }
 
 // Numbers go through a number field and texts through a text field, and the rows of one
@@ -123,6 +127,10 @@ DecString SettingText(const SettingKey& key, const CalcSettings& settings) {
         case Integer:
             text.AppendInteger(key.Field.Number(settings));
             break;
+        case Place:
+            if (key.Field.Number(settings) != UnsavedPlace)
+                text.AppendInteger(key.Field.Number(settings));
+            break;
         case Separator:
         case Text:
             text = key.Field.Text(settings);
@@ -145,6 +153,12 @@ bool TakeSettingText(const SettingKey& key, CalcSettings& settings, const DecStr
             if (text.Empty()) return false;
             const int32_t value = LeadingInteger(text);
             if (value < key.Low || value > key.High) return false;
+            key.Field.SetNumber(settings, value);
+            return true;
+        }
+        case Place: {
+            const int32_t value = text.Empty() ? UnsavedPlace : LeadingInteger(text);
+            if (value != UnsavedPlace && (value < key.Low || value > key.High)) return false;
             key.Field.SetNumber(settings, value);
             return true;
         }

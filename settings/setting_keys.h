@@ -15,6 +15,7 @@ enum class SettingType {
     Separator,     // one character, no digit nor '-'; an empty value is the space
     Text,          // any text, taken as read
     SeparatorSet,  // characters, no digit nor '-'; its space is carried by another key
+    Place,         // a screen coordinate from Low to High; empty for a place never saved
 };
 
 // How the table reaches a field: as a number (flags, integers, enumerations, a part of the
@@ -34,7 +35,7 @@ struct SettingKey {
     SettingType Type;
     const char* Default;  // the value as a read returns it; null: the user's system gives it
     SettingField Field;
-    int32_t Low = 0, High = 0;  // Integer only
+    int32_t Low = 0, High = 0;  // Integer and Place only
 };
 
 std::span<const SettingKey> SettingKeys();

@@ -26,6 +26,13 @@ void ReadEveryKey(CalcSettings& settings, const ProfileText& file, const CalcSet
     for (const SettingKey* key : refused) key->Field.Restore(settings, defaults);
 }
 
+// Half a window place is no place.
+void KeepWindowPlaceWhole(CalcSettings& settings) {
+    if (settings.WINDOW_X != UnsavedPlace && settings.WINDOW_Y != UnsavedPlace) return;
+    settings.WINDOW_X = UnsavedPlace;
+    settings.WINDOW_Y = UnsavedPlace;
+}
+
 void KeepViewSeparatorsApart(CalcSettings& settings, const CalcSettings& defaults) {
     if (settings.DECIMAL_SEPARATOR != settings.THOUSAND_SEPARATOR) return;
     settings.DECIMAL_SEPARATOR = defaults.DECIMAL_SEPARATOR;
@@ -101,6 +108,7 @@ void ReadSettings(CalcSettings& settings, const ProfileText& file, const SystemL
     KeepViewSeparatorsApart(settings, defaults);
     CarryTheSpace(settings);
     KeepTotalSetsApart(settings, defaults);
+    KeepWindowPlaceWhole(settings);
 }
 
 DecString WriteSettings(const CalcSettings& settings) {

@@ -1,4 +1,4 @@
-// Settings files for the GUI tests: the 24 lines the program writes, with chosen values.
+// Settings files for the GUI tests: every line the program writes, with chosen values.
 #pragma once
 
 #include <string>

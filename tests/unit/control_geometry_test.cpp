@@ -84,3 +84,50 @@ TEST(ControlGeometry, NoControlLeavesTheClientArea) {
 }
 
 }  // namespace
+
+namespace {
+
+// At 144 and 192 DPI every pixel length is the 96-DPI length times 1.5 or 2, rounded; the
+// margin and the fonts included, and at 96 DPI nothing moves.
+TEST(ControlGeometry, DpiMultipliesEveryLengthAndRounds) {
+    const struct {
+        int32_t Dpi;
+        int32_t Row;
+        PixelRect Expected;
+        PixelSize Client;
+        int32_t Font;
+    } cases[] = {
+        {96, 1, {260, 140, 45, 45}, {585, 355}, 30},
+        {144, 1, {390, 210, 68, 68}, {878, 533}, 45},
+        {192, 1, {520, 280, 90, 90}, {1170, 710}, 60},
+        {120, 0, {25, 38, 681, 44}, {731, 444}, 38},
+        {144, 15, {705, 360, 68, 143}, {878, 533}, 45},
+    };
+    const ControlTable table = TableAtDefaults();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Dpi) + " dpi, row " + std::to_string(c.Row));
+        const PixelRect rect = ControlRect(table[c.Row], 5, c.Dpi);
+        EXPECT_EQ(rect.Left, c.Expected.Left);
+        EXPECT_EQ(rect.Top, c.Expected.Top);
+        EXPECT_EQ(rect.Width, c.Expected.Width);
+        EXPECT_EQ(rect.Height, c.Expected.Height);
+        const PixelSize client = ClientSize(table, 5, c.Dpi);
+        EXPECT_EQ(client.Width, c.Client.Width);
+        EXPECT_EQ(client.Height, c.Client.Height);
+        EXPECT_EQ(FontHeight(5, c.Dpi), c.Font);
+    }
+}
+
+TEST(ControlGeometry, AddModeIndicatorFillsTheEmptyColumnOnly) {
+    const ControlTable table = TableAtDefaults();
+    const PixelRect indicator = LayoutRect(AddModeIndicatorBox, 4);
+    for (const ControlRecord& record : table) {
+        const PixelRect rect = ControlRect(record, 4);
+        const bool apart = rect.Left >= indicator.Left + indicator.Width ||
+                           rect.Top >= indicator.Top + indicator.Height ||
+                           indicator.Top >= rect.Top + rect.Height;
+        EXPECT_TRUE(apart) << record.Id;
+    }
+}
+
+}  // namespace

@@ -1,8 +1,12 @@
+#include "engine/entry_keys.h"
+
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "case_name.h"
+#include "engine/paste.h"
 #include "keypad_driver.h"
 
 namespace {
@@ -193,6 +197,90 @@ TEST(ClearEntry, KeepsThePendingCalculation) {
     EXPECT_EQ(calc.Panel(), "0");
     EXPECT_TRUE(calc.Context.OperandA == "12");
     EXPECT_EQ(calc.OperatorIndicator(), "+");
+}
+
+}  // namespace
+
+namespace {
+
+constexpr const char* AddTwo = "[COMMON]\nADD_MODE = YES\nROUND_MODE = 1";
+constexpr const char* AddThree = "[COMMON]\nADD_MODE = YES\nROUND_MODE = 2";
+
+struct AddModeCase {
+    const char* Settings;
+    const char* Keys;
+    const char* Panels;  // the panel after each key, separated by '|'
+    int Beeps;
+};
+
+// Add mode: amounts typed in their smallest unit; the panel after every key.
+const AddModeCase AddModeCases[] = {
+    {AddTwo, "1 2 3 4", "0.01|0.12|1.23|12.34", 0},
+    {AddThree, "1 2 3 4", "0.001|0.012|0.123|1.234", 0},
+    {AddTwo, "1 00", "0.01|1.00", 0},
+    {AddTwo, "1 2 3 4 <- <- <- <- <-", "0.01|0.12|1.23|12.34|1.23|0.12|0.01|0.00|0.00", 0},
+    {AddTwo, "1 . 5", "0.01|1.|1.5", 0},
+    {AddTwo, ". 5", "0.|0.5", 0},
+    {AddTwo, "0 0 7", "0.00|0.00|0.07", 0},
+    {AddTwo, "00", "0", 1},
+    {AddTwo, "1 2 3 4 5 6", "0.01|0.12|1.23|12.34|123.45|1,234.56", 0},
+    {AddTwo, "1 2 +- 3 <-", "0.01|0.12|-0.12|-1.23|-0.12", 0},
+    {AddTwo, "1 2 + 3 4 =", "0.01|0.12|0.12|0.03|0.34|0.46", 0},
+    {AddTwo, "1 2 3 = 4", "0.01|0.12|1.23|1.23|0.04", 1},
+    {AddTwo, "1 2 3 = <- 4", "0.01|0.12|1.23|1.23|1.2|1.24", 1},
+    {AddTwo, "5 MS 6 MR 7", "0.05|0.05|0.56|0.05|0.057", 0},
+    {AddTwo, "1 2 CE 3", "0.01|0.12|0|0.03", 0},
+    {AddTwo, "1 C 2", "0.01|0|0.02", 0},
+    {"[COMMON]\nADD_MODE = YES\nROUND_MODE = 3", "1 2 3", "1|12|123", 0},
+    {"[COMMON]\nADD_MODE = YES\nROUND_MODE = 0", "1 2 3", "1|12|123", 0},
+    {"[COMMON]\nADD_MODE = NO\nROUND_MODE = 1", "1 2 3", "1|12|123", 0},
+    {"[COMMON]\nADD_MODE = YES\nROUND_MODE = 1\n[VIEW]\nLEADING_ZERO = NO", "1 2 3 <- <- <- .",
+     ".01|.12|1.23|.12|.01|.00|.", 0},
+    {"[COMMON]\nADD_MODE = YES\nROUND_MODE = 1\n[VIEW]\nDECIMAL_SEPARATOR = ,\n"
+     "THOUSAND_SEPARATOR = .",
+     "1 2 3 4 5 6 ,", "0,01|0,12|1,23|12,34|123,45|1.234,56|123.456,", 0},
+    // 21 integer digits, the separator and two places are the 24 characters.
+    {AddTwo, "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4",
+     "0.01|0.12|1.23|12.34|123.45|1,234.56|12,345.67|123,456.78|1,234,567.89|12,345,678.90|"
+     "123,456,789.01|1,234,567,890.12|12,345,678,901.23|123,456,789,012.34|"
+     "1,234,567,890,123.45|12,345,678,901,234.56|123,456,789,012,345.67|"
+     "1,234,567,890,123,456.78|12,345,678,901,234,567.89|123,456,789,012,345,678.90|"
+     "1,234,567,890,123,456,789.01|12,345,678,901,234,567,890.12|"
+     "123,456,789,012,345,678,901.23|123,456,789,012,345,678,901.23",
+     1},
+};
+
+std::string PanelsAfterEachKey(KeypadDriver& calc, const std::string& keys) {
+    std::istringstream tokens(keys);
+    std::string token;
+    std::string panels;
+    while (tokens >> token) {
+        calc.Press(token);
+        if (!panels.empty()) panels += '|';
+        panels += calc.Panel();
+    }
+    return panels;
+}
+
+TEST(AddMode, PanelAfterEachKey) {
+    for (const AddModeCase& c : AddModeCases) {
+        SCOPED_TRACE(std::string(c.Settings) + ": " + c.Keys);
+        KeypadDriver calc(c.Settings);
+        EXPECT_EQ(PanelsAfterEachKey(calc, c.Keys), c.Panels);
+        EXPECT_EQ(calc.Host.Beeps, c.Beeps);
+    }
+}
+
+TEST(AddMode, PastedNumbersAndTotalsAreNeverShifted) {
+    KeypadDriver calc(AddTwo);
+    calc.Press("1 2");
+    calc.Host.Clipboard = "7";
+    PasteFromClipboard(calc.Context);
+    calc.Press("5");
+    EXPECT_EQ(calc.Panel(), "7.005");
+    calc.Host.Clipboard = "1.5\n2";
+    calc.Press("T 4");
+    EXPECT_EQ(calc.Panel(), "3.504");
 }
 
 }  // namespace

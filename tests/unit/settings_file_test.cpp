@@ -37,6 +37,10 @@ void ExpectSameSettings(const CalcSettings& a, const CalcSettings& b) {
     EXPECT_EQ(a.ROUND_TYPE, b.ROUND_TYPE);
     EXPECT_EQ(a.TOOL_TIPS, b.TOOL_TIPS);
     EXPECT_EQ(a.TAPE, b.TAPE);
+    EXPECT_EQ(a.ALWAYS_ON_TOP, b.ALWAYS_ON_TOP);
+    EXPECT_EQ(a.ADD_MODE, b.ADD_MODE);
+    EXPECT_EQ(a.WINDOW_X, b.WINDOW_X);
+    EXPECT_EQ(a.WINDOW_Y, b.WINDOW_Y);
     EXPECT_TRUE(a.NUMBER_SEPARATORS == b.NUMBER_SEPARATORS)
         << "'" << a.NUMBER_SEPARATORS.Text() << "' / '" << b.NUMBER_SEPARATORS.Text() << "'";
     EXPECT_TRUE(a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS)
@@ -293,6 +297,7 @@ TEST(WriteSettings, ExactBytes) {
     s.THOUSAND_SEPARATOR = ' ';
     const std::string expected =
         "[COMMON]\r\n"
+        "ADD_MODE = NO\r\n"
         "ROUND_MODE = 3\r\n"
         "ROUND_TYPE = 1\r\n"
         "\r\n"
@@ -304,6 +309,7 @@ TEST(WriteSettings, ExactBytes) {
         "WHOLE_CELLS = NO\r\n"
         "\r\n"
         "[VIEW]\r\n"
+        "ALWAYS_ON_TOP = NO\r\n"
         "BACKGROUND_COLOR_BLUE = 3\r\n"
         "BACKGROUND_COLOR_GREEN = 2\r\n"
         "BACKGROUND_COLOR_RED = 1\r\n"
@@ -316,7 +322,9 @@ TEST(WriteSettings, ExactBytes) {
         "SCALE = 1\r\n"
         "TAPE = NO\r\n"
         "THOUSAND_SEPARATOR =  \r\n"
-        "TOOL_TIPS = YES\r\n";
+        "TOOL_TIPS = YES\r\n"
+        "WINDOW_X = \r\n"
+        "WINDOW_Y = \r\n";
     const DecString written = WriteSettings(s);
     EXPECT_EQ(std::string(written.Text(), written.Length()), expected);
 }
@@ -346,6 +354,10 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     changed.NUMBER_SEPARATORS = ";|";
     changed.DECIMAL_SEPARATORS = ":, ";
     changed.WHOLE_CELLS = true;
+    changed.ALWAYS_ON_TOP = true;
+    changed.ADD_MODE = true;
+    changed.WINDOW_X = -1250;
+    changed.WINDOW_Y = 0;
     const DecString text = WriteSettings(changed);
     ExpectSameSettings(Read(std::string(text.Text(), text.Length())), changed);
 
@@ -417,10 +429,44 @@ TEST(ReadSettings, ZeroByteEndsAValue) {
     EXPECT_TRUE(Read(blank).FONT == "\"Face") << Read(blank).FONT.Text();
 }
 
+// The corner is kept only whole and inside what window coordinates can hold.
+TEST(ReadSettings, WindowPlaceIsBothCoordinatesInRange) {
+    const struct {
+        const char* File;
+        int32_t X, Y;
+    } cases[] = {
+        {"", UnsavedPlace, UnsavedPlace},
+        {"[VIEW]\nWINDOW_X = 120\nWINDOW_Y = -40", 120, -40},
+        {"[VIEW]\nWINDOW_X = -32768\nWINDOW_Y = 32767", -32768, 32767},
+        {"[VIEW]\nWINDOW_X = 120", UnsavedPlace, UnsavedPlace},
+        {"[VIEW]\nWINDOW_X = 120\nWINDOW_Y =", UnsavedPlace, UnsavedPlace},
+        {"[VIEW]\nWINDOW_X = 32768\nWINDOW_Y = 5", UnsavedPlace, UnsavedPlace},
+        {"[VIEW]\nWINDOW_X = 5\nWINDOW_Y = -99999999999", UnsavedPlace, UnsavedPlace},
+        {"[VIEW]\nWINDOW_X = left\nWINDOW_Y = 7", 0, 7},
+        {"[COMMON]\nWINDOW_X = 1\nWINDOW_Y = 2", UnsavedPlace, UnsavedPlace},
+    };
+    for (const auto& c : cases) {
+        const CalcSettings read = Read(c.File);
+        EXPECT_EQ(read.WINDOW_X, c.X) << c.File;
+        EXPECT_EQ(read.WINDOW_Y, c.Y) << c.File;
+    }
+}
+
+TEST(ReadSettings, DeskSwitchesAreYesOrNo) {
+    EXPECT_TRUE(Read("[VIEW]\nALWAYS_ON_TOP = YES").ALWAYS_ON_TOP);
+    EXPECT_FALSE(Read("[VIEW]\nALWAYS_ON_TOP = yes").ALWAYS_ON_TOP);
+    EXPECT_TRUE(Read("[COMMON]\nADD_MODE = YES").ADD_MODE);
+    EXPECT_FALSE(Read("[VIEW]\nADD_MODE = YES").ADD_MODE);
+    EXPECT_FALSE(Read("[COMMON]\nADD_MODE = 1").ADD_MODE);
+}
+
 TEST(SettingsKeys, EveryKeyHasItsSection) {
     EXPECT_STREQ(FindSettingKey("ROUND_MODE")->Section, "COMMON");
     EXPECT_STREQ(FindSettingKey("SPACE_IS_NUMBER_SEPARATOR")->Section, "TOTAL");
     EXPECT_STREQ(FindSettingKey("TOOL_TIPS")->Section, "VIEW");
+    EXPECT_STREQ(FindSettingKey("ADD_MODE")->Section, "COMMON");
+    EXPECT_STREQ(FindSettingKey("ALWAYS_ON_TOP")->Section, "VIEW");
+    EXPECT_STREQ(FindSettingKey("WINDOW_Y")->Section, "VIEW");
     EXPECT_EQ(FindSettingKey("round_mode"), nullptr);
     EXPECT_EQ(FindSettingKey("BOGUS"), nullptr);
 }
