@@ -8,6 +8,7 @@
 #include "engine/paste.h"
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
+#include "shell/desk_options.h"
 #include "shell/help_and_about.h"
 #include "shell/main_controls.h"
 #include "shell/round_menus.h"
@@ -67,6 +68,10 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         TotalSeparatorsDialog(mainWindow);
     } else if (id == IDM_TOTAL_DETAILS) {
         TotalDetailsDialog(mainWindow);
+    } else if (id == IDM_ALWAYS_ON_TOP) {
+        ToggleAlwaysOnTop(mainWindow);
+    } else if (id == IDM_ADD_MODE) {
+        ToggleAddMode(mainWindow);
     } else {
         return false;
     }

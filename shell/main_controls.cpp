@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "engine/control_geometry.h"
+#include "shell/desk_options.h"
+#include "shell/dpi_support.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
@@ -49,8 +51,8 @@ TOOLINFOA ToolOf(HWND control, const char* text) {
 }
 
 HFONT MakeFont(const DecString& face, int32_t scaleFactor) {
-    return CreateFontA(FontHeight(scaleFactor), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+    return CreateFontA(FontHeight(scaleFactor, Shell.Dpi), 0, 0, 0, FW_DONTCARE, FALSE, FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.Text());
 }
 
@@ -74,20 +76,37 @@ void SetTextIfChanged(HWND window, const DecString& text) {
     SetWindowTextA(window, text.Text());
 }
 
+void MoveToRect(HWND control, const PixelRect& rect) {
+    MoveWindow(control, rect.Left, rect.Top, rect.Width, rect.Height, TRUE);
+}
+
+// The tool tips take the system's tip font at the window's DPI.
+void ApplyTipFont() {
+    HFONT tipFont = MakeTipFont(Shell.Dpi);
+    for (const ControlWindows& windows : Shell.ControlHandles) {
+        SendMessageA(windows.ToolTip, WM_SETFONT, reinterpret_cast<WPARAM>(tipFont), FALSE);
+    }
+    if (Shell.TipFont != nullptr) DeleteObject(Shell.TipFont);
+    Shell.TipFont = tipFont;
+}
+
 }  // namespace
 
 void CreateControl(int32_t row, int32_t scaleFactor, HWND parent) {
     const ControlRecord& record = Shell.Controls[row];
     ControlWindows& windows = Shell.ControlHandles[row];
-    const PixelRect rect = ControlRect(record, scaleFactor);
+    const PixelRect rect = ControlRect(record, scaleFactor, Shell.Dpi);
     HWND control = CreateWindowExA(0, WindowClass(record.Style), record.Label.Text(),
                                    StyleBits(record.Style) | WS_CHILD | WS_VISIBLE, rect.Left,
                                    rect.Top, rect.Width, rect.Height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.Id)),
                                    Shell.Instance, nullptr);
     windows.Control = control;
+    // The tip window has no owner: a window that owns popups does not always become topmost
+    // (Wine keeps such a window below its popups without the topmost style), and a tip is
+    // topmost by itself. It watches the control through the subclass all the same.
     HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                Shell.Instance, nullptr);
     windows.ToolTip = tip;
     TOOLINFOA tool = ToolOf(control, "");
@@ -100,11 +119,18 @@ void SetToolTipText(int32_t row, bool show) {
     SendMessageA(windows.ToolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void CreateAddModeIndicator(int32_t scaleFactor, HWND parent) {
+    const PixelRect rect = LayoutRect(AddModeIndicatorBox, scaleFactor, Shell.Dpi);
+    Shell.AddModeIndicator = CreateWindowExA(
+        0, "STATIC", AddModeIndicatorText, StyleBits(ControlStyle::Indicator) | WS_CHILD, rect.Left,
+        rect.Top, rect.Width, rect.Height, parent, nullptr, Shell.Instance, nullptr);
+}
+
 void LayoutControls(int32_t scaleFactor) {
     for (int32_t row = 0; row < ControlCount; ++row) {
-        const PixelRect rect = ControlRect(Shell.Controls[row], scaleFactor);
-        MoveWindow(ControlWindow(row), rect.Left, rect.Top, rect.Width, rect.Height, TRUE);
+        MoveToRect(ControlWindow(row), ControlRect(Shell.Controls[row], scaleFactor, Shell.Dpi));
     }
+    MoveToRect(Shell.AddModeIndicator, LayoutRect(AddModeIndicatorBox, scaleFactor, Shell.Dpi));
 }
 
 void ApplyFonts() {
@@ -118,8 +144,10 @@ void ApplyFonts() {
     }
     if (Shell.ButtonFont != nullptr) DeleteObject(Shell.ButtonFont);
     if (Shell.PanelFont != nullptr) DeleteObject(Shell.PanelFont);
+    SendMessageA(Shell.AddModeIndicator, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont), FALSE);
     Shell.ButtonFont = buttonFont;
     Shell.PanelFont = panelFont;
+    ApplyTipFont();
     settings.FONT_FOR_PANEL = FaceInUse(ControlWindow(PanelRow), panelFont);
     settings.FONT = FaceInUse(ControlWindow(OperatorIndicatorRow), buttonFont);
     ApplyTapeFont();
@@ -132,22 +160,28 @@ void ApplyBackgroundColour(HWND mainWindow) {
     Shell.BackgroundBrush = brush;
 }
 
-void FitWindow(HWND mainWindow) {
-    const PixelSize client = ClientSize(Shell.Controls, ScaleFactor(Shell.Context.Settings));
+RECT OuterRect() {
+    const PixelSize client =
+        ClientSize(Shell.Controls, ScaleFactor(Shell.Context.Settings), Shell.Dpi);
     RECT outer = {0, 0, client.Width, client.Height};
-    AdjustWindowRectEx(&outer, MainWindowStyle, TRUE, 0);
-    int left = 0;
-    int top = 0;
+    AdjustRectForDpi(outer, MainWindowStyle, Shell.Dpi);
+    return outer;
+}
+
+void FitWindow(HWND mainWindow) {
+    const RECT outer = OuterRect();
+    POINT corner = {};
     if (IsWindowVisible(mainWindow)) {
         RECT current = {};
         GetWindowRect(mainWindow, &current);
-        left = current.left;
-        top = current.top;
+        corner = {current.left, current.top};
     } else {
-        left = (GetSystemMetrics(SM_CXSCREEN) + outer.left - outer.right) / 2;
-        top = (GetSystemMetrics(SM_CYSCREEN) + outer.top - outer.bottom) / 2;
+        const POINT centred = {(GetSystemMetrics(SM_CXSCREEN) + outer.left - outer.right) / 2,
+                               (GetSystemMetrics(SM_CYSCREEN) + outer.top - outer.bottom) / 2};
+        corner = OpeningPlace(outer, centred);
     }
-    MoveWindow(mainWindow, left, top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
+    MoveWindow(mainWindow, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
+               TRUE);
 }
 
 void ShowEngineText(DisplayField field, const DecString& text) {

@@ -3,6 +3,8 @@
 #include "engine/control_geometry.h"
 #include "resources/resource_ids.h"
 #include "shell/command_dispatch.h"
+#include "shell/desk_options.h"
+#include "shell/dpi_support.h"
 #include "shell/main_controls.h"
 #include "shell/round_menus.h"
 #include "shell/settings_store.h"
@@ -16,6 +18,7 @@ void CreateAllControls(HWND window) {
     FillControlTable(Shell.Controls, settings);
     const int32_t scaleFactor = ScaleFactor(settings);
     for (int32_t row = 0; row < ControlCount; ++row) CreateControl(row, scaleFactor, window);
+    CreateAddModeIndicator(scaleFactor, window);
 }
 
 void InstallKeyForwarding() {
@@ -31,6 +34,7 @@ void InstallKeyForwarding() {
 // The window comes to life in this order; it is still hidden throughout.
 LRESULT OnCreate(HWND window) {
     LoadSettingsFile();
+    Shell.Dpi = WindowDpi(window);
     CreateAllControls(window);
     InstallKeyForwarding();
     ApplyFonts();
@@ -38,10 +42,26 @@ LRESULT OnCreate(HWND window) {
     FitWindow(window);
     MarkRoundMenus(window);
     CreateTapeWindow(window);
+    ApplyAlwaysOnTop(window);
+    ShowAddMode(window);
     return 0;
 }
 
-LRESULT OnDestroy() {
+// Moved to a monitor of another DPI: the window takes the place the system suggests and
+// builds its fonts and layout anew for the new DPI.
+LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    Shell.Dpi = HIWORD(wParam);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    ApplyFonts();
+    LayoutControls(ScaleFactor(Shell.Context.Settings));
+    const RECT outer = OuterRect();
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+LRESULT OnDestroy(HWND window) {
+    RememberWindowPlace(window);
     SaveSettingsFile();
     PostQuitMessage(0);
     return 0;
@@ -60,7 +80,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_CREATE:
             return OnCreate(window);
         case WM_DESTROY:
-            return OnDestroy();
+            return OnDestroy(window);
+        case WM_DPICHANGED:
+            return OnDpiChanged(window, wParam, lParam);
         case WM_SIZE:
         case WM_MOVE:
             FollowMainWindow();

@@ -28,6 +28,9 @@ struct ShellState {
     HFONT PanelFont = nullptr;
     HBRUSH BackgroundBrush = nullptr;  // null while the class brush is the system colour
     HWND PushedButton = nullptr;       // shown pressed by a hot key until the key is released
+    HWND AddModeIndicator = nullptr;   // "ADD", shown while add mode is on
+    HFONT TipFont = nullptr;           // the tool tips' font at the window's DPI
+    UINT Dpi = 96;                     // of the monitor the window is on
     Win32Platform Platform;
     CalcContext Context{Platform};
     ControlTable Controls;

@@ -30,6 +30,8 @@ constexpr WORD IdCopy = 32795;
 constexpr WORD IdHomePage = 32808;
 constexpr WORD IdPaste = 32809;
 constexpr WORD IdTape = 32820;
+constexpr WORD IdAlwaysOnTop = 32822;
+constexpr WORD IdAddMode = 32823;
 constexpr int ControlCount = 33;
 constexpr int PanelRow = 0;
 constexpr int DecimalKeyRow = 4;
@@ -647,6 +649,124 @@ void AcceleratorsTakeTheirKeysFirst() {
     CheckEqual(ValueInFile(run.Exit(), "ROUND_MODE"), "2", "the last chord's ROUND_MODE saved");
 }
 
+// ---- At the desk ----------------------------------------------------------------------
+
+bool IsTopmost(HWND window) {
+    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+POINT Corner(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top};
+}
+
+void StaysOnTopWhenAsked() {
+    CaseRun run("on_top", KnownFile());
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    Check(!IsTopmost(s.Window), "not on top at start");
+    CheckEqual(MenuItemsChecked(s, {IdAlwaysOnTop}), "0", "no mark at start");
+    PostCommand(s, IdAlwaysOnTop);
+    Check(IsTopmost(s.Window), "on top after the command");
+    CheckEqual(MenuItemsChecked(s, {IdAlwaysOnTop}), "1", "mark after the command");
+    CheckEqual(run.Exit(), KnownFile({{"ALWAYS_ON_TOP", "YES"}}), "saved on top");
+
+    CaseRun again("on_top_again", run.SavedFile);
+    if (!again.Start()) return;
+    Check(IsTopmost(again.Session.Window), "on top after a restart");
+    CheckEqual(MenuItemsChecked(again.Session, {IdAlwaysOnTop}), "1", "mark after a restart");
+    PostCommand(again.Session, IdAlwaysOnTop);
+    Check(!IsTopmost(again.Session.Window), "no longer on top after the command again");
+    CheckEqual(MenuItemsChecked(again.Session, {IdAlwaysOnTop}), "0", "mark taken off");
+    CheckEqual(again.Exit(), KnownFile(), "saved not on top");
+}
+
+void OpensWhereItWasClosed() {
+    CaseRun run("place", KnownFile());
+    if (!run.Start()) return;
+    const POINT centred = Corner(run.Session.Window);
+    SetWindowPos(run.Session.Window, nullptr, 140, 90, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(run.Session);
+    run.Exit();
+    CheckEqual(ValueInFile(run.SavedFile, "WINDOW_X"), "140", "moved left edge saved");
+    CheckEqual(ValueInFile(run.SavedFile, "WINDOW_Y"), "90", "moved top edge saved");
+
+    CaseRun again("place_again", run.SavedFile);
+    if (again.Start()) {
+        const POINT corner = Corner(again.Session.Window);
+        CheckEqual(static_cast<int>(corner.x), 140, "reopened at the saved left edge");
+        CheckEqual(static_cast<int>(corner.y), 90, "reopened at the saved top edge");
+        again.Exit();
+    }
+    const struct {
+        const char* Name;
+        const char* X;
+        const char* Y;
+    } unusable[] = {
+        {"right of every monitor", "5000", "300"},
+        {"title bar above the screen", "200", "-200"},
+        {"only the left edge saved", "200", ""},
+    };
+    for (const auto& place : unusable) {
+        CaseRun off("place_off", KnownFile({{"WINDOW_X", place.X}, {"WINDOW_Y", place.Y}}));
+        if (!off.Start()) continue;
+        const POINT corner = Corner(off.Session.Window);
+        const std::string name = std::string(place.Name) + ": ";
+        CheckEqual(static_cast<int>(corner.x), static_cast<int>(centred.x), name + "centred left");
+        CheckEqual(static_cast<int>(corner.y), static_cast<int>(centred.y), name + "centred top");
+        off.Exit();
+    }
+}
+
+HWND AddModeIndicator(const QuillonSession& s) {
+    return FindWindowExA(s.Window, nullptr, "Static", "ADD");
+}
+
+void CheckAddModeShown(const QuillonSession& s, bool on, const std::string& when) {
+    const HWND indicator = AddModeIndicator(s);
+    Check(indicator != nullptr, when + ": the ADD indicator exists");
+    CheckEqual(IsWindowVisible(indicator) != 0, on, when + ": ADD shown");
+    CheckEqual(MenuItemsChecked(s, {IdAddMode}), on ? "1" : "0", when + ": menu mark");
+}
+
+void EntersAmountsInCents() {
+    CaseRun run("add_mode", KnownFile({{"ROUND_MODE", "1"}}));
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    CheckAddModeShown(s, false, "at start");
+    PostCommand(s, IdAddMode);
+    CheckAddModeShown(s, true, "after the menu command");
+    const struct {
+        const char* Typed;
+        const char* Panel;
+    } steps[] = {
+        {"1", "0.01"},       {"2", "0.12"},    {"3", "1.23"},     {"4", "12.34"},    {"\b", "1.23"},
+        {"d", "123.00"},     {".", "12,300."}, {"5", "12,300.5"}, {"+", "12,300.5"}, {"7", "0.07"},
+        {"\r", "12,300.57"}, {"c", "0"},       {"7", "0.07"},
+    };
+    for (const auto& step : steps) {
+        TypeText(s, step.Typed);
+        CheckEqual(Panel(s), step.Panel, std::string("panel after ") + step.Typed);
+    }
+    Check(PressChord(s, VK_CONTROL, 'D', '9'), "Ctrl+D: the key after it arrives");
+    CheckAddModeShown(s, false, "after Ctrl+D");
+    CheckEqual(Panel(s), "0.079", "ordinary entry after Ctrl+D");
+    TypeText(s, "c");
+    Check(PressChord(s, VK_CONTROL, 'D', '5'), "Ctrl+D again: the key after it arrives");
+    CheckAddModeShown(s, true, "after Ctrl+D again");
+    CheckEqual(Panel(s), "0.05", "cents again after Ctrl+D");
+    CheckEqual(run.Exit(), KnownFile({{"ROUND_MODE", "1"}, {"ADD_MODE", "YES"}}), "add mode saved");
+
+    CaseRun again("add_mode_again", run.SavedFile);
+    if (!again.Start()) return;
+    CheckAddModeShown(again.Session, true, "after a restart");
+    TypeText(again.Session, "25");
+    CheckEqual(Panel(again.Session), "0.25", "cents after a restart");
+    again.Exit();
+}
+
 // ---- Ending ---------------------------------------------------------------------------
 
 void ExitAndCloseBoxSaveAlike() {
@@ -746,6 +866,8 @@ void CarriesItsResources() {
         {IdAbout, "&About ..."},
         {IdHomePage, "Home page"},
         {IdUserManual, "User manual...\tF1"},
+        {IdAlwaysOnTop, "Always on &top"},
+        {IdAddMode, "&Add mode\tCTRL+D"},
     };
     HMENU menu = LoadMenuA(exe, MAKEINTRESOURCEA(109));
     if (Check(menu != nullptr, "menu 109")) {
@@ -779,6 +901,7 @@ void CarriesItsResources() {
         {FVIRTKEY | FCONTROL | FNOINVERT, 'V', IdPaste},
         {FVIRTKEY | FSHIFT | FNOINVERT, VK_INSERT, IdPaste},
         {FVIRTKEY | FCONTROL | FNOINVERT, 'T', IdTape},
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'D', IdAddMode},
     };
     HACCEL table = LoadAcceleratorsA(exe, MAKEINTRESOURCEA(109));
     ACCEL entries[32] = {};
@@ -805,6 +928,17 @@ void CarriesItsResources() {
         Check(text.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
                   text.find("version=\"6.0.0.0\"") != std::string::npos,
               "the manifest asks for common controls 6");
+        const char* entries[] = {
+            "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+            "PerMonitorV2, PerMonitor</dpiAwareness>",
+            "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
+            "true/pm</dpiAware>",
+            "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+        };
+        for (const char* entry : entries) {
+            Check(text.find(entry) != std::string::npos,
+                  std::string("the manifest holds ") + entry);
+        }
     }
     FreeLibrary(exe);
 }
@@ -905,7 +1039,8 @@ void ReadsOrSkipsAHugeFile() {
         CheckEqual(result.Width, size.Width, name + ": client width");
         CheckEqual(ValueInFile(result.Saved, "SCALE"), size.Scale, name + ": SCALE saved");
         CheckEqual(ValueInFile(result.Saved, "ROUND_MODE"), "0", name + ": ROUND_MODE saved");
-        CheckEqual(result.Saved.size() < 4096 && result.Saved.ends_with("TOOL_TIPS = YES\r\n"),
+        CheckEqual(result.Saved.size() < 4096 &&
+                       result.Saved.ends_with("TOOL_TIPS = YES\r\nWINDOW_X = \r\nWINDOW_Y = \r\n"),
                    true, name + ": the whole settings file written");
     }
 }
@@ -927,6 +1062,9 @@ const GuiCase Cases[] = {
     {"message_boxes", ShowsMessagesOverTheirState},
     {"round_menus", RoundMenusKeepOneMark},
     {"accelerators", AcceleratorsTakeTheirKeysFirst},
+    {"always_on_top", StaysOnTopWhenAsked},
+    {"window_place", OpensWhereItWasClosed},
+    {"add_mode", EntersAmountsInCents},
     {"exit_and_close_box", ExitAndCloseBoxSaveAlike},
     {"failed_write_keeps_file", FailedWriteKeepsThePreviousFile},
     {"working_directory", UsesTheWorkingDirectory},

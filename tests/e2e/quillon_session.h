@@ -77,6 +77,7 @@ void PrepareUnattendedDriver();
 struct CaseRun {
     std::string Directory;
     QuillonSession Session;
+    std::string SavedFile;  // the settings file as the last EndBy found it
 
     // Writes `settingsFile` as Quillon.ini first, when there is one.
     CaseRun(const std::string& name, const std::optional<std::string>& settingsFile);
@@ -86,7 +87,8 @@ struct CaseRun {
     std::string IniPath() const { return Directory + "Quillon.ini"; }
     // Starts the program and checks that its window appears.
     bool Start();
-    // Ends the program the given way, checks its exit code and returns the settings file it left.
+    // Ends the program the given way, checks its exit code and the place it saved, and
+    // returns the settings file it left with the place emptied.
     std::string EndBy(UINT message, WPARAM wParam);
     std::string Exit();
 };

@@ -5,9 +5,9 @@
 namespace {
 
 const char* const Sections[][2] = {
-    {"ROUND_MODE", "COMMON"},
+    {"ADD_MODE", "COMMON"},
     {"DECIMAL_SEPARATORS", "TOTAL"},
-    {"BACKGROUND_COLOR_BLUE", "VIEW"},
+    {"ALWAYS_ON_TOP", "VIEW"},
 };
 
 }  // namespace
@@ -33,6 +33,7 @@ std::string InstalledFace() {
 
 SettingsValues KnownSettings() {
     return {
+        {"ADD_MODE", "NO"},
         {"ROUND_MODE", "3"},
         {"ROUND_TYPE", "1"},
         {"DECIMAL_SEPARATORS", ""},
@@ -40,6 +41,7 @@ SettingsValues KnownSettings() {
         {"SPACE_IS_DECIMAL_SEPARATOR", "NO"},
         {"SPACE_IS_NUMBER_SEPARATOR", "NO"},
         {"WHOLE_CELLS", "NO"},
+        {"ALWAYS_ON_TOP", "NO"},
         {"BACKGROUND_COLOR_BLUE", "255"},
         {"BACKGROUND_COLOR_GREEN", "255"},
         {"BACKGROUND_COLOR_RED", "255"},
@@ -53,6 +55,8 @@ SettingsValues KnownSettings() {
         {"TAPE", "NO"},
         {"THOUSAND_SEPARATOR", ","},
         {"TOOL_TIPS", "YES"},
+        {"WINDOW_X", ""},
+        {"WINDOW_Y", ""},
     };
 }
 
@@ -80,6 +84,17 @@ std::string SettingsFileText(const SettingsValues& values) {
 
 std::string KnownFile(const SettingsValues& changes) {
     return SettingsFileText(With(KnownSettings(), changes));
+}
+
+std::string WithValue(const std::string& fileText, const std::string& key,
+                      const std::string& value) {
+    const std::string start = "\r\n" + key + " = ";
+    const size_t at = fileText.find(start);
+    if (at == std::string::npos) return fileText;
+    const size_t valueAt = at + start.size();
+    const size_t end = fileText.find("\r\n", valueAt);
+    return fileText.substr(0, valueAt) + value +
+           (end == std::string::npos ? "" : fileText.substr(end));
 }
 
 std::string ValueInFile(const std::string& fileText, const std::string& key) {

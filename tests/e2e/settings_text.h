@@ -13,7 +13,7 @@ std::string SubstituteFace(const char* face);
 std::string InstalledFace();
 
 // Every key in the order of the file, with a fixed, known look: "." and ",", groups of three,
-// an installed face, a white window, 200 %.
+// an installed face, a white window, 200 %; no saved place (the window opens centred).
 SettingsValues KnownSettings();
 // The values with some keys replaced.
 SettingsValues With(SettingsValues values, const SettingsValues& changes);
@@ -21,5 +21,8 @@ SettingsValues With(SettingsValues values, const SettingsValues& changes);
 std::string SettingsFileText(const SettingsValues& values);
 // The file text of the known settings with some keys replaced.
 std::string KnownFile(const SettingsValues& changes = {});
+// The file text with the value of one key replaced.
+std::string WithValue(const std::string& fileText, const std::string& key,
+                      const std::string& value);
 // The value of one key in a file text, or "<absent>".
 std::string ValueInFile(const std::string& fileText, const std::string& key);
