@@ -168,6 +168,22 @@ RECT OuterRect() {
     return outer;
 }
 
+void PlaceWindow(HWND mainWindow, POINT corner) {
+    const RECT outer = OuterRect();
+    MoveWindow(mainWindow, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
+               TRUE);
+    // The frame computation can miss what the system really draws (a menu bar at another
+    // DPI than the one the window is told about): the client area decides.
+    const PixelSize wanted =
+        ClientSize(Shell.Controls, ScaleFactor(Shell.Context.Settings), Shell.Dpi);
+    RECT client = {};
+    GetClientRect(mainWindow, &client);
+    if (client.right == wanted.Width && client.bottom == wanted.Height) return;
+    MoveWindow(mainWindow, corner.x, corner.y,
+               outer.right - outer.left + wanted.Width - client.right,
+               outer.bottom - outer.top + wanted.Height - client.bottom, TRUE);
+}
+
 void FitWindow(HWND mainWindow) {
     const RECT outer = OuterRect();
     POINT corner = {};
@@ -180,8 +196,7 @@ void FitWindow(HWND mainWindow) {
                                (GetSystemMetrics(SM_CYSCREEN) + outer.top - outer.bottom) / 2};
         corner = OpeningPlace(outer, centred);
     }
-    MoveWindow(mainWindow, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
-               TRUE);
+    PlaceWindow(mainWindow, corner);
 }
 
 void ShowEngineText(DisplayField field, const DecString& text) {

@@ -20,6 +20,8 @@ void ApplyFonts();
 void ApplyBackgroundColour(HWND mainWindow);
 // The outer window rectangle around the client area, with its frame at the window's DPI.
 RECT OuterRect();
+// Moves the window's top-left corner to `corner` and sizes it around the controls.
+void PlaceWindow(HWND mainWindow, POINT corner);
 // Sizes the window around the controls. While it is hidden it goes to its saved place, or
 // is centred on the screen when that place cannot be reached.
 void FitWindow(HWND mainWindow);

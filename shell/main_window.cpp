@@ -54,9 +54,7 @@ LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     ApplyFonts();
     LayoutControls(ScaleFactor(Shell.Context.Settings));
-    const RECT outer = OuterRect();
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceWindow(window, {suggested->left, suggested->top});
     return 0;
 }
 

@@ -767,6 +767,112 @@ void EntersAmountsInCents() {
     again.Exit();
 }
 
+// The screen DPI new programs of the prefix take (LogPixels), set for one case and put
+// back as it was when the case ends.
+struct ScreenDpi {
+    HKEY Key = nullptr;
+    DWORD Saved = 0;
+    bool HadValue = false;
+
+    ScreenDpi() {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &Key, nullptr);
+        DWORD size = sizeof(Saved);
+        HadValue = RegQueryValueExA(Key, "LogPixels", nullptr, nullptr,
+                                    reinterpret_cast<BYTE*>(&Saved), &size) == ERROR_SUCCESS;
+    }
+    ~ScreenDpi() {
+        if (HadValue) {
+            Set(Saved);
+        } else {
+            RegDeleteValueA(Key, "LogPixels");
+        }
+        RegCloseKey(Key);
+    }
+    ScreenDpi(const ScreenDpi&) = delete;
+    ScreenDpi& operator=(const ScreenDpi&) = delete;
+    void Set(DWORD dpi) const {
+        RegSetValueExA(Key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof(dpi));
+    }
+};
+
+struct DpiGeometry {
+    int ClientWidth = 0, ClientHeight = 0;
+    ClientRect Rects[3] = {};  // the panel, "7" and the tall "="
+};
+
+constexpr int MeasuredRows[3] = {PanelRow, 1, EqualsRow};
+
+DpiGeometry Measure(const QuillonSession& s) {
+    DpiGeometry geometry;
+    RECT client = {};
+    GetClientRect(s.Window, &client);
+    geometry.ClientWidth = client.right;
+    geometry.ClientHeight = client.bottom;
+    for (int i = 0; i < 3; ++i) geometry.Rects[i] = RectInParent(Control(s, MeasuredRows[i]));
+    return geometry;
+}
+
+// Every length of the 96-DPI geometry times dpi / 96, rounded half away from zero.
+void CheckScaled(const DpiGeometry& got, const DpiGeometry& base, int dpi,
+                 const std::string& name) {
+    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    CheckEqual(got.ClientWidth, scaled(base.ClientWidth), name + "client width");
+    CheckEqual(got.ClientHeight, scaled(base.ClientHeight), name + "client height");
+    for (int i = 0; i < 3; ++i) {
+        const std::string what = name + "control " + std::to_string(MeasuredRows[i]);
+        const ClientRect& rect = got.Rects[i];
+        const ClientRect& at96 = base.Rects[i];
+        CheckEqual(rect.Left, scaled(at96.Left), what + " left");
+        CheckEqual(rect.Top, scaled(at96.Top), what + " top");
+        CheckEqual(rect.Width, scaled(at96.Width), what + " width");
+        CheckEqual(rect.Height, scaled(at96.Height), what + " height");
+    }
+}
+
+// Sends the message the system sends when the window reaches a monitor of `dpi`, with the
+// suggested rectangle in the program's own memory.
+void SendDpiChanged(const QuillonSession& s, int dpi, const RECT& suggested) {
+    RemoteBlock block(s.Process.hProcess, sizeof(RECT));
+    WriteProcessMemory(s.Process.hProcess, block.Address, &suggested, sizeof(suggested), nullptr);
+    SendMessageA(s.Window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(block.Address));
+    Settle(s);
+}
+
+void ScalesWithTheScreenDpi() {
+    ScreenDpi screen;
+    screen.Set(96);
+    DpiGeometry base;
+    {
+        CaseRun run("dpi_96", KnownFile());
+        if (!run.Start()) return;
+        base = Measure(run.Session);
+        run.Exit();
+    }
+    CheckEqual(base.ClientWidth, 585, "96 DPI: client width as ever");
+    CheckEqual(base.Rects[1].Left, 260, "96 DPI: \"7\" where it always was");
+    for (const int dpi : {144, 192}) {
+        screen.Set(static_cast<DWORD>(dpi));
+        CaseRun run("dpi_" + std::to_string(dpi), KnownFile());
+        if (!run.Start()) continue;
+        CheckScaled(Measure(run.Session), base, dpi, std::to_string(dpi) + " DPI: ");
+        run.Exit();
+    }
+    screen.Set(96);
+    CaseRun run("dpi_changed", KnownFile());
+    if (!run.Start()) return;
+    SendDpiChanged(run.Session, 144, {100, 80, 1000, 700});
+    CheckScaled(Measure(run.Session), base, 144, "moved to 144 DPI: ");
+    const POINT corner = Corner(run.Session.Window);
+    CheckEqual(static_cast<int>(corner.x), 100, "moved to 144 DPI: suggested left");
+    CheckEqual(static_cast<int>(corner.y), 80, "moved to 144 DPI: suggested top");
+    SendDpiChanged(run.Session, 96, {120, 90, 700, 500});
+    CheckScaled(Measure(run.Session), base, 96, "back at 96 DPI: ");
+    run.Exit();
+}
+
 // ---- Ending ---------------------------------------------------------------------------
 
 void ExitAndCloseBoxSaveAlike() {
@@ -1065,6 +1171,7 @@ const GuiCase Cases[] = {
     {"always_on_top", StaysOnTopWhenAsked},
     {"window_place", OpensWhereItWasClosed},
     {"add_mode", EntersAmountsInCents},
+    {"dpi_geometry", ScalesWithTheScreenDpi},
     {"exit_and_close_box", ExitAndCloseBoxSaveAlike},
     {"failed_write_keeps_file", FailedWriteKeepsThePreviousFile},
     {"working_directory", UsesTheWorkingDirectory},

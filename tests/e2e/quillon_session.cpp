@@ -73,7 +73,7 @@ RemoteBlock::~RemoteBlock() {
     if (Address != nullptr) VirtualFreeEx(Process, Address, 0, MEM_RELEASE);
 }
 
-// A tip window is owned by the main window; its one tool names the control.
+// A tip window belongs to the program's process; its one tool names the control.
 HWND TipWindowOf(const QuillonSession& session, HWND control) {
     RemoteBlock block(session.Process.hProcess, sizeof(TOOLINFOA));
     if (block.Address == nullptr) return nullptr;
