@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "engine/control_geometry.h"
 #include "resources/dialog_ids.h"
+#include "shell/dpi_support.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -49,7 +51,8 @@ std::string SelectedFace(HWND dialog) {
 
 void MakePreviewFont(HWND dialog) {
     if (chooser.PreviewFont != nullptr) DeleteObject(chooser.PreviewFont);
-    chooser.PreviewFont = CreateFontA(PreviewHeight, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+    const int height = ScaleForDpi(PreviewHeight, static_cast<int32_t>(WindowDpi(dialog)));
+    chooser.PreviewFont = CreateFontA(height, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                       ANTIALIASED_QUALITY, 0, SelectedFace(dialog).c_str());
 }
 
@@ -63,15 +66,16 @@ void SelectStartingFace(HWND dialog) {
     SendMessageA(list, LB_SETCURSEL, found == LB_ERR ? 0 : found, 0);
 }
 
-// The digits 1 to 9 in three rows of three 64-pixel cells.
+// The digits 1 to 9 in three rows of three 64-pixel cells (at 96 DPI).
 void PaintPreview(const DRAWITEMSTRUCT& item) {
+    const int cellSize = ScaleForDpi(PreviewCell, static_cast<int32_t>(WindowDpi(item.hwndItem)));
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
     HGDIOBJ previous = SelectObject(item.hDC, chooser.PreviewFont);
     for (int digit = 1; digit <= 9; ++digit) {
         const int row = (digit - 1) / 3;
         const int column = (digit - 1) % 3;
-        RECT cell = {column * PreviewCell, row * PreviewCell, (column + 1) * PreviewCell,
-                     (row + 1) * PreviewCell};
+        RECT cell = {column * cellSize, row * cellSize, (column + 1) * cellSize,
+                     (row + 1) * cellSize};
         const char text[2] = {static_cast<char>('0' + digit), '\0'};
         DrawTextA(item.hDC, text, 1, &cell, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
