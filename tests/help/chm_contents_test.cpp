@@ -75,6 +75,7 @@ TEST_F(ChmContents, HoldsEveryPageWithItsSubject) {
         {"/customize_view.htm", "Error! Decimal and thousand separators are equal!"},
         {"/font_chooser.htm", "TrueType"},
         {"/customize_total.htm", "Error! Found equal separators for decimal and numbers!"},
+        {"/desk.htm", "Always on top"},
         {"/settings_file.htm", "SPACE_IS_NUMBER_SEPARATOR"},
         {"/errors.htm", "division by zero"},
         {"/toc.hhc", "customize_total.htm"},
