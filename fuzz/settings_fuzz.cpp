@@ -46,6 +46,12 @@ void CheckRecord(const CalcSettings& s) {
     if (s.NUMBER_SEPARATORS.FindChar(s.DECIMAL_SEPARATOR) >= 0) {
         Fail("DECIMAL_SEPARATOR among NUMBER_SEPARATORS");
     }
+    const bool placeSaved = s.WINDOW_X != UnsavedPlace;
+    if (placeSaved != (s.WINDOW_Y != UnsavedPlace)) Fail("half a window place");
+    if (placeSaved && !(InRange(s.WINDOW_X, LowestPlace, HighestPlace) &&
+                        InRange(s.WINDOW_Y, LowestPlace, HighestPlace))) {
+        Fail("window place out of range");
+    }
 }
 
 // The two SPACE_IS_... flags only carry the space through the file; once it is read the
@@ -58,7 +64,8 @@ bool SameRecord(const CalcSettings& a, const CalcSettings& b) {
            a.HOT_KEY_AS_CLICK == b.HOT_KEY_AS_CLICK && a.ROUND_MODE == b.ROUND_MODE &&
            a.ROUND_TYPE == b.ROUND_TYPE && a.TOOL_TIPS == b.TOOL_TIPS &&
            a.NUMBER_SEPARATORS == b.NUMBER_SEPARATORS &&
-           a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS;
+           a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS && a.ALWAYS_ON_TOP == b.ALWAYS_ON_TOP &&
+           a.ADD_MODE == b.ADD_MODE && a.WINDOW_X == b.WINDOW_X && a.WINDOW_Y == b.WINDOW_Y;
 }
 
 }  // namespace
