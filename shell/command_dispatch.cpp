@@ -45,6 +45,7 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         RefreshTapeWindow();
     } else if (IsRoundModeItem(id)) {
         SelectRoundMode(mainWindow, id);
+        ShowAddMode(mainWindow);
     } else if (IsRoundTypeItem(id)) {
         SelectRoundType(mainWindow, id);
     } else if (id == IDM_EXIT) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/control_geometry.h"
+#include "engine/entry_keys.h"
 #include "engine/window_place.h"
 #include "resources/resource_ids.h"
 #include "shell/dpi_support.h"
@@ -75,8 +76,11 @@ void ApplyAlwaysOnTop(HWND mainWindow) {
 }
 
 void ShowAddMode(HWND mainWindow) {
-    const bool on = Shell.Context.Settings.ADD_MODE;
+    const CalcSettings& settings = Shell.Context.Settings;
+    const bool on = settings.ADD_MODE;
     ShowWindow(Shell.AddModeIndicator, on ? SW_SHOWNA : SW_HIDE);
+    // Greyed while the decimal places leave typing unchanged (floating or 0 places).
+    EnableWindow(Shell.AddModeIndicator, AddModePlaces(settings) > 0);
     MarkMenuItem(mainWindow, IDM_ADD_MODE, on);
 }
 

@@ -8,7 +8,8 @@ inline constexpr const char* AddModeIndicatorText = "ADD";
 
 // Keeps the window in front of all others or not, as ALWAYS_ON_TOP says, with the menu mark.
 void ApplyAlwaysOnTop(HWND mainWindow);
-// Shows the add-mode indicator and the menu mark while ADD_MODE is on.
+// Shows the add-mode indicator and the menu mark while ADD_MODE is on; the indicator is
+// greyed while the decimal places give add mode nothing to do.
 void ShowAddMode(HWND mainWindow);
 void ToggleAlwaysOnTop(HWND mainWindow);
 void ToggleAddMode(HWND mainWindow);

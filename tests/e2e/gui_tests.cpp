@@ -757,6 +757,13 @@ void EntersAmountsInCents() {
     Check(PressChord(s, VK_CONTROL, 'D', '5'), "Ctrl+D again: the key after it arrives");
     CheckAddModeShown(s, true, "after Ctrl+D again");
     CheckEqual(Panel(s), "0.05", "cents again after Ctrl+D");
+    Check(IsWindowEnabled(AddModeIndicator(s)) != 0, "ADD in black with two fixed places");
+    PostCommand(s, IdFloating);
+    Check(IsWindowEnabled(AddModeIndicator(s)) == 0, "ADD greyed with floating places");
+    TypeText(s, "c12");
+    CheckEqual(Panel(s), "12", "floating places: ordinary entry");
+    PostCommand(s, IdFixed2);
+    Check(IsWindowEnabled(AddModeIndicator(s)) != 0, "ADD in black again with two places");
     CheckEqual(run.Exit(), KnownFile({{"ROUND_MODE", "1"}, {"ADD_MODE", "YES"}}), "add mode saved");
 
     CaseRun again("add_mode_again", run.SavedFile);
