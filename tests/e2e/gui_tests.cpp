@@ -807,6 +807,7 @@ struct ScreenDpi {
 struct DpiGeometry {
     int ClientWidth = 0, ClientHeight = 0;
     ClientRect Rects[3] = {};  // the panel, "7" and the tall "="
+    int DialogWidth = 0;       // the client width of Customize view
 };
 
 constexpr int MeasuredRows[3] = {PanelRow, 1, EqualsRow};
@@ -818,6 +819,15 @@ DpiGeometry Measure(const QuillonSession& s) {
     geometry.ClientWidth = client.right;
     geometry.ClientHeight = client.bottom;
     for (int i = 0; i < 3; ++i) geometry.Rects[i] = RectInParent(Control(s, MeasuredRows[i]));
+    PostMessageA(s.Window, WM_COMMAND, IdAppearance, 0);
+    HWND dialog = WaitForWindow(s, "#32770", "Customize view", 5000);
+    if (Check(dialog != nullptr, "Customize view opens")) {
+        RECT dialogClient = {};
+        GetClientRect(dialog, &dialogClient);
+        geometry.DialogWidth = dialogClient.right;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        Settle(s);
+    }
     return geometry;
 }
 
@@ -836,6 +846,15 @@ void CheckScaled(const DpiGeometry& got, const DpiGeometry& base, int dpi,
         CheckEqual(rect.Width, scaled(at96.Width), what + " width");
         CheckEqual(rect.Height, scaled(at96.Height), what + " height");
     }
+}
+
+// Dialogs follow the system's dialog scaling, whose font metrics round on their own way.
+void CheckDialogScaled(const DpiGeometry& got, const DpiGeometry& base, int dpi,
+                       const std::string& name) {
+    const int expected = MulDiv(base.DialogWidth, dpi, 96);
+    Check(got.DialogWidth * 10 >= expected * 9 && got.DialogWidth * 10 <= expected * 11,
+          name + "Customize view " + std::to_string(got.DialogWidth) + " wide, about " +
+              std::to_string(expected));
 }
 
 // Sends the message the system sends when the window reaches a monitor of `dpi`, with the
@@ -859,12 +878,15 @@ void ScalesWithTheScreenDpi() {
         run.Exit();
     }
     CheckEqual(base.ClientWidth, 585, "96 DPI: client width as ever");
+    Check(base.DialogWidth > 0, "96 DPI: Customize view measured");
     CheckEqual(base.Rects[1].Left, 260, "96 DPI: \"7\" where it always was");
     for (const int dpi : {144, 192}) {
         screen.Set(static_cast<DWORD>(dpi));
         CaseRun run("dpi_" + std::to_string(dpi), KnownFile());
         if (!run.Start()) continue;
-        CheckScaled(Measure(run.Session), base, dpi, std::to_string(dpi) + " DPI: ");
+        const DpiGeometry geometry = Measure(run.Session);
+        CheckScaled(geometry, base, dpi, std::to_string(dpi) + " DPI: ");
+        CheckDialogScaled(geometry, base, dpi, std::to_string(dpi) + " DPI: ");
         run.Exit();
     }
     screen.Set(96);
