@@ -698,7 +698,15 @@ void OpensWhereItWasClosed() {
         const POINT corner = Corner(again.Session.Window);
         CheckEqual(static_cast<int>(corner.x), 140, "reopened at the saved left edge");
         CheckEqual(static_cast<int>(corner.y), 90, "reopened at the saved top edge");
-        again.Exit();
+        // Closed while minimised, it keeps the corner it would be restored to.
+        ShowWindowAsync(again.Session.Window, SW_MINIMIZE);
+        Settle(again.Session);
+        Check(IsIconic(again.Session.Window) != 0, "minimised");
+        PostMessageA(again.Session.Window, WM_COMMAND, IdExit, 0);
+        CheckEqual(WaitForExit(again.Session), 0, "exit code after closing minimised");
+        const std::string saved = ReadFileBytes(again.IniPath());
+        CheckEqual(ValueInFile(saved, "WINDOW_X"), "140", "minimised: left edge saved");
+        CheckEqual(ValueInFile(saved, "WINDOW_Y"), "90", "minimised: top edge saved");
     }
     const struct {
         const char* Name;
