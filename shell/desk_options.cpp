@@ -1,5 +1,6 @@
 #include "shell/desk_options.h"
 
+#include <utility>
 #include <vector>
 
 #include "engine/control_geometry.h"
@@ -66,12 +67,43 @@ bool IsKeptPlace(LONG coordinate) {
     return coordinate >= LowestPlace && coordinate <= HighestPlace;
 }
 
+BOOL CALLBACK AddOwnedWindow(HWND window, LPARAM found) {
+    auto& owned = *reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(found);
+    if (GetWindow(window, GW_OWNER) == owned.first) owned.second.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> OwnedWindows(HWND owner) {
+    std::pair<HWND, std::vector<HWND>> owned{owner, {}};
+    EnumThreadWindows(GetCurrentThreadId(), AddOwnedWindow, reinterpret_cast<LPARAM>(&owned));
+    return owned.second;
+}
+
+constexpr UINT ZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+
+bool HasTopmostStyle(HWND window) {
+    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+// Some systems (Wine 8) move a window that owns others (the tape) into the topmost band
+// without giving it the topmost style, so the next window brought to the top passes it.
+// There the owned windows are let go for the move, then taken back and put in the band.
+void MakeTopmostPastOwnedWindows(HWND mainWindow) {
+    const std::vector<HWND> owned = OwnedWindows(mainWindow);
+    for (HWND window : owned) SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
+    SetWindowPos(mainWindow, HWND_TOPMOST, 0, 0, 0, 0, ZOrderOnly);
+    for (HWND window : owned) {
+        SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(mainWindow));
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, ZOrderOnly);
+    }
+}
+
 }  // namespace
 
 void ApplyAlwaysOnTop(HWND mainWindow) {
     const bool onTop = Shell.Context.Settings.ALWAYS_ON_TOP;
-    SetWindowPos(mainWindow, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(mainWindow, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, ZOrderOnly);
+    if (onTop && !HasTopmostStyle(mainWindow)) MakeTopmostPastOwnedWindows(mainWindow);
     MarkMenuItem(mainWindow, IDM_ALWAYS_ON_TOP, onTop);
 }
 
