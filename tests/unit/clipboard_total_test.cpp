@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "case_name.h"
 #include "keypad_driver.h"
@@ -203,3 +204,17 @@ TEST(TotalKey, TheTotalIsTheSecondOperandOfAPendingCalculation) {
 }
 
 }  // namespace
+
+TEST(TotalKey, CountsTheNumbersItSummed) {
+    const std::pair<const char*, int32_t> cases[] = {
+        {"12\r\n30.5\r\n7", 3}, {"42", 1}, {"-\n5", 2},       {"abc", 0},
+        {"1\n1.2.3\n4", 0},     {"", 0},   {"1\t2\t3\t4", 4}, {"999999999999999999999999\n1", 0},
+    };
+    for (const auto& [clipboard, numbers] : cases) {
+        SCOPED_TRACE(clipboard);
+        KeypadDriver calc("");
+        calc.Host.Clipboard = clipboard;
+        calc.Press("T");
+        EXPECT_EQ(calc.Context.TotalNumbers, numbers);
+    }
+}
