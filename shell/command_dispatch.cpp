@@ -7,6 +7,8 @@
 #include "engine/keypad.h"
 #include "engine/paste.h"
 #include "resources/resource_ids.h"
+#include "shell/accessible_control.h"
+#include "shell/announce.h"
 #include "shell/clipboard_copy.h"
 #include "shell/desk_options.h"
 #include "shell/help_and_about.h"
@@ -40,6 +42,7 @@ void PressButton(HWND mainWindow, int32_t row) {
 }  // namespace
 
 bool ExecuteCommand(HWND mainWindow, WORD id) {
+    const AnnouncedCommand announced;
     if (id >= FirstControlId && id <= LastControlId) {
         HandleKeypadCommand(Shell.Context, Shell.Controls, id);
         RefreshTapeWindow();
@@ -98,6 +101,11 @@ void ReleaseHotKeyClick() {
 LRESULT CALLBACK ForwardKeys(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
     const ControlWindows* windows = WindowsOf(child);
     if (windows == nullptr) return 0;
+    LRESULT answer = 0;
+    const auto row = static_cast<int32_t>(windows - Shell.ControlHandles.data());
+    if (message == WM_GETOBJECT && AnswerGetObject(child, row, wParam, lParam, answer)) {
+        return answer;
+    }
     if (message == WM_CHAR) {
         SendMessageA(Shell.MainWindow, WM_CHAR, wParam, lParam);
     } else if (message == WM_KEYDOWN && wParam == VK_DELETE) {

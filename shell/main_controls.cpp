@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "engine/control_geometry.h"
+#include "shell/announce.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"
 #include "shell/main_window.h"
@@ -68,12 +69,13 @@ DecString FaceInUse(HWND window, HFONT font) {
 }
 
 // Sets the text only when it differs: the panel reports every change of its text as a
-// command, and an unchanged text must not start another round.
-void SetTextIfChanged(HWND window, const DecString& text) {
+// command, and an unchanged text must not start another round. True when it changed.
+bool SetTextIfChanged(HWND window, const DecString& text) {
     char shown[PanelTextBufferSize] = {};
     GetWindowTextA(window, shown, sizeof(shown));
-    if (text == shown) return;
+    if (text == shown) return false;
     SetWindowTextA(window, text.Text());
+    return true;
 }
 
 void MoveToRect(HWND control, const PixelRect& rect) {
@@ -200,15 +202,17 @@ void FitWindow(HWND mainWindow) {
 }
 
 void ShowEngineText(DisplayField field, const DecString& text) {
+    bool changed = false;
     switch (field) {
         case DisplayField::Panel:
-            SetTextIfChanged(ControlWindow(PanelRow), text);
+            changed = SetTextIfChanged(ControlWindow(PanelRow), text);
             break;
         case DisplayField::OperatorIndicator:
-            SetTextIfChanged(ControlWindow(OperatorIndicatorRow), text);
+            changed = SetTextIfChanged(ControlWindow(OperatorIndicatorRow), text);
             break;
         case DisplayField::MemoryIndicator:
-            SetTextIfChanged(ControlWindow(MemoryIndicatorRow), text);
+            changed = SetTextIfChanged(ControlWindow(MemoryIndicatorRow), text);
             break;
     }
+    if (changed) NoteDisplayChange(field);
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "shell/announce.h"
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
 #include "total/code_page_text.h"
@@ -77,6 +78,8 @@ void Win32Platform::Beep() {
 }
 
 void Win32Platform::ShowMessage(const char* text) {
+    // Heard before the message that it caused.
+    AnnounceDisplayChanges();
     MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
 }
 
