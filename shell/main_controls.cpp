@@ -6,6 +6,7 @@
 #include "shell/announce.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"
+#include "shell/high_contrast.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
@@ -156,8 +157,11 @@ void ApplyFonts() {
 }
 
 void ApplyBackgroundColour(HWND mainWindow) {
-    HBRUSH brush = CreateSolidBrush(Shell.Context.Settings.BACKGROUND_COLOR);
-    SetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+    // In high contrast the class brush is the system colour itself, which follows the theme.
+    HBRUSH brush =
+        HighContrastOn() ? nullptr : CreateSolidBrush(Shell.Context.Settings.BACKGROUND_COLOR);
+    SetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND,
+                     brush != nullptr ? reinterpret_cast<LONG_PTR>(brush) : COLOR_WINDOW + 1);
     if (Shell.BackgroundBrush != nullptr) DeleteObject(Shell.BackgroundBrush);
     Shell.BackgroundBrush = brush;
 }

@@ -5,6 +5,7 @@
 #include "shell/command_dispatch.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"
+#include "shell/high_contrast.h"
 #include "shell/main_controls.h"
 #include "shell/round_menus.h"
 #include "shell/settings_store.h"
@@ -98,6 +99,16 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         case WM_COMMAND:
             if (ExecuteCommand(window, LOWORD(wParam))) return 0;
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = HighContrastPanelColours(reinterpret_cast<HWND>(lParam),
+                                                        reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            FollowHighContrast(window);
             break;
         default:
             break;

@@ -39,6 +39,21 @@ std::string ToolTipText(const QuillonSession& session, HWND control) {
     return text;
 }
 
+bool LoadIntoQuillon(const QuillonSession& session, const std::string& libraryPath) {
+    HANDLE process = session.Process.hProcess;
+    RemoteBlock path(process, libraryPath.size() + 1);
+    if (path.Address == nullptr) return false;
+    WriteProcessMemory(process, path.Address, libraryPath.c_str(), libraryPath.size() + 1, nullptr);
+    // kernel32 sits at the same address in every process of the session.
+    auto* loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, loadLibrary, path.Address, 0, nullptr);
+    if (thread == nullptr) return false;
+    WaitForSingleObject(thread, ProbeTimeoutMs);
+    CloseHandle(thread);
+    return true;
+}
+
 void SetMenuProbePath(const std::string& path) {
     menuProbePath = path;
 }
@@ -47,18 +62,7 @@ std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UI
     std::string checked(ids.size(), '-');
     const std::string marksFile = session.Directory + "menu-marks.txt";
     DeleteFileA(marksFile.c_str());
-    HANDLE process = session.Process.hProcess;
-    RemoteBlock path(process, menuProbePath.size() + 1);
-    if (path.Address == nullptr) return checked;
-    WriteProcessMemory(process, path.Address, menuProbePath.c_str(), menuProbePath.size() + 1,
-                       nullptr);
-    // kernel32 sits at the same address in every process of the session.
-    auto* loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0, loadLibrary, path.Address, 0, nullptr);
-    if (thread == nullptr) return checked;
-    WaitForSingleObject(thread, ProbeTimeoutMs);
-    CloseHandle(thread);
+    if (!LoadIntoQuillon(session, menuProbePath)) return checked;
     std::istringstream marks(ReadFileBytes(marksFile));
     UINT itemId = 0;
     int mark = 0;

@@ -18,3 +18,7 @@ std::string ToolTipText(const QuillonSession& session, HWND control);
 std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids);
 
 void SetMenuProbePath(const std::string& path);
+
+// Loads the library at `libraryPath` (a Windows path) into quillon.exe and waits until its
+// start-up code has run.
+bool LoadIntoQuillon(const QuillonSession& session, const std::string& libraryPath);

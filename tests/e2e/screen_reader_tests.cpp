@@ -2,7 +2,7 @@
 // asked from this process as a screen reader asks them, and the events the program raises
 // when its panel and indicators change.
 //
-//   quillon-screen-reader-tests QUILLON_EXE CASE
+//   quillon-screen-reader-tests QUILLON_EXE HIGH_CONTRAST_PROBE_DLL CASE
 #include <windows.h>
 // oleacc.h takes its types from windows.h.
 #include <oleacc.h>
@@ -13,6 +13,7 @@
 
 #include "gui_check.h"
 #include "quillon_session.h"
+#include "remote_reads.h"
 #include "settings_text.h"
 
 namespace {
@@ -22,6 +23,8 @@ constexpr int PanelRow = 0;
 constexpr int OperatorIndicatorRow = 14;
 constexpr int MemoryIndicatorRow = 29;
 constexpr DWORD EventWaitMs = 400;
+
+std::string highContrastProbePath;
 
 std::string Narrow(BSTR text) {
     if (text == nullptr) return "<none>";
@@ -290,7 +293,66 @@ void ChangesRaiseOneEventEach() {
     run.Exit();
 }
 
+// ---- High contrast ------------------------------------------------------------------------
+
+COLORREF PixelAt(HWND window, POINT point) {
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+struct Look {
+    unsigned Margin;  // the window's background beside the controls
+    unsigned Panel;   // the panel's background left of its number
+};
+
+Look LookOf(const QuillonSession& s) {
+    RedrawWindow(s.Window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Settle(s);
+    HWND panel = Control(s, PanelRow);
+    RECT inside = {};
+    GetClientRect(panel, &inside);
+    return {PixelAt(s.Window, {6, 6}), PixelAt(panel, {4, inside.bottom / 2})};
+}
+
+// Wine has no high-contrast mode: a probe inside the program answers for the system (see
+// high_contrast_probe.cpp), and the program is told of the change as Windows tells it.
+void HighContrastTakesTheSystemColours() {
+    const std::string file = KnownFile({{"BACKGROUND_COLOR_RED", "10"},
+                                        {"BACKGROUND_COLOR_GREEN", "200"},
+                                        {"BACKGROUND_COLOR_BLUE", "30"}});
+    CaseRun run("contrast", file);
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    if (!Check(LoadIntoQuillon(s, highContrastProbePath), "the probe is loaded")) return;
+    const unsigned setting = RGB(10, 200, 30);
+    const unsigned window = GetSysColor(COLOR_WINDOW);
+    const unsigned face = GetSysColor(COLOR_BTNFACE);
+    Check(window != face && window != setting, "the colours tell the looks apart");
+
+    const Look before = LookOf(s);
+    CheckEqual(before.Margin, setting, "off: the margin shows the background colour");
+    CheckEqual(before.Panel, face, "off: the panel in the platform's default colour");
+
+    WriteFileBytes(s.Directory + "high-contrast-on", "");
+    SendMessageA(s.Window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    const Look on = LookOf(s);
+    CheckEqual(on.Margin, window, "on: the margin shows the system's window colour");
+    CheckEqual(on.Panel, window, "on: the panel shows the system's window colour");
+
+    DeleteFileA((s.Directory + "high-contrast-on").c_str());
+    SendMessageA(s.Window, WM_SYSCOLORCHANGE, 0, 0);
+    const Look off = LookOf(s);
+    CheckEqual(off.Margin, setting, "off again: the background colour is back");
+    CheckEqual(off.Panel, face, "off again: the panel's default colour is back");
+    CheckEqual(run.Exit(), file, "the background colour setting is kept");
+}
+
 const GuiCase Cases[] = {
+    {"high_contrast", HighContrastTakesTheSystemColours},
     {"accessible_names", ControlsHaveSpokenNames},
     {"value_events", ChangesRaiseOneEventEach},
 };
@@ -299,11 +361,12 @@ const GuiCase Cases[] = {
 
 int main(int argc, char** argv) {
     PrepareUnattendedDriver();
-    if (argc < 3) {
-        std::printf("usage: %s QUILLON_EXE CASE\n", argv[0]);
+    if (argc < 4) {
+        std::printf("usage: %s QUILLON_EXE HIGH_CONTRAST_PROBE_DLL CASE\n", argv[0]);
         return 2;
     }
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     SetQuillonPath(argv[1]);
-    return RunNamedCase(Cases, argv[2]);
+    highContrastProbePath = WindowsPath(argv[2]);
+    return RunNamedCase(Cases, argv[3]);
 }
