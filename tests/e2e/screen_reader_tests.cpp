@@ -2,7 +2,7 @@
 // asked from this process as a screen reader asks them, and the events the program raises
 // when its panel and indicators change.
 //
-//   quillon-screen-reader-tests QUILLON_EXE HIGH_CONTRAST_PROBE_DLL CASE
+//   quillon-screen-reader-tests QUILLON_EXE ACCESSIBILITY_PROBE_DLL CASE
 #include <windows.h>
 // oleacc.h takes its types from windows.h.
 #include <oleacc.h>
@@ -24,7 +24,7 @@ constexpr int OperatorIndicatorRow = 14;
 constexpr int MemoryIndicatorRow = 29;
 constexpr DWORD EventWaitMs = 400;
 
-std::string highContrastProbePath;
+std::string accessibilityProbePath;
 
 std::string Narrow(BSTR text) {
     if (text == nullptr) return "<none>";
@@ -191,8 +191,12 @@ void CALLBACK SeeEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LON
                        DWORD) {
     if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
     const int row = GetDlgCtrlID(window) - FirstControlId;
+    // Listed on arrival: reading the object pumps messages, and the next event may come in
+    // while it does.
+    const size_t seen = seenEvents.size();
+    seenEvents.push_back({event, row, ""});
     const Spoken spoken = SpokenOf(window);
-    seenEvents.push_back({event, row, row == PanelRow ? spoken.Value : spoken.Name});
+    seenEvents[seen].Text = row == PanelRow ? spoken.Value : spoken.Name;
 }
 
 // Out-of-context events arrive as messages of this thread.
@@ -319,7 +323,7 @@ Look LookOf(const QuillonSession& s) {
 }
 
 // Wine has no high-contrast mode: a probe inside the program answers for the system (see
-// high_contrast_probe.cpp), and the program is told of the change as Windows tells it.
+// accessibility_probe.cpp), and the program is told of the change as Windows tells it.
 void HighContrastTakesTheSystemColours() {
     const std::string file = KnownFile({{"BACKGROUND_COLOR_RED", "10"},
                                         {"BACKGROUND_COLOR_GREEN", "200"},
@@ -327,7 +331,7 @@ void HighContrastTakesTheSystemColours() {
     CaseRun run("contrast", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
-    if (!Check(LoadIntoQuillon(s, highContrastProbePath), "the probe is loaded")) return;
+    if (!Check(LoadIntoQuillon(s, accessibilityProbePath), "the probe is loaded")) return;
     const unsigned setting = RGB(10, 200, 30);
     const unsigned window = GetSysColor(COLOR_WINDOW);
     const unsigned face = GetSysColor(COLOR_BTNFACE);
@@ -351,7 +355,46 @@ void HighContrastTakesTheSystemColours() {
     CheckEqual(run.Exit(), file, "the background colour setting is kept");
 }
 
+// ---- UI Automation notifications ---------------------------------------------------------
+
+// Wine's uiautomationcore.dll has no UiaRaiseNotificationEvent, so the program, which looks
+// it up at run time, raises none there. The probe hands it one that records each call.
+void ResultsAreNotified() {
+    CaseRun run("notifications", KnownFile());
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    if (!Check(LoadIntoQuillon(s, accessibilityProbePath), "the probe is loaded")) return;
+    TypeText(s, "12+3\r");
+    TypeText(s, "5/0\r");
+    TypeText(s, "c");
+    TypeText(s, "c");
+    SetClipboard("10\r\n20.5\r\n1");
+    TypeText(s, "t");
+    TypeText(s, "m");
+    SetClipboard("7 EUR");
+    TypeText(s, "t");
+    const std::string heard = ReadFileBytes(s.Directory + "uia-notifications.txt");
+    // Kind "action completed" (2), processing "most recent" (1), provider of the panel.
+    CheckEqual(heard,
+               "provider 2 1 Result|1\n"
+               "provider 2 1 Result|12\n"
+               "provider 2 1 Indicator|Pending operator, Plus\n"
+               "provider 2 1 Result|3\n"
+               "provider 2 1 Result|15\n"
+               "provider 2 1 Result|5\n"
+               "provider 2 1 Indicator|Pending operator, Divide\n"
+               "provider 2 1 Result|0\n"
+               "provider 2 1 Result|Error\n"
+               "provider 2 1 Result|0\n"
+               "provider 2 1 Total|Total 31.5, 3 numbers\n"
+               "provider 2 1 Indicator|Memory, in use\n"
+               "provider 2 1 Total|Total 7, 1 number\n",
+               "notifications, one per command that changed what is shown");
+    run.Exit();
+}
+
 const GuiCase Cases[] = {
+    {"uia_notifications", ResultsAreNotified},
     {"high_contrast", HighContrastTakesTheSystemColours},
     {"accessible_names", ControlsHaveSpokenNames},
     {"value_events", ChangesRaiseOneEventEach},
@@ -362,11 +405,11 @@ const GuiCase Cases[] = {
 int main(int argc, char** argv) {
     PrepareUnattendedDriver();
     if (argc < 4) {
-        std::printf("usage: %s QUILLON_EXE HIGH_CONTRAST_PROBE_DLL CASE\n", argv[0]);
+        std::printf("usage: %s QUILLON_EXE ACCESSIBILITY_PROBE_DLL CASE\n", argv[0]);
         return 2;
     }
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     SetQuillonPath(argv[1]);
-    highContrastProbePath = WindowsPath(argv[2]);
+    accessibilityProbePath = WindowsPath(argv[2]);
     return RunNamedCase(Cases, argv[3]);
 }
