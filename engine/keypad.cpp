@@ -131,5 +131,8 @@ void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_
     if (id < FirstControlId || id > LastControlId) return;
     const ControlRecord& record = table[id - FirstControlId];
     const KeyOfRecord key{&record, ClassifyKey(context.Settings, record)};
+    // The panel's notice of its own new text and clicks on the indicators are no key: they
+    // arrive while a key's texts are being shown and must leave that key's record alone.
+    if (key.Action == KeyAction::None) return;
     RunRecordedKey(context, key.Action, record.Label, PressKeyOfRecord, &key);
 }
