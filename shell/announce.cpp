@@ -5,6 +5,7 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "engine/spoken_names.h"
 #include "shell/shell_state.h"
@@ -19,6 +20,7 @@ using RaiseNotificationEvent = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR)
 
 constexpr int NotificationKindActionCompleted = 2;
 constexpr int NotificationProcessingImportantMostRecent = 1;
+constexpr int NotificationProcessingAll = 2;
 
 struct UiaNotifier {
     HostProviderFromHwnd ProviderOf = nullptr;
@@ -40,22 +42,23 @@ const UiaNotifier& Notifier() {
     return notifier;
 }
 
-BSTR WideBstr(const DecString& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.Text(), text.Length(), nullptr, 0);
+BSTR WideBstr(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.Text(), text.Length(), wide.data(), length);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
     return SysAllocStringLen(wide.data(), static_cast<UINT>(length));
 }
 
-void RaiseUiaNotification(HWND control, const DecString& text, const char* activity) {
+void RaiseUiaNotification(HWND control, const std::string& text, const char* activity,
+                          int processing) {
     const UiaNotifier& notifier = Notifier();
     if (notifier.ProviderOf == nullptr || notifier.Raise == nullptr) return;
     IUnknown* provider = nullptr;
     if (FAILED(notifier.ProviderOf(control, &provider)) || provider == nullptr) return;
     BSTR spoken = WideBstr(text);
     BSTR activityId = WideBstr(activity);
-    notifier.Raise(provider, NotificationKindActionCompleted,
-                   NotificationProcessingImportantMostRecent, spoken, activityId);
+    notifier.Raise(provider, NotificationKindActionCompleted, processing, spoken, activityId);
     SysFreeString(activityId);
     SysFreeString(spoken);
     provider->Release();
@@ -69,6 +72,17 @@ using FieldChanges = std::array<bool, std::size(Fields)>;
 
 FieldChanges pending{};
 int32_t commandDepth = 0;
+
+// New tape lines, heard after the result they record.
+HWND tapeList = nullptr;
+std::vector<std::string> pendingTapeLines;
+
+void AnnounceTapeLines() {
+    for (const std::string& line : pendingTapeLines) {
+        RaiseUiaNotification(tapeList, line, "Tape", NotificationProcessingAll);
+    }
+    pendingTapeLines.clear();
+}
 
 size_t IndexOf(DisplayField field) {
     return static_cast<size_t>(field);
@@ -126,11 +140,22 @@ void AnnounceDisplayChanges() {
         if (changes[IndexOf(field)]) RaiseChangeEvents(field);
     }
     const DecString spoken = SpokenChanges(changes, totalNumbers);
-    if (spoken.Empty()) return;
+    if (spoken.Empty()) {
+        AnnounceTapeLines();
+        return;
+    }
     const char* activity = totalNumbers > 0                        ? "Total"
                            : changes[IndexOf(DisplayField::Panel)] ? "Result"
                                                                    : "Indicator";
-    RaiseUiaNotification(ControlWindow(PanelRow), spoken, activity);
+    RaiseUiaNotification(ControlWindow(PanelRow), std::string(spoken.Text(), spoken.Length()),
+                         activity, NotificationProcessingImportantMostRecent);
+    AnnounceTapeLines();
+}
+
+void AnnounceTapeLine(HWND list, const std::string& line) {
+    tapeList = list;
+    pendingTapeLines.push_back(line);
+    if (commandDepth == 0) AnnounceTapeLines();
 }
 
 AnnouncedCommand::AnnouncedCommand() {

@@ -3,6 +3,10 @@
 // and a spoken notification of what they come to.
 #pragma once
 
+#include <windows.h>
+
+#include <string>
+
 #include "engine/platform.h"
 
 // Remembers that the engine changed the field's text; a command may change a field more than
@@ -14,6 +18,9 @@ void NoteDisplayChange(DisplayField field);
 // come to: the new result ("Error" for "ERROR"), a Total with its count, or else the
 // indicator that changed. Runs when a command ends and before a message box.
 void AnnounceDisplayChanges();
+
+// Speaks a line just added to the tape's list; within a command, after the result it records.
+void AnnounceTapeLine(HWND list, const std::string& line);
 
 // Held while a command runs; when the outermost one ends, its changes are announced. The
 // panel reports its own text change as a command, which runs inside the one that set it.

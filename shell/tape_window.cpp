@@ -2,12 +2,16 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <string>
 
+#include "dialogs/total_details_dialog.h"
 #include "engine/control_geometry.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
+#include "shell/announce.h"
 #include "shell/clipboard_copy.h"
+#include "shell/dpi_support.h"
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
 #include "tape/tape_keeper.h"
@@ -88,12 +92,17 @@ int TextWidth(HDC dc, const std::string& text) {
     return size.cx;
 }
 
+// The padding around a line at the window's DPI.
+int Padding() {
+    return ScaleForDpi(LinePadding, static_cast<int32_t>(Shell.Dpi));
+}
+
 // The columns measured in the font, so that numbers line up at their right edge in any font.
 void MeasureColumns() {
     HDC dc = GetDC(View.List);
     HGDIOBJ previous = SelectObject(dc, View.Font);
     ColumnEdges& columns = View.Columns;
-    columns.Number = LinePadding + TextWidth(dc, MarkSample) + TextWidth(dc, NumberSample);
+    columns.Number = Padding() + TextWidth(dc, MarkSample) + TextWidth(dc, NumberSample);
     columns.Key = columns.Number + TextWidth(dc, " ");
     columns.Rest = columns.Key + TextWidth(dc, KeySample);
     columns.Count = TextWidth(dc, CountSample);
@@ -102,7 +111,7 @@ void MeasureColumns() {
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(View.List, dc);
-    SendMessageA(View.List, LB_SETITEMHEIGHT, 0, metrics.tmHeight + LinePadding);
+    SendMessageA(View.List, LB_SETITEMHEIGHT, 0, metrics.tmHeight + Padding());
     SendMessageA(View.List, LB_SETHORIZONTALEXTENT, columns.Rest + columns.Count + columns.Note, 0);
 }
 
@@ -124,7 +133,7 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
         const ColumnEdges& edges = View.Columns;
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        DrawColumn(item.hDC, line.Mark, left + LinePadding, left + edges.Number, item.rcItem,
+        DrawColumn(item.hDC, line.Mark, left + Padding(), left + edges.Number, item.rcItem,
                    DT_LEFT);
         DrawColumn(item.hDC, line.Number, left, left + edges.Number, item.rcItem, DT_RIGHT);
         DrawColumn(item.hDC, line.Key, left + edges.Key, left + edges.Rest, item.rcItem, DT_LEFT);
@@ -237,6 +246,28 @@ void ClearWholeTape() {
     AfterChange();
 }
 
+// The line of the last Total on the tape, whose details are the ones kept; -1 when none.
+int LastTotalLine() {
+    const std::deque<TapeEntry>& lines = View.Keeper.Lines.Lines;
+    for (size_t i = lines.size(); i > 0; --i) {
+        if (lines[i - 1].Key == TapeKey::Total) return static_cast<int>(i - 1);
+    }
+    return -1;
+}
+
+bool OnLastTotal() {
+    return SelectedEntry() != nullptr && SelectedLine() == LastTotalLine();
+}
+
+// Only the last Total's details are kept: its line opens them, any other line is refused.
+void ShowTotalDetails() {
+    if (!OnLastTotal()) {
+        MessageBeep(0);
+        return;
+    }
+    TotalDetailsDialog(View.Window);
+}
+
 void RunTapeCommand(WORD id) {
     switch (id) {
         case IDM_TAPE_EDIT:
@@ -253,6 +284,9 @@ void RunTapeCommand(WORD id) {
             break;
         case IDM_TAPE_CLEAR:
             ClearWholeTape();
+            break;
+        case IDM_TOTAL_DETAILS:
+            ShowTotalDetails();
             break;
         default:
             break;
@@ -280,6 +314,8 @@ void ShowContextMenu(LPARAM position) {
 
 void EnableLineCommands(HMENU menu) {
     const TapeEntry* entry = SelectedEntry();
+    const bool lastTotal = OnLastTotal();
+    EnableMenuItem(menu, IDM_TOTAL_DETAILS, MF_BYCOMMAND | (lastTotal ? MF_ENABLED : MF_GRAYED));
     const bool editable = entry != nullptr && IsBroughtIn(entry->Role);
     EnableMenuItem(menu, IDM_TAPE_EDIT, MF_BYCOMMAND | (editable ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(menu, IDM_TAPE_NOTE, MF_BYCOMMAND | (entry ? MF_ENABLED : MF_GRAYED));
@@ -350,10 +386,20 @@ void DefineTapeClass() {
 
 // The outer width that shows a whole line with a count, without its note.
 int TapeWindowWidth() {
-    RECT outer = {0, 0, View.Columns.Rest + View.Columns.Count + GetSystemMetrics(SM_CXVSCROLL), 0};
-    AdjustWindowRectEx(&outer, GetWindowLongA(View.Window, GWL_STYLE), TRUE,
-                       GetWindowLongA(View.Window, GWL_EXSTYLE));
-    return outer.right - outer.left + 2 * GetSystemMetrics(SM_CXEDGE);
+    const UINT dpi = Shell.Dpi;
+    RECT outer = {
+        0, 0, View.Columns.Rest + View.Columns.Count + SystemMetricForDpi(SM_CXVSCROLL, dpi), 0};
+    AdjustRectForDpi(outer, static_cast<DWORD>(GetWindowLongA(View.Window, GWL_STYLE)), dpi);
+    return outer.right - outer.left + 2 * SystemMetricForDpi(SM_CXEDGE, dpi);
+}
+
+// A reader of the shown tape hears its new lines, as it hears the panel.
+void AnnounceNewLines(uint64_t count) {
+    if (!IsWindowVisible(View.Window)) return;
+    const Tape& tape = View.Keeper.Lines;
+    for (size_t i = tape.Lines.size() - count; i < tape.Lines.size(); ++i) {
+        AnnounceTapeLine(View.List, TapeLineText(tape.Lines[i]));
+    }
 }
 
 std::string TapeFileName() {
@@ -433,6 +479,7 @@ void RefreshTapeWindow() {
         }
     }
     if (appended > 0) SendMessageA(View.List, LB_SETTOPINDEX, tape.Lines.size() - 1, 0);
+    AnnounceNewLines(std::min<uint64_t>(appended, tape.Lines.size()));
     View.Appended = tape.Appended;
     View.Dropped = tape.Dropped;
     View.Edits = tape.Edits;
@@ -441,10 +488,10 @@ void RefreshTapeWindow() {
 void ApplyTapeFont() {
     if (View.List == nullptr) return;
     const CalcSettings& settings = Shell.Context.Settings;
-    HFONT font =
-        CreateFontA(FontHeight(ScaleFactor(settings)), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, settings.FONT.Text());
+    HFONT font = CreateFontA(FontHeight(ScaleFactor(settings), static_cast<int32_t>(Shell.Dpi)), 0,
+                             0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, settings.FONT.Text());
     SendMessageA(View.List, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (View.Font != nullptr) DeleteObject(View.Font);
     View.Font = font;

@@ -875,6 +875,32 @@ void SendDpiChanged(const QuillonSession& s, int dpi, const RECT& suggested) {
     Settle(s);
 }
 
+// The tape window's line height and outer width, which follow its font at the window's DPI.
+struct TapeSize {
+    int LineHeight = 0;
+    int Width = 0;
+};
+
+TapeSize MeasureTape(const QuillonSession& s) {
+    TapeSize size;
+    HWND tape = WaitForWindow(s, "QUILLON_TAPE", "Tape", 5000);
+    if (!Check(tape != nullptr, "the tape window exists")) return size;
+    size.LineHeight = static_cast<int>(
+        SendMessageA(FindWindowExA(tape, nullptr, "LISTBOX", nullptr), LB_GETITEMHEIGHT, 0, 0));
+    RECT rect = {};
+    GetWindowRect(tape, &rect);
+    size.Width = rect.right - rect.left;
+    return size;
+}
+
+// Font metrics round their own way: within a tenth of the length times 1.5.
+void CheckTapeAt144(int got, int at96, const std::string& what) {
+    const int expected = MulDiv(at96, 144, 96);
+    Check(got * 10 >= expected * 9 && got * 10 <= expected * 11,
+          "moved to 144 DPI: tape " + what + " " + std::to_string(got) + ", about " +
+              std::to_string(expected));
+}
+
 void ScalesWithTheScreenDpi() {
     ScreenDpi screen;
     screen.Set(96);
@@ -900,13 +926,20 @@ void ScalesWithTheScreenDpi() {
     screen.Set(96);
     CaseRun run("dpi_changed", KnownFile());
     if (!run.Start()) return;
+    const TapeSize tape96 = MeasureTape(run.Session);
     SendDpiChanged(run.Session, 144, {100, 80, 1000, 700});
     CheckScaled(Measure(run.Session), base, 144, "moved to 144 DPI: ");
+    const TapeSize tape144 = MeasureTape(run.Session);
+    CheckTapeAt144(tape144.LineHeight, tape96.LineHeight, "line height");
+    CheckTapeAt144(tape144.Width, tape96.Width, "width");
     const POINT corner = Corner(run.Session.Window);
     CheckEqual(static_cast<int>(corner.x), 100, "moved to 144 DPI: suggested left");
     CheckEqual(static_cast<int>(corner.y), 80, "moved to 144 DPI: suggested top");
     SendDpiChanged(run.Session, 96, {120, 90, 700, 500});
     CheckScaled(Measure(run.Session), base, 96, "back at 96 DPI: ");
+    const TapeSize tapeBack = MeasureTape(run.Session);
+    CheckEqual(tapeBack.LineHeight, tape96.LineHeight, "back at 96 DPI: tape line height");
+    CheckEqual(tapeBack.Width, tape96.Width, "back at 96 DPI: tape width");
     run.Exit();
 }
 

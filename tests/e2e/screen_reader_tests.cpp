@@ -390,6 +390,20 @@ void ResultsAreNotified() {
                "provider 2 1 Indicator|Memory, in use\n"
                "provider 2 1 Total|Total 7, 1 number\n",
                "notifications, one per command that changed what is shown");
+    // With the tape shown, its new lines are heard after the panel, queued (processing "all").
+    PostMessageA(s.Window, WM_COMMAND, 32820, 0);  // Tape
+    Settle(s);
+    TypeText(s, "c4*");
+    const std::string tapeLine = "  " + std::string(31, ' ') + "4 *";
+    CheckEqual(ReadFileBytes(s.Directory + "uia-notifications.txt").substr(heard.size()),
+               "provider 2 1 Result|0\n"
+               "provider 2 2 Tape|" +
+                   std::string(35, ' ') + "C\n" +
+                   "provider 2 1 Result|4\n"
+                   "provider 2 1 Indicator|Pending operator, Multiply\n"
+                   "provider 2 2 Tape|" +
+                   tapeLine + "\n",
+               "the shown tape's new line");
     run.Exit();
 }
 

@@ -5,6 +5,8 @@
 //   quillon-tape-gui-tests QUILLON_EXE MENU_PROBE_DLL CASE
 //   quillon-tape-gui-tests QUILLON_EXE MENU_PROBE_DLL screenshot DIRECTORY
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -22,6 +24,8 @@ constexpr WORD IdTapeNote = 32831;
 constexpr WORD IdTapeCopy = 32832;
 constexpr WORD IdTapeSave = 32833;
 constexpr WORD IdTapeClear = 32834;
+constexpr WORD IdTotalDetails = 32821;
+constexpr int DetailsListId = 1016;
 constexpr int LineTextId = 1101;  // the edit field of the line dialog
 constexpr int SaveNameId = 1148;  // the file name box of the save dialog
 constexpr int SaveTypeId = 1136;  // its file type list
@@ -186,6 +190,39 @@ void CopiesAndClearsAfterYes() {
     run.Exit();
 }
 
+// "Total details..." on the tape opens the last Total's details from its line only.
+void OpensTotalDetailsFromItsLine() {
+    CaseRun run("tape_total_details", KnownFile({{"TAPE", "YES"}}));
+    if (!run.Start()) return;
+    QuillonSession& s = run.Session;
+    HWND tape = TapeWindow(s);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const char text[] = "5\r\n7";
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+    CopyMemory(GlobalLock(block), text, sizeof(text));
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    TypeText(s, "2*3\rt");
+    HWND list = TapeList(tape);
+    const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    SendTo(list, LB_SETCURSEL, count - 2, 0);
+    PostMessageA(tape, WM_COMMAND, IdTotalDetails, 0);
+    CheckEqual(WaitForWindow(s, "#32770", "Total details", 500) == nullptr, true,
+               "another line opens no details");
+    SendTo(list, LB_SETCURSEL, count - 1, 0);
+    PostMessageA(tape, WM_COMMAND, IdTotalDetails, 0);
+    HWND dialog = WaitForWindow(s, "#32770", "Total details", WindowTimeoutMs);
+    if (!Check(dialog != nullptr, "the Total's line opens its details")) return;
+    CheckEqual(
+        static_cast<int>(SendMessageA(GetDlgItem(dialog, DetailsListId), LVM_GETITEMCOUNT, 0, 0)),
+        2, "the two numbers the Total took");
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    Settle(s);
+    run.Exit();
+}
+
 // Saves through the system's dialog, as type `typeIndex` (0 text, 1 CSV).
 void SaveAs(const QuillonSession& session, HWND tape, const std::string& path, int typeIndex) {
     PostMessageA(tape, WM_COMMAND, IdTapeSave, 0);
@@ -223,6 +260,7 @@ const GuiCase Cases[] = {
     {"tape_correction", CorrectsByKeyboard},
     {"tape_copy_clear", CopiesAndClearsAfterYes},
     {"tape_save", SavesTextAndCsv},
+    {"tape_total_details", OpensTotalDetailsFromItsLine},
 };
 
 // Shows the tape beside the keypad after a few calculations, writes the screen rectangle of
