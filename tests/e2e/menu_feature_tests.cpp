@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_io.h"
 #include "gui_check.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
@@ -34,19 +35,6 @@ constexpr const char* NoNumberMessage = "There is no valid number in clipboard."
 
 std::string fakeViewerPath;
 
-// The clipboard is shared by every program of the Wine prefix.
-void PutClipboardBlock(UINT format, const void* bytes, size_t size) {
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    if (bytes != nullptr) {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-        std::memcpy(GlobalLock(block), bytes, size);
-        GlobalUnlock(block);
-        SetClipboardData(format, block);
-    }
-    CloseClipboard();
-}
-
 void PutClipboardText(const std::string& text) {
     PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1);
 }
@@ -64,18 +52,6 @@ void PutClipboardPicture() {
     picture.Header.biBitCount = 32;
     picture.Header.biCompression = BI_RGB;
     PutClipboardBlock(CF_DIB, &picture, sizeof(picture));
-}
-
-std::string ClipboardText() {
-    std::string text = "<no text>";
-    if (!OpenClipboard(nullptr)) return "<cannot open>";
-    HANDLE block = GetClipboardData(CF_TEXT);
-    if (block != nullptr) {
-        text = static_cast<const char*>(GlobalLock(block));
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    return text;
 }
 
 // The text of the message box the program shows now, closed with OK; "<none>" when no box came.

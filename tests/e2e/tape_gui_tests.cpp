@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_io.h"
 #include "gui_check.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
@@ -61,18 +62,6 @@ std::string Line(const char* mark, const std::string& number, const std::string&
 
 std::string TapeChecked(const QuillonSession& session) {
     return MenuItemsChecked(session, {IdTape});
-}
-
-std::string ClipboardText() {
-    std::string text = "<no text>";
-    if (!OpenClipboard(nullptr)) return "<cannot open>";
-    HANDLE block = GetClipboardData(CF_TEXT);
-    if (block != nullptr) {
-        text = static_cast<const char*>(GlobalLock(block));
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    return text;
 }
 
 void SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

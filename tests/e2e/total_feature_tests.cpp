@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "clipboard_io.h"
 #include "gui_check.h"
 #include "quillon_session.h"
 #include "settings_text.h"
@@ -28,17 +29,6 @@ constexpr DWORD WindowTimeoutMs = 5000;
 constexpr const char* TotalTitle = "Customize calculation of total";
 constexpr const char* DetailsTitle = "Total details";
 
-// The clipboard is shared by every program of the Wine prefix.
-void PutClipboardBlock(UINT format, const void* bytes, size_t size) {
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(block), bytes, size);
-    GlobalUnlock(block);
-    SetClipboardData(format, block);
-    CloseClipboard();
-}
-
 void PutAnsiText(const std::string& text) {
     PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1);
 }
@@ -46,18 +36,6 @@ void PutAnsiText(const std::string& text) {
 // Unicode text only; the system offers its own ANSI conversion besides.
 void PutUnicodeText(const std::wstring& text) {
     PutClipboardBlock(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-
-std::string ClipboardAnsiText() {
-    std::string text = "<no text>";
-    if (!OpenClipboard(nullptr)) return "<cannot open>";
-    HANDLE block = GetClipboardData(CF_TEXT);
-    if (block != nullptr) {
-        text = static_cast<const char*>(GlobalLock(block));
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    return text;
 }
 
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -170,7 +148,7 @@ void DetailsListWhatTheTotalTook() {
     HWND list = GetDlgItem(dialog, DetailsList);
     CheckEqual(static_cast<int>(SendTo(list, LVM_GETITEMCOUNT, 0, 0)), 3, "three numbers listed");
     PushButton(run.Session, dialog, DetailsCopy);
-    CheckEqual(ClipboardAnsiText(),
+    CheckEqual(ClipboardText(),
                "Line\tText\tNumber\r\n1\t12.5\t12.5\r\n2\t2026-12-01\t20261201\r\n3\t-3\t-3\r\n",
                "Copy puts the list on the clipboard");
     PushButton(run.Session, dialog, IDCANCEL);
