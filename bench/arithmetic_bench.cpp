@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "engine/add_subtract.h"
-#include "engine/calc_context.h"
-#include "engine/functions.h"
-#include "engine/multiply_divide.h"
-#include "engine/platform.h"
+#include "calculator/calc_context.h"
+#include "calculator/functions.h"
+#include "decimal/add_subtract.h"
+#include "decimal/multiply_divide.h"
+#include "platform/platform.h"
 
 namespace {
 

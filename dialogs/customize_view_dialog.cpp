@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "calculator/separator_change.h"
+#include "controls/control_geometry.h"
 #include "dialogs/dialog_fields.h"
 #include "dialogs/font_chooser_dialog.h"
-#include "engine/control_geometry.h"
-#include "engine/separator_change.h"
 #include "resources/dialog_ids.h"
 #include "settings/separator_rules.h"
 #include "shell/help_and_about.h"

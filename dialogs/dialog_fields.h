@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 
 // Up to 511 characters of a dialog item's text.
 DecString FieldText(HWND dialog, int id);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/control_geometry.h"
+#include "controls/control_geometry.h"
 #include "resources/dialog_ids.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/platform.h"
 #include "fuzz_settings.h"
+#include "platform/platform.h"
 
 class FuzzPlatform : public Platform {
    public:

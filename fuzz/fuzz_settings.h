@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/platform.h"
 #include "fuzz_input.h"
+#include "platform/platform.h"
 #include "settings/calc_settings.h"
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/calc_context.h"
-#include "engine/control_table.h"
-#include "engine/keypad.h"
+#include "calculator/calc_context.h"
+#include "calculator/keypad.h"
+#include "controls/control_table.h"
 #include "fuzz_input.h"
 #include "fuzz_platform.h"
 #include "fuzz_settings.h"

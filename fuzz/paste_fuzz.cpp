@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calc_context.h"
-#include "engine/paste.h"
+#include "calculator/calc_context.h"
+#include "calculator/paste.h"
 #include "fuzz_input.h"
 #include "fuzz_platform.h"
 #include "fuzz_settings.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/calc_context.h"
+#include "calculator/calc_context.h"
 #include "fuzz_input.h"
 #include "fuzz_platform.h"
 #include "fuzz_settings.h"

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/calc_context.h"
+#include "calculator/calc_context.h"
+#include "calculator/clipboard_total.h"
 #include "fuzz_input.h"
 #include "fuzz_platform.h"
 #include "fuzz_settings.h"
 #include "panel_forms.h"
-#include "total/clipboard_total.h"
 
 namespace {
 

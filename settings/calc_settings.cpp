@@ -46,3 +46,14 @@ bool IsValidSeparatorText(const char* text) {
     }
     return true;
 }
+
+NumberFormat FormatOf(const CalcSettings& settings) {
+    NumberFormat format;
+    format.DecimalSeparator = settings.DECIMAL_SEPARATOR;
+    format.ThousandSeparator = settings.THOUSAND_SEPARATOR;
+    format.Grouping = settings.DIGIT_GROUPING;
+    format.LeadingZero = settings.LEADING_ZERO;
+    format.Places = settings.ROUND_MODE;
+    format.Rounding = settings.ROUND_TYPE;
+    return format;
+}

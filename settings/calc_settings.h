@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "engine/dec_string.h"
-#include "engine/number_format.h"
-#include "engine/platform.h"
+#include "decimal/dec_string.h"
+#include "decimal/number_format.h"
+#include "platform/platform.h"
 
 // A window corner that was never saved: the window opens centred.
 inline constexpr int32_t UnsavedPlace = INT32_MIN;
@@ -50,6 +50,9 @@ inline constexpr const char* DefaultFontFace = "Segmenta";
 // Fills `settings` with the defaults: the fixed ones of the setting keys, the others from
 // the user's locale and window colour.
 void LoadDefaultSettings(CalcSettings& settings, const SystemLocale& locale);
+
+// The panel's format as the settings give it.
+NumberFormat FormatOf(const CalcSettings& settings);
 
 const char* YesNoText(bool value);
 // True for exactly "YES", false for exactly "NO", `fallback` for anything else.

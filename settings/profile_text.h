@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 
 struct ProfileKey {
     DecString Name;

@@ -2,7 +2,7 @@
 // pairs are refused with which message, and how a number text moves to new separators.
 #pragma once
 
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 
 inline constexpr const char* EqualViewSeparatorsMessage =
     "Error! Decimal and thousand separators are equal!";

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 #include "settings/calc_settings.h"
 
 enum class SettingType {

@@ -7,7 +7,7 @@
 #include <new>
 #include <string>
 
-#include "engine/spoken_names.h"
+#include "controls/spoken_names.h"
 #include "shell/shell_state.h"
 
 namespace {

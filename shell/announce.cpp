@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/spoken_names.h"
+#include "controls/spoken_names.h"
 #include "shell/shell_state.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "engine/platform.h"
+#include "platform/platform.h"
 
 // Remembers that the engine changed the field's text; a command may change a field more than
 // once, and each field is announced once, when the command ends.

@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/control_geometry.h"
-#include "engine/entry_keys.h"
-#include "engine/window_place.h"
+#include "calculator/entry_keys.h"
+#include "controls/control_geometry.h"
+#include "controls/window_place.h"
 #include "resources/resource_ids.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"

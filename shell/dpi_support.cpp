@@ -1,6 +1,6 @@
 #include "shell/dpi_support.h"
 
-#include "engine/control_geometry.h"
+#include "controls/control_geometry.h"
 
 namespace {
 

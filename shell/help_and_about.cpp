@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/shell_state.h"

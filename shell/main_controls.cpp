@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "engine/control_geometry.h"
+#include "controls/control_geometry.h"
 #include "shell/announce.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"

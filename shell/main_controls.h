@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "engine/control_table.h"
+#include "controls/control_table.h"
 
 // Makes the control of the table's row and its tool-tip window.
 void CreateControl(int32_t row, int32_t scaleFactor, HWND parent);

@@ -1,6 +1,6 @@
 #include "shell/main_window.h"
 
-#include "engine/control_geometry.h"
+#include "controls/control_geometry.h"
 #include "resources/resource_ids.h"
 #include "shell/command_dispatch.h"
 #include "shell/desk_options.h"

@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "engine/calc_context.h"
-#include "engine/control_table.h"
+#include "calculator/calc_context.h"
+#include "controls/control_table.h"
 #include "shell/win32_platform.h"
 
 inline constexpr int TitleBufferSize = 100;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/control_geometry.h"
 #include "dialogs/total_details_dialog.h"
-#include "engine/control_geometry.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/announce.h"

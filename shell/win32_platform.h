@@ -1,7 +1,7 @@
 // The Win32 side of the platform seam.
 #pragma once
 
-#include "engine/platform.h"
+#include "platform/platform.h"
 
 class Win32Platform : public Platform {
    public:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/calc_context.h"
+#include "calculator/calc_context.h"
 #include "tape/tape.h"
 #include "tape/tape_store.h"
 

@@ -1,6 +1,6 @@
 #include "tape/tape_recorder.h"
 
-#include "engine/number_text.h"
+#include "decimal/number_text.h"
 
 namespace {
 

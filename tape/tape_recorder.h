@@ -1,7 +1,7 @@
 // The tape's side of the key layer: what each key press writes.
 #pragma once
 
-#include "engine/key_press.h"
+#include "calculator/key_press.h"
 #include "settings/calc_settings.h"
 #include "tape/tape.h"
 

@@ -1,8 +1,8 @@
 #include "tape/tape_replay.h"
 
-#include "engine/control_table.h"
-#include "engine/keypad.h"
-#include "engine/number_text.h"
+#include "calculator/keypad.h"
+#include "controls/control_table.h"
+#include "decimal/number_text.h"
 #include "settings/separator_rules.h"
 
 namespace {

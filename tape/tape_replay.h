@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calc_context.h"
+#include "calculator/calc_context.h"
 #include "tape/tape.h"
 
 // The number as the panel shows it when typed: `text` in the user's format (thousand

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/platform.h"
+#include "platform/platform.h"
 #include "tape/tape.h"
 
 struct TapeStore {

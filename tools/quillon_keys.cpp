@@ -27,11 +27,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc_context.h"
-#include "engine/control_table.h"
-#include "engine/keypad.h"
-#include "engine/paste.h"
-#include "engine/platform.h"
+#include "calculator/calc_context.h"
+#include "calculator/keypad.h"
+#include "calculator/paste.h"
+#include "controls/control_table.h"
+#include "platform/platform.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 #include "tape/tape_keeper.h"

@@ -1,6 +1,6 @@
 #include "total/code_page_text.h"
 
-#include "engine/platform.h"
+#include "platform/platform.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "engine/dec_string.h"
-#include "engine/number_format.h"
-#include "engine/rounding.h"
+#include "decimal/dec_string.h"
+#include "decimal/number_format.h"
+#include "decimal/rounding.h"
 #include "total/number_run.h"
 
 struct FastSum {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 
 // Longest number the Total adds, counting the "0" it puts in front. Two such numbers, one all
 // integer digits and one all fraction digits, still sum to fewer than the 511 characters an

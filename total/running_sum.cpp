@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/rounding.h"
+#include "decimal/rounding.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "engine/dec_string.h"
-#include "engine/number_format.h"
+#include "decimal/dec_string.h"
+#include "decimal/number_format.h"
 
 struct RunningSum {
     // Digit i stands for 10 to the power (i - PointIndex).

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/calc_context.h"
+#include "total/kept_total.h"
 #include "total/total_scan.h"
 
 struct DetailRow {

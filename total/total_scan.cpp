@@ -1,6 +1,6 @@
 #include "total/total_scan.h"
 
-#include "engine/platform.h"
+#include "platform/platform.h"
 
 TotalReading MakeTotalReading(const CalcSettings& settings) {
     TotalReading reading;

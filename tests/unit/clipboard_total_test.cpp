@@ -1,4 +1,4 @@
-#include "total/clipboard_total.h"
+#include "calculator/clipboard_total.h"
 
 #include <gtest/gtest.h>
 

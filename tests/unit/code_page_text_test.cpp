@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "engine/platform.h"
 #include "keypad_driver.h"
+#include "platform/platform.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/control_geometry.h"
+#include "controls/control_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/dec_string.h"
+#include "decimal/dec_string.h"
 
 #include <gtest/gtest.h>
 

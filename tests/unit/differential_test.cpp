@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/add_subtract.h"
-#include "engine/multiply_divide.h"
-#include "engine/number_format.h"
-#include "engine/square_root.h"
+#include "decimal/add_subtract.h"
+#include "decimal/multiply_divide.h"
+#include "decimal/number_format.h"
+#include "decimal/square_root.h"
 #include "seeded_random.h"
 
 namespace {

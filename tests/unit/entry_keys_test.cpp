@@ -1,12 +1,12 @@
-#include "engine/entry_keys.h"
+#include "calculator/entry_keys.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
+#include "calculator/paste.h"
 #include "case_name.h"
-#include "engine/paste.h"
 #include "keypad_driver.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/platform.h"
+#include "platform/platform.h"
 
 class FakePlatform : public Platform {
    public:

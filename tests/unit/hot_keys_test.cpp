@@ -1,4 +1,4 @@
-#include "engine/hot_keys.h"
+#include "controls/hot_keys.h"
 
 #include <gtest/gtest.h>
 

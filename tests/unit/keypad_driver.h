@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "engine/calc_context.h"
-#include "engine/control_table.h"
-#include "engine/keypad.h"
+#include "calculator/calc_context.h"
+#include "calculator/keypad.h"
+#include "controls/control_table.h"
 #include "fake_platform.h"
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"

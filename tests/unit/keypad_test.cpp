@@ -1,8 +1,8 @@
-#include "engine/keypad.h"
+#include "calculator/keypad.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/number_text.h"
+#include "decimal/number_text.h"
 #include "keypad_driver.h"
 
 namespace {

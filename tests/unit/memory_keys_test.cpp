@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/memory.h"
+#include "calculator/memory.h"
 #include "key_case.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/paste.h"
+#include "calculator/paste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 // The work buffer's bound: texts up to its capacity are held, longer ones mark it
 // overflowed, and every operation shows "ERROR" for a result it cannot hold.
-#include "engine/result_buffer.h"
+#include "decimal/result_buffer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/add_subtract.h"
-#include "engine/format_result.h"
-#include "engine/multiply_divide.h"
-#include "engine/number_text.h"
+#include "decimal/add_subtract.h"
+#include "decimal/format_result.h"
+#include "decimal/multiply_divide.h"
+#include "decimal/number_text.h"
 #include "settings/calc_settings.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/add_subtract.h"
-#include "engine/format_result.h"
+#include "calculator/clipboard_total.h"
+#include "decimal/add_subtract.h"
+#include "decimal/format_result.h"
 #include "keypad_driver.h"
-#include "total/clipboard_total.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/control_table.h"
-#include "engine/separator_change.h"
+#include "calculator/separator_change.h"
+#include "controls/control_table.h"
 #include "keypad_driver.h"
 
 namespace {

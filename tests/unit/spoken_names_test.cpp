@@ -1,10 +1,10 @@
-#include "engine/spoken_names.h"
+#include "controls/spoken_names.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/keypad.h"
+#include "calculator/keypad.h"
 #include "tests/unit/fake_platform.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/paste.h"
-#include "engine/separator_change.h"
+#include "calculator/paste.h"
+#include "calculator/separator_change.h"
 #include "keypad_driver.h"
 #include "tape/tape_file.h"
 #include "tape/tape_keeper.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/key_press.h"
+#include "calculator/key_press.h"
 #include "keypad_driver.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/add_subtract.h"
-#include "engine/digit_strings.h"
-#include "engine/format_result.h"
-#include "engine/multiply_divide.h"
-#include "engine/rounding.h"
+#include "decimal/add_subtract.h"
+#include "decimal/digit_strings.h"
+#include "decimal/format_result.h"
+#include "decimal/multiply_divide.h"
+#include "decimal/rounding.h"
 #include "fake_platform.h"
 #include "settings/calc_settings.h"
 

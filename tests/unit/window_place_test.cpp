@@ -1,4 +1,4 @@
-#include "engine/window_place.h"
+#include "controls/window_place.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,11 @@
+# The layering test: every #include of the tree against the table of docs/architecture.md, and
+# the same check shown to refuse a tree that breaks the table.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+set(QUILLON_LAYERS ${PROJECT_SOURCE_DIR}/tests/layering)
+add_test(NAME layering.includes
+  COMMAND Python3::Interpreter ${QUILLON_LAYERS}/check_layers.py ${PROJECT_SOURCE_DIR})
+add_test(NAME layering.forbidden_includes_refused
+  COMMAND Python3::Interpreter ${QUILLON_LAYERS}/check_layers.py ${QUILLON_LAYERS}/forbidden
+          ${PROJECT_SOURCE_DIR}/docs/architecture.md)
+set_tests_properties(layering.forbidden_includes_refused PROPERTIES PASS_REGULAR_EXPRESSION
+  "controls/uses_windows.cpp:2: includes <windows.h>.*decimal/reaches_up.h:4: includes \"calculator/calc_context.h\".*2 forbidden includes")

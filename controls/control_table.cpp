@@ -1,0 +1,93 @@
+#include "controls/control_table.h"
+
+namespace {
+
+struct ControlRow {
+    ControlStyle Style;
+    KeyAction Action;
+    const char* Label;
+    const char* HotKey;
+    const char* ToolTip;
+    int32_t X, Y, Width, Height;
+};
+
+constexpr ControlStyle Panel = ControlStyle::Panel;
+constexpr ControlStyle Button = ControlStyle::Button;
+constexpr ControlStyle Indicator = ControlStyle::Indicator;
+using enum KeyAction;
+
+// The decimal-separator key's label and hot key are the separator, set from the settings.
+constexpr ControlRow Rows[ControlCount] = {
+    {Panel, None, "0", "", "", 0, 2, 109, 7},
+    {Button, Entry, "7", "7", "", 48, 24, 9, 9},
+    {Button, Entry, "8", "8", "", 58, 24, 9, 9},
+    {Button, Entry, "9", "9", "", 68, 24, 9, 9},
+    {Button, Entry, "", "", "Digital separator", 58, 54, 9, 9},
+    {Button, Entry, "4", "4", "", 48, 34, 9, 9},
+    {Button, Entry, "5", "5", "", 58, 34, 9, 9},
+    {Button, Entry, "6", "6", "", 68, 34, 9, 9},
+    {Button, Entry, "1", "1", "", 48, 44, 9, 9},
+    {Button, Entry, "2", "2", "", 58, 44, 9, 9},
+    {Button, Entry, "3", "3", "", 68, 44, 9, 9},
+    {Button, Entry, "0", "0", "", 48, 54, 9, 9},
+    {Button, BackSpace, "<-", "\b", "Shift-back [Backspace]", 100, 34, 9, 9},
+    {Button, Operator, "+", "+", "", 80, 44, 9, 19},
+    {Indicator, None, "", "", "Current operator", 100, 12, 9, 9},
+    {Button, Equals, "=", "", "[Enter]", 90, 44, 9, 19},
+    {Button, Operator, "-", "-", "", 80, 34, 9, 9},
+    {Button, Operator, "*", "*", "Multiply", 80, 24, 9, 9},
+    {Button, Operator, "/", "/", "Divide", 90, 24, 9, 9},
+    {Button, Clear, "C", "c", "Clear [C]", 32, 24, 13, 9},
+    {Button, SignChange, "+-", "sign", "Change sign [S]", 100, 24, 9, 9},
+    {Button, Percent, "%", "p", "Percent [P]", 90, 34, 9, 9},
+    {Button, SquareRoot, "SQR", "q", "Square root [Q]", 32, 44, 13, 9},
+    {Button, Reciprocal, "1/X", "x", "1 Divide TO X [X]", 32, 54, 13, 9},
+    {Button, MemoryClear, "MC", "l", "Memory clear [L]", 32, 12, 13, 9},
+    {Button, MemoryRecall, "MR", "r", "Memory recall [R]", 48, 12, 9, 9},
+    {Button, MemoryAdd, "M+", "a", "Addition to memory [A]", 58, 12, 9, 9},
+    {Button, MemorySubtract, "M-", "u", "Subtraction from memory [U]", 68, 12, 9, 9},
+    {Button, DoubleZero, "00", "d", "Double zeroes [D]", 68, 54, 9, 9},
+    {Indicator, None, "", "", "Indicator of using memory", 90, 12, 9, 9},
+    {Button, ClearEntry, "CE", "\n", "Clear entry [Delete]", 32, 34, 13, 9},
+    {Button, Total, "T", "t", "Total (calculate from clipboard) [T]", 100, 44, 9, 19},
+    {Button, MemoryStore, "MS", "m", "Memory set [M]", 80, 12, 9, 9},
+};
+
+static_assert(Rows[PanelRow].Style == Panel);
+static_assert(Rows[DecimalKeyRow].Action == Entry && Rows[DecimalKeyRow].Label[0] == '\0');
+static_assert(Rows[OperatorIndicatorRow].Style == Indicator);
+static_assert(Rows[EqualsRow].Action == Equals);
+static_assert(Rows[MemoryIndicatorRow].Style == Indicator);
+
+}  // namespace
+
+void FillControlTable(ControlTable& table, const CalcSettings& settings) {
+    for (int32_t i = 0; i < ControlCount; ++i) {
+        const ControlRow& row = Rows[i];
+        ControlRecord& record = table[i];
+        record.X = row.X;
+        record.Y = row.Y;
+        record.Width = row.Width;
+        record.Height = row.Height;
+        record.Style = row.Style;
+        record.Action = row.Action;
+        record.Id = FirstControlId + i;
+        record.Label = row.Label;
+        record.HotKey = row.HotKey;
+        record.ToolTipText = row.ToolTip;
+    }
+    SetDecimalKey(table, settings.DECIMAL_SEPARATOR);
+}
+
+void SetDecimalKey(ControlTable& table, char separator) {
+    ControlRecord& key = table[DecimalKeyRow];
+    key.Label.AssignChar(separator);
+    key.HotKey.AssignChar(separator);
+}
+
+int32_t CommandOfLabel(const ControlTable& table, const char* label) {
+    for (const ControlRecord& record : table) {
+        if (record.Style == ControlStyle::Button && record.Label == label) return record.Id;
+    }
+    return 0;
+}

@@ -1,0 +1,6 @@
+#include "decimal/number_format.h"
+
+NumberFormat WithFloatingPlaces(NumberFormat format) {
+    format.Places = RoundMode::Floating;
+    return format;
+}

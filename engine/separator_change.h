@@ -1,9 +1,0 @@
-// Taking new panel separators while a calculation is under way.
-#pragma once
-
-#include "engine/calc_context.h"
-
-// Makes `thousand` and `decimal` the panel's separators and carries every number the
-// calculator holds over to them: the panel (shown again through FormatResult, "ERROR" left as
-// it is), both operands and the memory, so that the next operation and MR read them right.
-void ApplyNewSeparators(CalcContext& context, char thousand, char decimal);

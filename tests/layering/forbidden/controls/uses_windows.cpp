@@ -1,0 +1,2 @@
+// The layering test must refuse this: a portable folder including the system's header.
+#include <windows.h>
