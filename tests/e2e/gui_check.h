@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <type_traits>
 
@@ -47,16 +49,18 @@ struct GuiCase {
     void (*Run)();
 };
 
-// Runs the case called `name` and prints how its checks went; 0 when every check held (and
-// there was one), 1 when one failed, 2 when there is no such case.
-template <size_t N>
-int RunNamedCase(const GuiCase (&cases)[N], const std::string& name) {
-    for (const GuiCase& guiCase : cases) {
-        if (name != guiCase.Name) continue;
-        guiCase.Run();
-        std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks,
-                    Counter().Failures);
-        return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
+// Runs the case called `name` from any of `tables` and prints how its checks went; 0 when
+// every check held (and there was one), 1 when one failed, 2 when there is no such case.
+inline int RunNamedCase(std::initializer_list<std::span<const GuiCase>> tables,
+                        const std::string& name) {
+    for (std::span<const GuiCase> table : tables) {
+        for (const GuiCase& guiCase : table) {
+            if (name != guiCase.Name) continue;
+            guiCase.Run();
+            std::printf("%s: %d checks, %d failed\n", guiCase.Name, Counter().Checks,
+                        Counter().Failures);
+            return Counter().Failures == 0 && Counter().Checks > 0 ? 0 : 1;
+        }
     }
     std::printf("unknown case %s\n", name.c_str());
     return 2;

@@ -13,19 +13,14 @@
 
 #include "clipboard_io.h"
 #include "gui_check.h"
+#include "gui_driver.h"
+#include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
 #include "settings_text.h"
 
 namespace {
 
-constexpr WORD IdAbout = 104;
-constexpr WORD IdUserManual = 32771;
-constexpr WORD IdAppearance = 32784;
-constexpr WORD IdTotalSettings = 32794;
-constexpr WORD IdCopy = 32795;
-constexpr WORD IdHomePage = 32808;
-constexpr WORD IdPaste = 32809;
 constexpr int AboutNameVersion = 1012;
 constexpr int AboutLine2 = 1013;
 constexpr int AboutLine3 = 1014;
@@ -373,7 +368,6 @@ constexpr int ViewHelp = 6;
 constexpr int ViewColour = 7;
 constexpr int ViewSelectPanelFace = 8;
 constexpr int FontList = 1009;
-constexpr int DecimalKeyRow = 4;
 constexpr const char* TotalTitle = "Customize calculation of total";
 constexpr const char* ViewTitle = "Customize view";
 
@@ -562,7 +556,6 @@ void ViewDialogSwapsSeparators() {
 void ViewDialogChangesTheLook() {
     CaseRun run("view_look", KnownFile());
     if (!run.Start()) return;
-    constexpr int ClearRow = 19;
     HWND clearKey = Control(run.Session, ClearRow);
     CheckEqual(ToolTipText(run.Session, clearKey), "Clear [C]", "tool tip at start");
     TypeText(run.Session, "8/0\r");
@@ -673,7 +666,10 @@ void ChoosersOpenAndCancel() {
 
 // Opens one dialog for its picture, waits until DIRECTORY\shot.png appears (the script that
 // started the driver takes it), then closes everything.
-int HoldDialogForScreenshot(const std::string& dialogName, const std::string& directory) {
+int HoldDialogForScreenshot(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 2) return 2;
+    const std::string& dialogName = arguments[0];
+    const std::string directory = WindowsPath(arguments[1]);
     CaseRun run("dialog_screenshot", KnownFile());
     if (!run.Start()) return 1;
     TypeText(run.Session, "1234.5");
@@ -689,10 +685,7 @@ int HoldDialogForScreenshot(const std::string& dialogName, const std::string& di
         }
     }
     if (open.back() == nullptr) return 1;
-    WriteFileBytes(directory + "\\ready", "");
-    const DWORD start = GetTickCount();
-    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" && GetTickCount() - start < 20000)
-        Sleep(50);
+    WaitForScreenshot(directory, "");
     for (auto window = open.rbegin(); window != open.rend(); ++window) {
         PostMessageA(*window, WM_COMMAND, IDCANCEL, 0);
         WaitUntilClosed(*window);
@@ -716,19 +709,14 @@ const GuiCase Cases[] = {
     {"view_choosers", ChoosersOpenAndCancel},
 };
 
+void TakeFakeViewer(const std::string& path) {
+    fakeViewerPath = path;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    PrepareUnattendedDriver();
-    if (argc < 4) {
-        std::printf("usage: %s QUILLON_EXE FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY\n",
-                    argv[0]);
-        return 2;
-    }
-    SetQuillonPath(argv[1]);
-    fakeViewerPath = argv[2];
-    const std::string name = argv[3];
-    if (name == "screenshot" && argc == 6)
-        return HoldDialogForScreenshot(argv[4], WindowsPath(argv[5]));
-    return RunNamedCase(Cases, name);
+    const DriverSetUp setUp{"FAKE_HH_EXE CASE|screenshot total|view|font DIRECTORY", TakeFakeViewer,
+                            HoldDialogForScreenshot};
+    return RunDriver(argc, argv, setUp, {Cases});
 }

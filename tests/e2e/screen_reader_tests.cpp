@@ -12,16 +12,14 @@
 #include <vector>
 
 #include "gui_check.h"
+#include "gui_driver.h"
+#include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
 #include "settings_text.h"
 
 namespace {
 
-constexpr int FirstControlId = 10000;
-constexpr int PanelRow = 0;
-constexpr int OperatorIndicatorRow = 14;
-constexpr int MemoryIndicatorRow = 29;
 constexpr DWORD EventWaitMs = 400;
 
 std::string accessibilityProbePath;
@@ -414,16 +412,15 @@ const GuiCase Cases[] = {
     {"value_events", ChangesRaiseOneEventEach},
 };
 
+// The probe is loaded into the program; the driver's own thread asks for accessible objects.
+void TakeAccessibilityProbe(const std::string& path) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    accessibilityProbePath = WindowsPath(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    PrepareUnattendedDriver();
-    if (argc < 4) {
-        std::printf("usage: %s QUILLON_EXE ACCESSIBILITY_PROBE_DLL CASE\n", argv[0]);
-        return 2;
-    }
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    SetQuillonPath(argv[1]);
-    accessibilityProbePath = WindowsPath(argv[2]);
-    return RunNamedCase(Cases, argv[3]);
+    const DriverSetUp setUp{"ACCESSIBILITY_PROBE_DLL CASE", TakeAccessibilityProbe, nullptr};
+    return RunDriver(argc, argv, setUp, {Cases});
 }

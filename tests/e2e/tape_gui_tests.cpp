@@ -14,18 +14,14 @@
 
 #include "clipboard_io.h"
 #include "gui_check.h"
+#include "gui_driver.h"
+#include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
 #include "settings_text.h"
 
 namespace {
 
-constexpr WORD IdTape = 32820;
-constexpr WORD IdTapeNote = 32831;
-constexpr WORD IdTapeCopy = 32832;
-constexpr WORD IdTapeSave = 32833;
-constexpr WORD IdTapeClear = 32834;
-constexpr WORD IdTotalDetails = 32821;
 constexpr int DetailsListId = 1016;
 constexpr int LineTextId = 1101;  // the edit field of the line dialog
 constexpr int SaveNameId = 1148;  // the file name box of the save dialog
@@ -255,7 +251,9 @@ const GuiCase Cases[] = {
 // Shows the tape beside the keypad after a few calculations, writes the screen rectangle of
 // both windows ("x y width height") to DIRECTORY\\ready, waits for DIRECTORY\\shot.png (the
 // script that started the driver takes it), then ends the program.
-int HoldForScreenshot(const std::string& directory) {
+int HoldForScreenshot(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 1) return 2;
+    const std::string directory = WindowsPath(arguments[0]);
     CaseRun run("tape_screenshot", KnownFile({{"TAPE", "YES"}}));
     if (!run.Start()) return 1;
     QuillonSession& s = run.Session;
@@ -276,27 +274,19 @@ int HoldForScreenshot(const std::string& directory) {
     const std::string rect = std::to_string(main.left) + " " + std::to_string(main.top) + " " +
                              std::to_string(side.right - main.left) + " " +
                              std::to_string(main.bottom - main.top) + "\n";
-    WriteFileBytes(directory + "\\ready", rect);
-    const DWORD start = GetTickCount();
-    while (ReadFileBytes(directory + "\\shot.png") == "<missing>" &&
-           GetTickCount() - start < 20000) {
-        Sleep(50);
-    }
+    WaitForScreenshot(directory, rect);
     run.Exit();
     return 0;
+}
+
+void TakeMenuProbe(const std::string& path) {
+    SetMenuProbePath(WindowsPath(path));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    PrepareUnattendedDriver();
-    if (argc < 4) {
-        std::printf("usage: %s QUILLON_EXE MENU_PROBE_DLL CASE\n", argv[0]);
-        return 2;
-    }
-    SetQuillonPath(argv[1]);
-    SetMenuProbePath(WindowsPath(argv[2]));
-    const std::string name = argv[3];
-    if (name == "screenshot" && argc == 5) return HoldForScreenshot(WindowsPath(argv[4]));
-    return RunNamedCase(Cases, name);
+    const DriverSetUp setUp{"MENU_PROBE_DLL CASE|screenshot DIRECTORY", TakeMenuProbe,
+                            HoldForScreenshot};
+    return RunDriver(argc, argv, setUp, {Cases});
 }

@@ -12,15 +12,13 @@
 
 #include "clipboard_io.h"
 #include "gui_check.h"
+#include "gui_driver.h"
+#include "gui_ids.h"
 #include "quillon_session.h"
 #include "settings_text.h"
 
 namespace {
 
-constexpr WORD IdTotalSettings = 32794;
-constexpr WORD IdTotalDetails = 32821;
-constexpr WORD IdPaste = 32809;
-constexpr WORD IdTotalKey = 10031;
 constexpr int WholeCellsBox = 1015;
 constexpr int TotalSetDefault = 3;
 constexpr int DetailsList = 1016;
@@ -186,11 +184,5 @@ const GuiCase Cases[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    PrepareUnattendedDriver();
-    if (argc < 3) {
-        std::printf("usage: %s QUILLON_EXE CASE\n", argv[0]);
-        return 2;
-    }
-    SetQuillonPath(argv[1]);
-    return RunNamedCase(Cases, argv[2]);
+    return RunDriver(argc, argv, DriverSetUp{"CASE", nullptr, nullptr}, {Cases});
 }

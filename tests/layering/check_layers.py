@@ -4,7 +4,8 @@
 check_layers.py ROOT [TABLE_DOC]: fails, naming the file and the include, when a folder includes
 one its row does not allow, or a portable folder includes a header ending in ".h" in angle
 brackets (the system's, never the C++ standard library's); a file in a folder the table does
-not name fails too.
+not name fails too, and so does a README.md beside the tree whose layout table names other
+folders.
 """
 import os
 import re
@@ -32,6 +33,20 @@ def read_table(doc_path):
             for folder in folders:
                 rows[folder] = (cells[1], set(FOLDER.findall(cells[3])) | {folder})
     return rows
+
+
+def readme_folders(readme_path):
+    """The top folders the README's layout table names."""
+    folders = set()
+    in_section = False
+    with open(readme_path, encoding="utf-8") as readme:
+        for line in readme:
+            if line.startswith("## "):
+                in_section = line.startswith("## Layout")
+            if in_section and line.startswith("| `"):
+                cell = line.strip().strip("|").split("|")[0]
+                folders |= {name.split("/")[0] + "/" for name in re.findall(r"`([a-z_/]+/)`", cell)}
+    return folders
 
 
 def source_files(root):
@@ -73,6 +88,10 @@ def main():
         print(f"{doc}: no table of folders found")
         return 1
     faults = []
+    readme = os.path.join(root, "README.md")
+    if os.path.exists(readme) and readme_folders(readme) != set(rows):
+        faults.append(f"README.md: the layout table names {sorted(readme_folders(readme))}, "
+                      f"the layering table {sorted(rows)}")
     checked = 0
     for path in source_files(root):
         with open(os.path.join(root, path), encoding="utf-8", errors="replace") as source:

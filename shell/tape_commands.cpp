@@ -1,0 +1,212 @@
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "dialogs/total_details_dialog.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "shell/clipboard_copy.h"
+#include "shell/shell_state.h"
+#include "shell/tape_view.h"
+#include "shell/tape_window.h"
+#include "tape/tape_layout.h"
+#include "tape/tape_replay.h"
+
+namespace {
+
+constexpr int PathBufferSize = MAX_PATH;
+constexpr int TextBufferSize = 128;
+
+// What the line dialog asks and returns.
+struct LineRequest {
+    const char* Prompt;
+    std::string Text;
+    int Limit;
+    bool Number;  // the text must be a number in the user's format
+};
+
+INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* request = reinterpret_cast<LineRequest*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (message == WM_INITDIALOG) {
+        request = reinterpret_cast<LineRequest*>(lParam);
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        SetDlgItemTextA(dialog, IDC_TAPE_PROMPT, request->Prompt);
+        SetDlgItemTextA(dialog, IDC_TAPE_TEXT, request->Text.c_str());
+        SendDlgItemMessageA(dialog, IDC_TAPE_TEXT, EM_LIMITTEXT, request->Limit, 0);
+        SendDlgItemMessageA(dialog, IDC_TAPE_TEXT, EM_SETSEL, 0, -1);
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
+    if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    if (LOWORD(wParam) != IDOK) return FALSE;
+    char text[TextBufferSize] = {};
+    GetDlgItemTextA(dialog, IDC_TAPE_TEXT, text, TextBufferSize);
+    std::string shown;
+    if (request->Number && !TypedNumber(Shell.Context.Settings, text, shown)) {
+        MessageBoxA(dialog, "Error! Type a number of at most 24 digits.", Shell.ProductName, MB_OK);
+        SetFocus(GetDlgItem(dialog, IDC_TAPE_TEXT));
+        return TRUE;
+    }
+    request->Text = text;
+    EndDialog(dialog, IDOK);
+    return TRUE;
+}
+
+bool AskForLine(LineRequest& request) {
+    return DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TAPE_LINE), TapeShell.Window,
+                           LineDialogProcedure, reinterpret_cast<LPARAM>(&request)) == IDOK;
+}
+
+}  // namespace
+
+void AfterChange() {
+    SaveTape(TapeShell.Keeper);
+    RefreshTapeWindow();
+}
+
+void CorrectSelectedLine() {
+    const TapeEntry* entry = SelectedEntry();
+    if (entry == nullptr || !IsBroughtIn(entry->Role)) {
+        MessageBeep(0);  // results are computed, not typed
+        return;
+    }
+    LineRequest request{"Correct the number:", entry->Number, MaxEntryLength * 2, true};
+    if (!AskForLine(request)) return;
+    CorrectTapeLine(TapeShell.Keeper.Lines, SelectedLine(), request.Text, Shell.Context);
+    AfterChange();
+}
+
+void NoteSelectedLine() {
+    const TapeEntry* entry = SelectedEntry();
+    if (entry == nullptr) {
+        MessageBeep(0);
+        return;
+    }
+    LineRequest request{"Note for this line:", entry->Note, MaxNoteLength, false};
+    if (!AskForLine(request)) return;
+    SetTapeNote(TapeShell.Keeper.Lines, SelectedLine(), request.Text);
+    AfterChange();
+}
+
+namespace {
+
+bool EndsWith(const std::string& text, const char* end) {
+    const std::string tail(end);
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void SaveTapeAs() {
+    char path[PathBufferSize] = "Tape.txt";
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = TapeShell.Window;
+    dialog.lpstrFilter = "Text (*.txt)\0*.txt\0CSV, comma-separated (*.csv)\0*.csv\0";
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = PathBufferSize;
+    dialog.lpstrDefExt = "txt";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameA(&dialog)) return;
+    const std::string name = path;
+    const bool csv = dialog.nFilterIndex == 2 || EndsWith(name, ".csv");
+    const Tape& tape = TapeShell.Keeper.Lines;
+    const std::string text =
+        csv ? TapeCsv(tape, Shell.Context.Settings.THOUSAND_SEPARATOR) : TapeText(tape);
+    if (!Shell.Platform.ReplaceWholeFile(path, text)) {
+        const std::string message = "The tape could not be saved to " + name + ".";
+        MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK);
+    }
+}
+
+void ClearWholeTape() {
+    if (MessageBoxA(TapeShell.Window, "Clear the whole tape?", Shell.ProductName,
+                    MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
+    ClearTape(TapeShell.Keeper.Lines);
+    AfterChange();
+}
+
+// The line of the last Total on the tape, whose details are the ones kept; -1 when none.
+int LastTotalLine() {
+    const std::deque<TapeEntry>& lines = TapeShell.Keeper.Lines.Lines;
+    for (size_t i = lines.size(); i > 0; --i) {
+        if (lines[i - 1].Key == TapeKey::Total) return static_cast<int>(i - 1);
+    }
+    return -1;
+}
+
+bool OnLastTotal() {
+    return SelectedEntry() != nullptr && SelectedLine() == LastTotalLine();
+}
+
+// Only the last Total's details are kept: its line opens them, any other line is refused.
+void ShowTotalDetails() {
+    if (!OnLastTotal()) {
+        MessageBeep(0);
+        return;
+    }
+    TotalDetailsDialog(TapeShell.Window);
+}
+
+}  // namespace
+
+void RunTapeCommand(WORD id) {
+    switch (id) {
+        case IDM_TAPE_EDIT:
+            CorrectSelectedLine();
+            break;
+        case IDM_TAPE_NOTE:
+            NoteSelectedLine();
+            break;
+        case IDM_TAPE_COPY:
+            CopyTextToClipboard(TapeShell.Window, TapeText(TapeShell.Keeper.Lines));
+            break;
+        case IDM_TAPE_SAVE:
+            SaveTapeAs();
+            break;
+        case IDM_TAPE_CLEAR:
+            ClearWholeTape();
+            break;
+        case IDM_TOTAL_DETAILS:
+            ShowTotalDetails();
+            break;
+        default:
+            break;
+    }
+}
+
+// The line under the mouse is selected before its context menu opens.
+void ShowContextMenu(LPARAM position) {
+    POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    if (point.x != -1 || point.y != -1) {
+        POINT client = point;
+        ScreenToClient(TapeShell.List, &client);
+        const LRESULT item =
+            SendMessageA(TapeShell.List, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+        if (HIWORD(item) == 0) SendMessageA(TapeShell.List, LB_SETCURSEL, LOWORD(item), 0);
+    } else {
+        RECT rect = {};
+        GetWindowRect(TapeShell.List, &rect);
+        point = {rect.left, rect.top};
+    }
+    HMENU menu = LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_TAPE_MENU));
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, TapeShell.Window,
+                   nullptr);
+    DestroyMenu(menu);
+}
+
+void EnableLineCommands(HMENU menu) {
+    const TapeEntry* entry = SelectedEntry();
+    const bool lastTotal = OnLastTotal();
+    EnableMenuItem(menu, IDM_TOTAL_DETAILS, MF_BYCOMMAND | (lastTotal ? MF_ENABLED : MF_GRAYED));
+    const bool editable = entry != nullptr && IsBroughtIn(entry->Role);
+    EnableMenuItem(menu, IDM_TAPE_EDIT, MF_BYCOMMAND | (editable ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, IDM_TAPE_NOTE, MF_BYCOMMAND | (entry ? MF_ENABLED : MF_GRAYED));
+}
