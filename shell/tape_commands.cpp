@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "shell/tape_commands.h"
 
 #include <commdlg.h>
 
@@ -9,6 +9,7 @@
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
 #include "shell/shell_state.h"
+#include "shell/tape_list.h"
 #include "shell/tape_view.h"
 #include "shell/tape_window.h"
 #include "tape/tape_layout.h"

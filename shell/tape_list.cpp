@@ -1,3 +1,5 @@
+#include "shell/tape_list.h"
+
 #include <string>
 
 #include "controls/control_geometry.h"

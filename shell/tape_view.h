@@ -1,5 +1,4 @@
-// What the tape window's files share: the window's record and the procedures that draw its
-// list and run its commands.
+// What the tape window's files share: the window's record.
 #pragma once
 
 #include <windows.h>
@@ -33,23 +32,3 @@ struct TapeView {
 };
 
 extern TapeView TapeShell;
-
-// The list (tape_list.cpp): the selected line, filling and drawing, the columns and width.
-int SelectedLine();
-const TapeEntry* SelectedEntry();
-void AddLine(const TapeEntry& entry);
-void FillList();
-void MeasureColumns();
-void DrawLine(const DRAWITEMSTRUCT& item);
-// The outer width that shows a whole line with a count, without its note.
-int TapeWindowWidth();
-
-// The commands (tape_commands.cpp): the menu, the context menu and the line dialogs.
-void RunTapeCommand(WORD id);
-void CorrectSelectedLine();
-void NoteSelectedLine();
-// The tape changed outside a key: on disk and in the list (a correction has shown its new
-// result on the panel itself).
-void AfterChange();
-void ShowContextMenu(LPARAM position);
-void EnableLineCommands(HMENU menu);

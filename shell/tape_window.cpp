@@ -9,6 +9,8 @@
 #include "shell/dpi_support.h"
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
+#include "shell/tape_commands.h"
+#include "shell/tape_list.h"
 #include "shell/tape_view.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_replay.h"
