@@ -194,7 +194,7 @@ void PressSignChange(CalcContext& context) {
     if (context.EntryState == EntryState::ResultShown && !context.OperandA.Empty()) {
         context.OperandA = context.PanelText();
     }
-    context.OperandA.RemoveChar(context.Settings.THOUSAND_SEPARATOR);
+    context.OperandA = ShownNumber(PanelFormat(context), context.OperandA);
 }
 
 void PressClearEntry(CalcContext& context) {

@@ -13,6 +13,7 @@
 #include "settings/separator_rules.h"
 #include "shell/help_and_about.h"
 #include "shell/main_controls.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
 
@@ -277,6 +278,7 @@ INT_PTR CALLBACK CustomizeViewProcedure(HWND dialog, UINT message, WPARAM wParam
 }  // namespace
 
 void CustomizeViewDialog(HWND owner) {
+    const ModalScope modal(owner);
     DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_CUSTOMIZE_VIEW), owner,
                     CustomizeViewProcedure, 0);
 }

@@ -7,6 +7,7 @@
 
 #include "resources/dialog_ids.h"
 #include "shell/clipboard_copy.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "total/total_details.h"
 
@@ -94,6 +95,7 @@ INT_PTR CALLBACK TotalDetailsProcedure(HWND dialog, UINT message, WPARAM wParam,
 void TotalDetailsDialog(HWND owner) {
     // Built anew from the kept text each time: the Total itself collects nothing.
     TotalDetails details = BuildTotalDetails(Shell.Context.LastTotal);
+    const ModalScope modal(owner);
     DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_DETAILS), owner,
                     TotalDetailsProcedure, reinterpret_cast<LPARAM>(&details));
 }

@@ -4,6 +4,7 @@
 #include "resources/dialog_ids.h"
 #include "settings/separator_rules.h"
 #include "shell/help_and_about.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -67,6 +68,7 @@ INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wPar
 }  // namespace
 
 void TotalSeparatorsDialog(HWND owner) {
+    const ModalScope modal(owner);
     DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_SEPARATORS), owner,
                     TotalSeparatorsProcedure, 0);
 }

@@ -36,7 +36,7 @@ bool ParseYesNo(const char* text, bool fallback) {
 }
 
 bool IsValidSeparatorChar(char c) {
-    return !(c == '-' || (c >= '0' && c <= '9'));
+    return !(c == '-' || (c >= '0' && c <= '9') || c == UnmappedChar);
 }
 
 bool IsValidSeparatorText(const char* text) {

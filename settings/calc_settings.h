@@ -57,7 +57,8 @@ NumberFormat FormatOf(const CalcSettings& settings);
 const char* YesNoText(bool value);
 // True for exactly "YES", false for exactly "NO", `fallback` for anything else.
 bool ParseYesNo(const char* text, bool fallback);
-// Digits and '-' belong to numbers and can never separate them.
+// Digits and '-' belong to numbers and can never separate them; UnmappedChar stands for a
+// character the clipboard could not hold, which the Total and paste always skip.
 bool IsValidSeparatorChar(char c);
 bool IsValidSeparatorText(const char* text);
 

@@ -172,8 +172,11 @@ bool TakeSettingText(const SettingKey& key, CalcSettings& settings, const DecStr
             key.Field.SetText(settings, text);
             return true;
         case SeparatorSet: {
-            if (!IsValidSeparatorText(text.Text())) return false;
+            // The Total has always skipped UnmappedChar, so a set that names it reads as the
+            // set without it and sums as before.
             DecString set = text;
+            set.RemoveChar(UnmappedChar);
+            if (!IsValidSeparatorText(set.Text())) return false;
             set.RemoveChar(' ');
             key.Field.SetText(settings, set);
             return true;

@@ -5,6 +5,7 @@
 #include "decimal/dec_string.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -62,5 +63,6 @@ void OpenHomePage(HWND owner) {
 }
 
 void AboutDialog(HWND owner) {
+    const ModalScope modal(owner);
     DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProcedure, 0);
 }

@@ -7,6 +7,7 @@
 #include "shell/dpi_support.h"
 #include "shell/high_contrast.h"
 #include "shell/main_controls.h"
+#include "shell/modal_scope.h"
 #include "shell/round_menus.h"
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
@@ -59,6 +60,13 @@ LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// The system ends the process after WM_ENDSESSION, whatever dialog is open: the settings are
+// written now (the tape is on disk after every key and change).
+void SaveBeforeSessionEnds(HWND window) {
+    RememberWindowPlace(window);
+    SaveSettingsFile();
+}
+
 LRESULT OnDestroy(HWND window) {
     RememberWindowPlace(window);
     SaveSettingsFile();
@@ -78,6 +86,12 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     switch (message) {
         case WM_CREATE:
             return OnCreate(window);
+        case WM_CLOSE:
+            if (RefuseCloseUnderDialog(window)) return 0;
+            break;
+        case WM_ENDSESSION:
+            if (wParam) SaveBeforeSessionEnds(window);
+            return 0;
         case WM_DESTROY:
             return OnDestroy(window);
         case WM_DPICHANGED:

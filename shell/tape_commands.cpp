@@ -8,6 +8,7 @@
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/tape_list.h"
 #include "shell/tape_view.h"
@@ -59,6 +60,7 @@ INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
 }
 
 bool AskForLine(LineRequest& request) {
+    const ModalScope modal(TapeShell.Window);
     return DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TAPE_LINE), TapeShell.Window,
                            LineDialogProcedure, reinterpret_cast<LPARAM>(&request)) == IDOK;
 }
@@ -113,6 +115,7 @@ void SaveTapeAs() {
     dialog.nMaxFile = PathBufferSize;
     dialog.lpstrDefExt = "txt";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    const ModalScope modal(TapeShell.Window);  // the dialog and its "already exists" prompt
     if (!GetSaveFileNameA(&dialog)) return;
     const std::string name = path;
     const bool csv = dialog.nFilterIndex == 2 || EndsWith(name, ".csv");
@@ -126,6 +129,7 @@ void SaveTapeAs() {
 }
 
 void ClearWholeTape() {
+    const ModalScope modal(TapeShell.Window);
     if (MessageBoxA(TapeShell.Window, "Clear the whole tape?", Shell.ProductName,
                     MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;

@@ -8,6 +8,7 @@
 #include "shell/announce.h"
 #include "shell/dpi_support.h"
 #include "shell/main_controls.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/tape_commands.h"
 #include "shell/tape_list.h"
@@ -44,6 +45,7 @@ LRESULT CALLBACK TapeWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             MoveWindow(TapeShell.List, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             return 0;
         case WM_CLOSE:
+            if (RefuseCloseUnderDialog(window)) return 0;
             ShowTapeWindow(false);
             return 0;
         case WM_SETFOCUS:

@@ -6,6 +6,7 @@
 
 #include "shell/announce.h"
 #include "shell/main_controls.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "total/code_page_text.h"
 
@@ -80,6 +81,7 @@ void Win32Platform::Beep() {
 void Win32Platform::ShowMessage(const char* text) {
     // Heard before the message that it caused.
     AnnounceDisplayChanges();
+    const ModalScope modal(Shell.MainWindow);
     MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
 }
 

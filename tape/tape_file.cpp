@@ -23,22 +23,26 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// "ERROR", or a number as a panel shows it: a sign, digits and the user's separators,
-// which may be any printable character but a letter.
+// "ERROR", or a number as a panel shows it: a leading '-', digits, and the user's two
+// separators, which may be any character but a control character, a digit or '-' (a letter,
+// a space, a byte above 127 such as the no-break space of many locales). The panel shows a
+// lone "-" after back-space on a negative digit and a lone separator typed without a leading
+// zero; both reach the tape and must read back, or the whole tape would be put aside.
 bool IsShownNumber(std::string_view text) {
     if (text == "ERROR") return true;
     if (text.empty() || text.size() > MaxNumberLength) return false;
+    std::string separators;
     bool digit = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c < ' ' || c > '~' || IsLetter(c) || (c == '-' && i > 0)) return false;
-        digit = digit || IsDigit(c);
+        if (static_cast<unsigned char>(c) < ' ' || c == '\x7f' || (c == '-' && i > 0)) return false;
+        if (IsDigit(c)) {
+            digit = true;
+        } else if (c != '-' && separators.find(c) == std::string::npos) {
+            separators += c;
+        }
     }
-    return digit;
+    return separators.size() <= 2 && (digit || text.size() <= 2);
 }
 
 bool IsNote(std::string_view text) {

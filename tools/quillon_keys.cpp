@@ -205,9 +205,11 @@ void LoadSettings(CalcContext& context, const Options& options) {
     ReadSettings(context.Settings, profile, context.Host->QueryLocale());
 }
 
-void SaveSettings(const CalcContext& context, const std::string& path) {
+// As the program saves them: a temporary file moved over the old one, so that a run killed
+// meanwhile leaves the old file or the new one.
+void SaveSettings(CalcContext& context, const std::string& path) {
     const DecString text = WriteSettings(context.Settings);
-    std::ofstream(path, std::ios::binary).write(text.Text(), text.Length());
+    context.Host->ReplaceWholeFile(path.c_str(), std::string_view(text.Text(), text.Length()));
 }
 
 void PrintTotalDetails(const CalcContext& context) {

@@ -98,6 +98,7 @@ TEST(CalcSettings, YesNo) {
 TEST(CalcSettings, SeparatorValidity) {
     for (char c = '0'; c <= '9'; ++c) EXPECT_FALSE(IsValidSeparatorChar(c)) << c;
     EXPECT_FALSE(IsValidSeparatorChar('-'));
+    EXPECT_FALSE(IsValidSeparatorChar(UnmappedChar));  // paste and the Total skip it
     for (char c : {' ', '\0', '.', ',', ';', 'a', '\''}) EXPECT_TRUE(IsValidSeparatorChar(c));
     EXPECT_TRUE(IsValidSeparatorText(""));
     EXPECT_TRUE(IsValidSeparatorText(".; "));

@@ -77,6 +77,8 @@ TEST(OperatorKeys, TheErrorStateRefusesOperators) {
          "8 / 0 + 5 + 2 =", "7", "", 2},
         {"error operand, thousand separator O", "[VIEW]\nTHOUSAND_SEPARATOR = O",
          "8 / 0 * 1 4 =", "14", "", 2},
+        {"error operand kept by a sign change", "[VIEW]\nTHOUSAND_SEPARATOR = O",
+         "8 / 0 * 1 4 +- /", "-14", "/", 2},
     };
     RunKeyCases(cases);
 }

@@ -50,6 +50,7 @@ TEST(SeparatorRules, ViewChecksInOrder) {
         {"-", "5", InvalidViewSeparatorMessage},  // both wrong: only the second message
         {"-", ",", InvalidViewSeparatorMessage},
         {",", "7", InvalidViewSeparatorMessage},
+        {"\x1A", ".", InvalidViewSeparatorMessage},
         {"-", "-", EqualViewSeparatorsMessage},
         {",", ".", nullptr},
         {".", ",", nullptr},

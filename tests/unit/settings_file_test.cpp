@@ -212,6 +212,8 @@ TEST(ReadSettings, Separators) {
         {"[VIEW]\nDECIMAL_SEPARATOR = ;\nTHOUSAND_SEPARATOR = ;", '.', ','},
         {"[VIEW]\nDECIMAL_SEPARATOR = ,", '.', ','},  // equal to the thousand separator
         {"[VIEW]\nDECIMAL_SEPARATOR = ' '", ' ', ','},
+        {"[VIEW]\nDECIMAL_SEPARATOR = \x1A", '.', ','},  // UnmappedChar: paste would skip it
+        {"[VIEW]\nTHOUSAND_SEPARATOR = \x1A", '.', ','},
     };
     for (const auto& c : cases) {
         const CalcSettings s = Read(c.Text);
@@ -253,6 +255,8 @@ TEST(ReadSettings, TotalSeparatorSets) {
     } cases[] = {
         {"[TOTAL]\nDECIMAL_SEPARATORS = ;:", ";:", ""},
         {"[TOTAL]\nDECIMAL_SEPARATORS = ;5", "", ""},
+        {"[TOTAL]\nDECIMAL_SEPARATORS = ;\x1A:", ";:", ""},  // the Total always skipped it
+        {"[TOTAL]\nNUMBER_SEPARATORS = \x1A", "", ""},
         {"[TOTAL]\nNUMBER_SEPARATORS = a-b", "", ""},
         {"[TOTAL]\nNUMBER_SEPARATORS = ; :\nSPACE_IS_NUMBER_SEPARATOR = YES", "", ";: "},
         {"[TOTAL]\nSPACE_IS_DECIMAL_SEPARATOR = YES", " ", ""},

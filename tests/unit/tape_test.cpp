@@ -310,6 +310,32 @@ TEST(TapeFile, ReadsWhatOtherProgramsWrite) {
     EXPECT_EQ(lines[0].Note, "note");
 }
 
+// Whatever the panel shows reaches the tape, and the next start reads it back: no panel, however
+// odd, may put the whole tape aside.
+TEST(TapeFile, EveryPanelFormReadsBack) {
+    const struct {
+        const char* Rule;
+        char Decimal, Thousand;
+        bool LeadingZero;
+        const char* Keys;
+    } cases[] = {
+        {"a lone sign after back-space", '.', ',', true, "7 +- <- ="},
+        {"a lone separator without a leading zero", '.', ',', false, ". ="},
+        {"a no-break space as thousand separator", '.', '\xA0', true, "1 2 3 4 + 1 ="},
+        {"letters as separators", 'R', 'O', true, "1 2 3 4 + 1 / 8 ="},
+    };
+    for (const auto& c : cases) {
+        TapeDriver tape;
+        tape.Calc.Context.Settings.DECIMAL_SEPARATOR = c.Decimal;
+        tape.Calc.Context.Settings.THOUSAND_SEPARATOR = c.Thousand;
+        tape.Calc.Context.Settings.LEADING_ZERO = c.LeadingZero;
+        tape.Press(c.Keys);
+        std::deque<TapeEntry> lines;
+        EXPECT_TRUE(ParseTapeFile(tape.File(), lines)) << c.Rule << ": " << tape.File();
+        EXPECT_EQ(lines, tape.Keeper.Lines.Lines) << c.Rule;
+    }
+}
+
 TEST(TapeFile, DamagedFilesAreRefused) {
     const char* damaged[] = {
         "QUILLON TAPE 2\r\n",
@@ -322,6 +348,7 @@ TEST(TapeFile, DamagedFilesAreRefused) {
         "QUILLON TAPE 1\r\n+\tbegin\t1\t0\t\r\n",
         "QUILLON TAPE 1\r\n+\tstart\tabc\t0\t\r\n",
         "QUILLON TAPE 1\r\n+\tstart\t1-2\t0\t\r\n",
+        "QUILLON TAPE 1\r\n+\tstart\t1.2,3;4\t0\t\r\n",  // a third separator
         "QUILLON TAPE 1\r\n+\tstart\t\t0\t\r\n",
         "QUILLON TAPE 1\r\n+\tmark\t\t0\t\r\n",
         "QUILLON TAPE 1\r\nC\tmark\t1\t0\t\r\n",
