@@ -1,0 +1,155 @@
+// Loaded into quillon.exe by the soak test, where Wine's GetGuiResources answers 0: it replaces
+// the program's imports of the functions that make and free GDI objects (fonts, brushes, pens,
+// bitmaps, regions, device contexts) and USER objects (windows, menus, icons, accelerator
+// tables), and keeps in the shared block "QuillonSoakProbe" how many of each the program holds
+// beyond those it held when the probe came, with its private bytes and working set, renewed
+// every 100 ms. Objects that system libraries make for the program (a dialog's own windows)
+// are not counted: they are freed with what owns them.
+#include <windows.h>
+// after windows.h
+#include <psapi.h>
+
+#include "soak_probe.h"
+
+namespace {
+
+SoakFigures* figures = nullptr;
+
+void* ReplaceImport(const char* libraryName, const char* name, void* replacement) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    const auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    void* previous = nullptr;
+    for (auto* library = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         library->Name != 0; ++library) {
+        if (lstrcmpiA(reinterpret_cast<char*>(base + library->Name), libraryName) != 0) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            const auto* byName =
+                reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+            DWORD protection = 0;
+            VirtualProtect(&slots->u1.Function, sizeof(ULONG_PTR), PAGE_READWRITE, &protection);
+            previous = reinterpret_cast<void*>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof(ULONG_PTR), protection, &protection);
+        }
+    }
+    return previous;
+}
+
+template <typename Handle>
+Handle Made(volatile LONG& count, Handle handle) {
+    if (handle != nullptr) InterlockedIncrement(&count);
+    return handle;
+}
+
+BOOL Freed(volatile LONG& count, BOOL done) {
+    if (done) InterlockedDecrement(&count);
+    return done;
+}
+
+// One replacement per function: the system's function, called through the slot it held.
+#define COUNTED(library, result, name, counter, action, parameters, arguments)       \
+    using name##Type = result(WINAPI*) parameters;                                   \
+    name##Type name##System = nullptr;                                               \
+    result WINAPI name##Counted parameters {                                         \
+        return action(figures->counter, name##System arguments);                     \
+    }                                                                                \
+    void Hook##name() {                                                              \
+        name##System = reinterpret_cast<name##Type>(                                 \
+            ReplaceImport(library, #name, reinterpret_cast<void*>(&name##Counted))); \
+    }
+
+COUNTED("gdi32.dll", HFONT, CreateFontIndirectA, Gdi, Made, (const LOGFONTA* f), (f))
+COUNTED("gdi32.dll", HFONT, CreateFontIndirectW, Gdi, Made, (const LOGFONTW* f), (f))
+COUNTED("gdi32.dll", HBRUSH, CreateSolidBrush, Gdi, Made, (COLORREF c), (c))
+COUNTED("gdi32.dll", HPEN, CreatePen, Gdi, Made, (int s, int w, COLORREF c), (s, w, c))
+COUNTED("gdi32.dll", HDC, CreateCompatibleDC, Gdi, Made, (HDC dc), (dc))
+COUNTED("gdi32.dll", HBITMAP, CreateCompatibleBitmap, Gdi, Made, (HDC dc, int w, int h), (dc, w, h))
+COUNTED("gdi32.dll", HRGN, CreateRectRgn, Gdi, Made, (int l, int t, int r, int b), (l, t, r, b))
+COUNTED("gdi32.dll", BOOL, DeleteObject, Gdi, Freed, (HGDIOBJ o), (o))
+COUNTED("gdi32.dll", BOOL, DeleteDC, Gdi, Freed, (HDC dc), (dc))
+COUNTED("user32.dll", HDC, GetDC, Gdi, Made, (HWND w), (w))
+COUNTED("user32.dll", HDC, GetWindowDC, Gdi, Made, (HWND w), (w))
+COUNTED("user32.dll", int, ReleaseDC, Gdi, Freed, (HWND w, HDC dc), (w, dc))
+COUNTED("user32.dll", HWND, CreateWindowExA, User, Made,
+        (DWORD x, LPCSTR c, LPCSTR n, DWORD s, int l, int t, int w, int h, HWND p, HMENU m,
+         HINSTANCE i, LPVOID d),
+        (x, c, n, s, l, t, w, h, p, m, i, d))
+COUNTED("user32.dll", HWND, CreateWindowExW, User, Made,
+        (DWORD x, LPCWSTR c, LPCWSTR n, DWORD s, int l, int t, int w, int h, HWND p, HMENU m,
+         HINSTANCE i, LPVOID d),
+        (x, c, n, s, l, t, w, h, p, m, i, d))
+COUNTED("user32.dll", BOOL, DestroyWindow, User, Freed, (HWND w), (w))
+COUNTED("user32.dll", HMENU, LoadMenuA, User, Made, (HINSTANCE i, LPCSTR n), (i, n))
+COUNTED("user32.dll", HMENU, CreatePopupMenu, User, Made, (), ())
+COUNTED("user32.dll", HMENU, CreateMenu, User, Made, (), ())
+COUNTED("user32.dll", BOOL, DestroyMenu, User, Freed, (HMENU m), (m))
+COUNTED("user32.dll", HANDLE, LoadImageA, User, Made,
+        (HINSTANCE i, LPCSTR n, UINT t, int w, int h, UINT f), (i, n, t, w, h, f))
+COUNTED("user32.dll", BOOL, DestroyIcon, User, Freed, (HICON i), (i))
+COUNTED("user32.dll", HACCEL, CreateAcceleratorTableA, User, Made, (LPACCEL a, int n), (a, n))
+COUNTED("user32.dll", BOOL, DestroyAcceleratorTable, User, Freed, (HACCEL a), (a))
+
+// ReleaseDC answers 1 when it released the context, which Freed reads as done.
+void HookAll() {
+    HookCreateFontIndirectA();
+    HookCreateFontIndirectW();
+    HookCreateSolidBrush();
+    HookCreatePen();
+    HookCreateCompatibleDC();
+    HookCreateCompatibleBitmap();
+    HookCreateRectRgn();
+    HookDeleteObject();
+    HookDeleteDC();
+    HookGetDC();
+    HookGetWindowDC();
+    HookReleaseDC();
+    HookCreateWindowExA();
+    HookCreateWindowExW();
+    HookDestroyWindow();
+    HookLoadMenuA();
+    HookCreatePopupMenu();
+    HookCreateMenu();
+    HookDestroyMenu();
+    HookLoadImageA();
+    HookDestroyIcon();
+    HookCreateAcceleratorTableA();
+    HookDestroyAcceleratorTable();
+}
+
+DWORD WINAPI MeasureMemory(LPVOID) {
+    for (;;) {
+        PROCESS_MEMORY_COUNTERS_EX counters = {};
+        counters.cb = sizeof(counters);
+        if (GetProcessMemoryInfo(GetCurrentProcess(),
+                                 reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                 sizeof(counters))) {
+            figures->PrivateBytes = counters.PrivateUsage;
+            figures->WorkingSet = counters.WorkingSetSize;
+        }
+        InterlockedIncrement(&figures->Samples);
+        Sleep(100);
+    }
+}
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+    HANDLE block = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(SoakFigures), SoakProbeBlockName);
+    if (block == nullptr) return FALSE;
+    figures = static_cast<SoakFigures*>(
+        MapViewOfFile(block, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SoakFigures)));
+    if (figures == nullptr) return FALSE;
+    HookAll();
+    HANDLE thread = CreateThread(nullptr, 0, MeasureMemory, nullptr, 0, nullptr);
+    if (thread != nullptr) CloseHandle(thread);
+    return thread != nullptr;
+}
