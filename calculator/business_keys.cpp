@@ -17,6 +17,14 @@ DecString Apply(NumberOperation operation, const DecString& a, const DecString& 
     return operation(ShownNumber(format, a), ShownNumber(format, b), format);
 }
 
+// A figure that rounds to nothing is shown as a plain zero: no tax line reads "-0.00".
+DecString Figure(const DecString& shown, const NumberFormat& format) {
+    if (shown.First() != '-' || !IsZeroNumber(format, shown)) return shown;
+    DecString zero = shown;
+    zero.EraseAt(0);
+    return zero;
+}
+
 // The shown number, brought to the decimal places like a result.
 DecString TakenValue(const CalcContext& context) {
     return FormatNumberText(PanelNumber(context), PanelFormat(context));
@@ -91,7 +99,8 @@ void PressAddTax(CalcContext& context) {
     if (Refused(context)) return;
     const NumberFormat format = PanelFormat(context);
     const DecString net = TakenValue(context);
-    const DecString tax = Apply(MultiplyNumbers, net, RateFraction(context), format);
+    const DecString tax =
+        Figure(Apply(MultiplyNumbers, net, RateFraction(context), format), format);
     ShowTax(context, net, tax, Apply(AddNumbers, net, tax, format));
 }
 
@@ -102,7 +111,8 @@ void PressRemoveTax(CalcContext& context) {
     const DecString factor =
         Apply(AddNumbers, "1", RateFraction(context), WithFloatingPlaces(format));
     const DecString net = Apply(DivideNumbers, gross, factor, format);
-    ShowTax(context, gross, Apply(SubtractNumbers, gross, net, format), net);
+    ShowTax(context, gross, Figure(Apply(SubtractNumbers, gross, net, format), format),
+            Figure(net, format));
 }
 
 void PressGrandTotal(CalcContext& context) {
@@ -162,7 +172,8 @@ void PressCostSellMargin(CalcContext& context, KeyAction action) {
     for (int i = 0; i < FigureCount; ++i) {
         if (business.Known[i].Empty()) missing = i;
     }
-    const DecString result = MissingFigure(business.Known, missing, PanelFormat(context));
+    const DecString result =
+        Figure(MissingFigure(business.Known, missing, PanelFormat(context)), PanelFormat(context));
     business.Known[missing] = result;
     business.SetComplete = true;
     context.Figures.Result = result;
