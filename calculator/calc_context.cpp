@@ -22,6 +22,10 @@ void CalcContext::SetMemoryIndicatorText(const DecString& text) {
     Change(memoryIndicatorText_, text, *Host, DisplayField::MemoryIndicator);
 }
 
+void CalcContext::SetGrandTotalIndicatorText(const DecString& text) {
+    Change(grandTotalIndicatorText_, text, *Host, DisplayField::GrandTotalIndicator);
+}
+
 bool PanelShowsError(const CalcContext& context) {
     return context.PanelText() == ErrorText;
 }

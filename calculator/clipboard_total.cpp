@@ -1,5 +1,6 @@
 #include "calculator/clipboard_total.h"
 
+#include "calculator/business_keys.h"
 #include "decimal/add_subtract.h"
 #include "decimal/format_result.h"
 #include "total/fast_sum.h"
@@ -130,7 +131,9 @@ void PressTotal(CalcContext& context) {
         context.Host->ShowMessage("Clipboard is empty!");
         return;
     }
+    context.TotalNumbers = 0;
     context.LastTotal.ScannedEnd = SumClipboardNumbers(context, text);
+    if (context.TotalNumbers > 0) AddToGrandTotal(context);
 }
 
 size_t SumClipboardNumbers(CalcContext& context, std::string_view text) {

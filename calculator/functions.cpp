@@ -1,5 +1,6 @@
 #include "calculator/functions.h"
 
+#include "calculator/business_keys.h"
 #include "decimal/add_subtract.h"
 #include "decimal/multiply_divide.h"
 #include "decimal/number_text.h"
@@ -56,6 +57,7 @@ void ApplyPercent(CalcContext& context) {
     if (IsPercentOperator(pendingOperator)) {
         context.SetPanelText(PercentResult(pendingOperator, context.OperandA, context.OperandB,
                                            WithFloatingPlaces(PanelFormat(context))));
+        AddToGrandTotal(context);
     } else {
         context.Host->Beep();
     }

@@ -51,10 +51,12 @@ void RunRecordedKey(CalcContext& context, KeyAction action, const DecString& lab
     BeepCounter counter(*host);
     context.Host = &counter;
     context.TotalNumbers = 0;
+    context.Figures = BusinessFigures{};
     press(context, argument);
     context.Host = host;
     key.After = TakeSnapshot(context);
     key.Refused = counter.Beeps > 0;
     key.TotalNumbers = context.TotalNumbers;
+    key.Figures = context.Figures;
     context.Recorder(key);
 }

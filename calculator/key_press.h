@@ -22,6 +22,7 @@ struct KeyPress {
     CalcSnapshot After;
     bool Refused = false;      // the key beeped
     int32_t TotalNumbers = 0;  // how many numbers a Total summed
+    BusinessFigures Figures;   // what a business key showed
 };
 
 CalcSnapshot TakeSnapshot(const CalcContext& context);

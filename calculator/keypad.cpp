@@ -1,5 +1,6 @@
 #include "calculator/keypad.h"
 
+#include "calculator/business_keys.h"
 #include "calculator/clipboard_total.h"
 #include "calculator/entry_keys.h"
 #include "calculator/functions.h"
@@ -33,6 +34,7 @@ bool EditsEntry(KeyAction action) {
 }  // namespace
 
 KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record) {
+    if (!record.Shown) return KeyAction::None;  // a hidden business key
     const char hot = record.HotKey.First();
     if (record.Style == ControlStyle::Button && !record.HotKey.Empty() &&
         hot == settings.DECIMAL_SEPARATOR) {
@@ -99,6 +101,20 @@ void RunKeyAction(CalcContext& context, const ControlRecord& record, KeyAction a
         case KeyAction::Total:
             PressTotal(context);
             break;
+        case KeyAction::AddTax:
+            PressAddTax(context);
+            break;
+        case KeyAction::RemoveTax:
+            PressRemoveTax(context);
+            break;
+        case KeyAction::GrandTotal:
+            PressGrandTotal(context);
+            break;
+        case KeyAction::Cost:
+        case KeyAction::Sell:
+        case KeyAction::Margin:
+            PressCostSellMargin(context, action);
+            break;
         case KeyAction::Paste:
         case KeyAction::None:
             break;
@@ -109,6 +125,7 @@ void PressKey(CalcContext& context, const ControlRecord& record, KeyAction actio
     const DecString panelBefore = context.PanelText();
     const EntryState stateBefore = context.EntryState;
     RunKeyAction(context, record, action);
+    if (action != KeyAction::GrandTotal) context.Business.GrandTotalShown = false;
     if (!EditsEntry(action) &&
         (context.PanelText() != panelBefore || context.EntryState != stateBefore)) {
         context.AddModeEntry = false;

@@ -1,4 +1,4 @@
-// The keypad command handler: every button command (ids 10000 to 10032) comes here and is
+// The keypad command handler: every button command (ids 10000 to 10039) comes here and is
 // told apart by the kind of key in its control record.
 #pragma once
 
@@ -12,5 +12,5 @@
 // namesake key a second separator key).
 KeyAction ClassifyKey(const CalcSettings& settings, const ControlRecord& record);
 
-// Ids outside 10000 to 10032 are ignored.
+// Ids outside 10000 to 10039 are ignored, and so are the keys of hidden rows.
 void HandleKeypadCommand(CalcContext& context, const ControlTable& table, int32_t id);

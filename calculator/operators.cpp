@@ -1,5 +1,6 @@
 #include "calculator/operators.h"
 
+#include "calculator/business_keys.h"
 #include "decimal/add_subtract.h"
 #include "decimal/multiply_divide.h"
 
@@ -51,7 +52,7 @@ void PressOperator(CalcContext& context, const DecString& label) {
     context.OperandB = "";
 }
 
-void EvaluatePending(CalcContext& context) {
+bool EvaluatePending(CalcContext& context) {
     context.PendingOperator = context.OperatorIndicatorText();
     if (context.EntryState == EntryState::Entering) {
         context.OperandB = PanelNumber(context);
@@ -61,18 +62,20 @@ void EvaluatePending(CalcContext& context) {
     if (context.PendingOperator.Empty() || context.OperandA.Empty() || context.OperandB.Empty() ||
         context.OperandA == ErrorText || context.OperandB == ErrorText) {
         context.Host->Beep();
-        return;
+        return false;
     }
-    if (const NumberOperation operation = OperationOf(context.PendingOperator.First())) {
+    const NumberOperation operation = OperationOf(context.PendingOperator.First());
+    if (operation) {
         context.SetPanelText(operation(context.OperandA, context.OperandB, PanelFormat(context)));
     } else {
         context.Host->Beep();
     }
     context.OperandA = PanelNumber(context);
+    return operation != nullptr;
 }
 
 void PressEquals(CalcContext& context) {
-    EvaluatePending(context);
+    if (EvaluatePending(context)) AddToGrandTotal(context);
     if (context.EntryState == EntryState::Entering) {
         context.OperandA = "";
         context.SetOperatorIndicatorText("");

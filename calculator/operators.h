@@ -9,6 +9,7 @@
 // label: "+", "-", "*" or "/".
 void PressOperator(CalcContext& context, const DecString& label);
 // Runs OperandA (pending operator) OperandB; the panel shows the result and OperandA
-// becomes it. Beeps when there is nothing to compute.
-void EvaluatePending(CalcContext& context);
+// becomes it. Beeps, and answers false, when there is nothing to compute.
+bool EvaluatePending(CalcContext& context);
+// A computed result joins the grand total.
 void PressEquals(CalcContext& context);

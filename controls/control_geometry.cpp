@@ -28,6 +28,7 @@ PixelSize ClientSize(const ControlTable& table, int32_t scaleFactor, int32_t dpi
     int32_t right = 0;
     int32_t bottom = 0;
     for (const ControlRecord& record : table) {
+        if (!record.Shown) continue;
         right = std::max(right, record.X + record.Width);
         bottom = std::max(bottom, record.Y + record.Height);
     }

@@ -38,7 +38,7 @@ PixelRect LayoutRect(const LayoutBox& box, int32_t scaleFactor, int32_t dpi = Ba
 // The control's rectangle in the client area of the main window.
 PixelRect ControlRect(const ControlRecord& record, int32_t scaleFactor, int32_t dpi = BaseDpi);
 
-// The client area that holds every control of the table with the margin on all sides.
+// The client area that holds every shown control of the table with the margin on all sides.
 PixelSize ClientSize(const ControlTable& table, int32_t scaleFactor, int32_t dpi = BaseDpi);
 
 // Cell height of both fonts.

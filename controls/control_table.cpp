@@ -51,6 +51,15 @@ constexpr ControlRow Rows[ControlCount] = {
     {Button, ClearEntry, "CE", "\n", "Clear entry [Delete]", 32, 34, 13, 9},
     {Button, Total, "T", "t", "Total (calculate from clipboard) [T]", 100, 44, 9, 19},
     {Button, MemoryStore, "MS", "m", "Memory set [M]", 80, 12, 9, 9},
+    // The business row under the keypad, across the panel's width; "MARGIN" takes the room
+    // its caption needs. The indicator sits left of "MC", beside the add-mode indicator.
+    {Button, AddTax, "TAX+", "i", "Add tax [I]", 0, 64, 16, 9},
+    {Button, RemoveTax, "TAX-", "e", "Remove tax [E]", 17, 64, 16, 9},
+    {Button, GrandTotal, "GT", "g", "Grand total [G]", 34, 64, 13, 9},
+    {Button, Cost, "COST", "o", "Cost [O]", 48, 64, 19, 9},
+    {Button, Sell, "SELL", "v", "Sell [V]", 68, 64, 19, 9},
+    {Button, Margin, "MARGIN", "n", "Margin [N]", 88, 64, 21, 9},
+    {Indicator, None, "", "", "Grand total in use", 16, 12, 13, 9},
 };
 
 static_assert(Rows[PanelRow].Style == Panel);
@@ -58,6 +67,8 @@ static_assert(Rows[DecimalKeyRow].Action == Entry && Rows[DecimalKeyRow].Label[0
 static_assert(Rows[OperatorIndicatorRow].Style == Indicator);
 static_assert(Rows[EqualsRow].Action == Equals);
 static_assert(Rows[MemoryIndicatorRow].Style == Indicator);
+static_assert(Rows[FirstBusinessRow].Action == AddTax);
+static_assert(Rows[GrandTotalIndicatorRow].Style == Indicator);
 
 }  // namespace
 
@@ -77,6 +88,17 @@ void FillControlTable(ControlTable& table, const CalcSettings& settings) {
         record.ToolTipText = row.ToolTip;
     }
     SetDecimalKey(table, settings.DECIMAL_SEPARATOR);
+    ShowBusinessRows(table, settings.BUSINESS_KEYS);
+}
+
+bool IsBusinessRow(int32_t row) {
+    return row >= FirstBusinessRow && row <= GrandTotalIndicatorRow;
+}
+
+void ShowBusinessRows(ControlTable& table, bool shown) {
+    for (int32_t row = FirstBusinessRow; row <= GrandTotalIndicatorRow; ++row) {
+        table[row].Shown = shown;
+    }
 }
 
 void SetDecimalKey(ControlTable& table, char separator) {

@@ -12,7 +12,7 @@ int32_t HotKeyButton(const ControlTable& table, const CalcSettings& settings, un
     const char key = static_cast<char>(NormaliseHotKeyChar(settings, c));
     for (int32_t row = 0; row < ControlCount; ++row) {
         const ControlRecord& record = table[row];
-        if (record.Style == ControlStyle::Button && !record.HotKey.Empty() &&
+        if (record.Style == ControlStyle::Button && record.Shown && !record.HotKey.Empty() &&
             record.HotKey.First() == key) {
             return row;
         }

@@ -14,5 +14,5 @@ inline constexpr unsigned char ClearEntryChar = 10;  // what the Delete key type
 unsigned char NormaliseHotKeyChar(const CalcSettings& settings, unsigned char c);
 
 // The row of the first button whose hot key starts with the normalised character, or -1.
-// The panel and the indicators never match.
+// The panel, the indicators and hidden buttons never match.
 int32_t HotKeyButton(const ControlTable& table, const CalcSettings& settings, unsigned char c);

@@ -39,6 +39,13 @@ constexpr const char* Names[ControlCount] = {
     "Clear entry",
     "Total",
     "Memory store",
+    "Add tax",
+    "Remove tax",
+    "Grand total",
+    "Cost",
+    "Sell",
+    "Margin",
+    "Grand total",
 };
 
 struct OperatorWord {
@@ -70,7 +77,7 @@ bool InRange(int32_t row) {
 DecString SpokenName(int32_t row, const DecString& shownText) {
     if (!InRange(row)) return "";
     DecString name = Names[row];
-    if (row == OperatorIndicatorRow || row == MemoryIndicatorRow) {
+    if (row == OperatorIndicatorRow || row == MemoryIndicatorRow || row == GrandTotalIndicatorRow) {
         name.AppendText(", ");
         name.AppendString(SpokenValue(row, shownText));
     }
@@ -80,12 +87,15 @@ DecString SpokenName(int32_t row, const DecString& shownText) {
 DecString SpokenValue(int32_t row, const DecString& shownText) {
     if (row == PanelRow) return shownText;
     if (row == OperatorIndicatorRow) return SpokenOperator(shownText);
-    if (row == MemoryIndicatorRow) return shownText.Empty() ? "empty" : "in use";
+    if (row == MemoryIndicatorRow || row == GrandTotalIndicatorRow) {
+        return shownText.Empty() ? "empty" : "in use";
+    }
     return "";
 }
 
 bool HasSpokenValue(int32_t row) {
-    return row == PanelRow || row == OperatorIndicatorRow || row == MemoryIndicatorRow;
+    return row == PanelRow || row == OperatorIndicatorRow || row == MemoryIndicatorRow ||
+           row == GrandTotalIndicatorRow;
 }
 
 DecString SpokenShortcut(int32_t row, const ControlRecord& record) {

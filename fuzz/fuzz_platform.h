@@ -18,5 +18,5 @@ class FuzzPlatform : public Platform {
     SystemLocale QueryLocale() override { return FuzzLocale(); }
 
     std::string Clipboard;
-    std::string Shown[3] = {"0", "", ""};  // the panel and the two indicators
+    std::string Shown[4] = {"0", "", "", ""};  // the panel and the indicators
 };

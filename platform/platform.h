@@ -33,8 +33,13 @@ struct SystemLocale {
     uint32_t WindowColour = 0xFFFFFF;  // red in bits 0-7, green 8-15, blue 16-23
 };
 
-// The three text fields the engine shows: the digital panel and the two indicators.
-enum class DisplayField : int32_t { Panel, OperatorIndicator, MemoryIndicator };
+// The text fields the engine shows: the digital panel and the indicators.
+enum class DisplayField : int32_t {
+    Panel,
+    OperatorIndicator,
+    MemoryIndicator,
+    GrandTotalIndicator,
+};
 
 class Platform {
    public:

@@ -41,6 +41,10 @@ struct CalcSettings {
     bool SPACE_IS_NUMBER_SEPARATOR = false;
     // The Total takes only cells that read whole as one number (total/whole_cells.h).
     bool WHOLE_CELLS = false;
+    // The row of business keys (tax, grand total, cost, sell, margin) is shown.
+    bool BUSINESS_KEYS = false;
+    // The tax keys' rate in percent, as decimal text with '.' (settings/tax_rate.h).
+    DecString TAX_RATE{"0"};
     // Characters that, typed on the keyboard, press the decimal-separator key.
     DecString DecimalKeyChars{".,"};
 };

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "settings/profile_text.h"
+#include "settings/tax_rate.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ constexpr SettingKey Keys[] = {
     {Common, "ADD_MODE", YesNo, "NO", Field<&S::ADD_MODE>},
     {Common, "ROUND_MODE", Integer, "3", Field<&S::ROUND_MODE>, 0, 3},
     {Common, "ROUND_TYPE", Integer, "1", Field<&S::ROUND_TYPE>, 0, 2},
+    {Common, "TAX_RATE", Percentage, "0", Field<&S::TAX_RATE>},
     {Total, "DECIMAL_SEPARATORS", SeparatorSet, "", Field<&S::DECIMAL_SEPARATORS>},
     {Total, "NUMBER_SEPARATORS", SeparatorSet, "", Field<&S::NUMBER_SEPARATORS>},
     {Total, "SPACE_IS_DECIMAL_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_DECIMAL_SEPARATOR>},
@@ -68,6 +70,7 @@ constexpr SettingKey Keys[] = {
     {View, "BACKGROUND_COLOR_BLUE", Integer, FromSystem, ColourPart<16>, 0, 255},
     {View, "BACKGROUND_COLOR_GREEN", Integer, FromSystem, ColourPart<8>, 0, 255},
     {View, "BACKGROUND_COLOR_RED", Integer, FromSystem, ColourPart<0>, 0, 255},
+    {View, "BUSINESS_KEYS", YesNo, "NO", Field<&S::BUSINESS_KEYS>},
     {View, "DECIMAL_SEPARATOR", Separator, FromSystem, Field<&S::DECIMAL_SEPARATOR>},
     {View, "DIGIT_GROUPING", Integer, FromSystem, Field<&S::DIGIT_GROUPING>, 0, 2},
     {View, "FONT", Text, DefaultFontFace, Field<&S::FONT>},
@@ -133,6 +136,7 @@ DecString SettingText(const SettingKey& key, const CalcSettings& settings) {
             break;
         case Separator:
         case Text:
+        case Percentage:
             text = key.Field.Text(settings);
             break;
         case SeparatorSet:
@@ -171,6 +175,12 @@ bool TakeSettingText(const SettingKey& key, CalcSettings& settings, const DecStr
         case Text:
             key.Field.SetText(settings, text);
             return true;
+        case Percentage: {
+            DecString rate;
+            if (!ReadTaxRate(text.Text(), '.', rate)) return false;
+            key.Field.SetText(settings, rate);
+            return true;
+        }
         case SeparatorSet: {
             // The Total has always skipped UnmappedChar, so a set that names it reads as the
             // set without it and sums as before.

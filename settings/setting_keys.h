@@ -16,6 +16,7 @@ enum class SettingType {
     Text,          // any text, taken as read
     SeparatorSet,  // characters, no digit nor '-'; its space is carried by another key
     Place,         // a screen coordinate from Low to High; empty for a place never saved
+    Percentage,    // 0 to 100 with at most four decimals, kept as decimal text (tax_rate.h)
 };
 
 // How the table reaches a field: as a number (flags, integers, enumerations, a part of the

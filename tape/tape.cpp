@@ -5,9 +5,10 @@
 namespace {
 
 constexpr const char* KeyLabels[] = {
-    "+",  "-",  "*",  "/",  "=",  "%", "SQR",   "1/X", "+-",
-    "MS", "M+", "M-", "MR", "MC", "T", "PASTE", "C",
+    "+",  "-", "*",     "/", "=",    "%",    "SQR", "1/X", "+-",    "MS", "M+",   "M-",   "MR",
+    "MC", "T", "PASTE", "C", "TAX+", "TAX-", "TAX", "NET", "GROSS", "GT", "COST", "SELL", "MARGIN",
 };
+static_assert(std::size(KeyLabels) == static_cast<size_t>(TapeKey::Margin) + 1);
 
 }  // namespace
 

@@ -27,6 +27,15 @@ enum class TapeKey {
     Total,
     Paste,
     Clear,
+    AddTax,      // the net TAX+ took
+    RemoveTax,   // the gross TAX- took
+    Tax,         // the tax of a TAX+ or TAX-, with its rate
+    Net,         // the net TAX- found
+    Gross,       // the gross TAX+ found
+    GrandTotal,  // the grand total GT showed, with its count; a mark where GT cleared it
+    Cost,
+    Sell,
+    Margin,
 };
 
 // What the number of an entry is.
@@ -36,7 +45,7 @@ enum class TapeRole {
     Shown,      // the key worked on the value already shown (a sign change: its new value)
     Result,     // computed by the key of the entry above, which brought in its operand
     KeyResult,  // computed by its own key, which brought in no number
-    Mark,       // no number: "C" and "MC"
+    Mark,       // no number: "C", "MC" and the GT that cleared the grand total
 };
 
 inline constexpr int32_t MaxNoteLength = 60;
@@ -46,8 +55,10 @@ struct TapeEntry {
     TapeKey Key = TapeKey::Clear;
     TapeRole Role = TapeRole::Mark;
     std::string Number;  // as the panel showed it, or "ERROR"; empty for a mark
-    int32_t Count = 0;   // items of an add/subtract run on its result, numbers of a Total
+    int32_t Count = 0;   // items of an add/subtract run on its result, numbers of a Total,
+                         // results in a grand total
     std::string Note;
+    std::string Rate;  // a tax line's rate in percent, as the settings keep it
 
     bool operator==(const TapeEntry&) const = default;
 };

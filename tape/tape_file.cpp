@@ -62,10 +62,30 @@ bool ParseCount(std::string_view text, int32_t& count) {
     return true;
 }
 
-// The mark roles go with "C" and "MC" and nothing else, and only they hold no number.
+// The mark roles go with "C", "MC" and "GT" (which also holds numbers) and nothing else,
+// and only they hold no number.
 bool RoleFitsKey(TapeRole role, TapeKey key) {
+    if (key == TapeKey::GrandTotal) return true;
     const bool markKey = key == TapeKey::Clear || key == TapeKey::MemoryClear;
     return (role == TapeRole::Mark) == markKey;
+}
+
+// A tax line's key field carries its rate: "TAX 19%".
+constexpr std::string_view TaxKeyStart = "TAX ";
+constexpr size_t MaxRateLength = 12;
+
+bool ParseKey(std::string_view field, TapeEntry& entry) {
+    if (field.starts_with(TaxKeyStart) && field.ends_with('%')) {
+        const std::string_view rate =
+            field.substr(TaxKeyStart.size(), field.size() - TaxKeyStart.size() - 1);
+        if (rate.size() > MaxRateLength || !IsShownNumber(rate) || rate.front() == '-') {
+            return false;
+        }
+        entry.Key = TapeKey::Tax;
+        entry.Rate = rate;
+        return true;
+    }
+    return TapeKeyOfLabel(field, entry.Key) && entry.Key != TapeKey::Tax;
 }
 
 bool ParseEntry(std::string_view line, TapeEntry& entry) {
@@ -77,7 +97,7 @@ bool ParseEntry(std::string_view line, TapeEntry& entry) {
         line.remove_prefix(tab + 1);
     }
     fields[FieldCount - 1] = line;
-    if (!TapeKeyOfLabel(fields[0], entry.Key) || !RoleOfName(fields[1], entry.Role)) return false;
+    if (!ParseKey(fields[0], entry) || !RoleOfName(fields[1], entry.Role)) return false;
     if (!RoleFitsKey(entry.Role, entry.Key)) return false;
     if (HoldsNumber(entry.Role) ? !IsShownNumber(fields[2]) : !fields[2].empty()) return false;
     if (!ParseCount(fields[3], entry.Count) || !IsNote(fields[4])) return false;  // no tab in it
@@ -99,6 +119,7 @@ std::string_view NextLine(std::string_view& rest) {
 
 std::string TapeFileLine(const TapeEntry& entry) {
     std::string line = TapeKeyLabel(entry.Key);
+    if (entry.Key == TapeKey::Tax) line += ' ' + entry.Rate + '%';
     line += '\t';
     line += RoleNames[static_cast<size_t>(entry.Role)];
     line += '\t' + entry.Number + '\t' + std::to_string(entry.Count) + '\t' + entry.Note + "\r\n";

@@ -3,7 +3,9 @@
 //   QUILLON TAPE 1
 //   KEY <tab> ROLE <tab> NUMBER <tab> COUNT <tab> NOTE
 //
-// KEY is the key's label (+ - * / = % SQR 1/X +- MS M+ M- MR MC T PASTE C); ROLE is start,
+// KEY is the key's label (+ - * / = % SQR 1/X +- MS M+ M- MR MC T PASTE C TAX+ TAX- GT COST
+// SELL MARGIN) or the name of a figure a business key found (NET GROSS, and TAX with its
+// rate, e.g. "TAX 19%"); ROLE is start,
 // entry, shown, result, keyresult or mark; NUMBER is the number as the panel showed it
 // (empty on a mark); COUNT is the item or number count, 0 for none; NOTE is the note. Lines
 // end in CR LF (a line feed alone is read too).

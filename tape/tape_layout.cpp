@@ -5,9 +5,12 @@
 namespace {
 
 constexpr const char* KeyWords[] = {
-    "add",           "subtract",     "multiply",    "divide",       "equals",     "percent",
-    "square root",   "reciprocal",   "sign change", "memory store", "memory add", "memory subtract",
-    "memory recall", "memory clear", "total",       "paste",        "clear",
+    "add",        "subtract",        "multiply",      "divide",       "equals",
+    "percent",    "square root",     "reciprocal",    "sign change",  "memory store",
+    "memory add", "memory subtract", "memory recall", "memory clear", "total",
+    "paste",      "clear",           "add tax",       "remove tax",   "tax",
+    "net",        "gross",           "grand total",   "cost",         "sell",
+    "margin",
 };
 
 const char* Mark(TapeRole role) {
@@ -17,9 +20,13 @@ const char* Mark(TapeRole role) {
 }
 
 std::string CountText(const TapeEntry& entry) {
+    if (entry.Key == TapeKey::Tax) return "  " + entry.Rate + "%";
+    if (entry.Key == TapeKey::Margin) return "  %";
+    if (entry.Key == TapeKey::GrandTotal && entry.Role == TapeRole::Mark) return "  cleared";
     if (entry.Count == 0) return std::string();
     std::string text = "  " + std::to_string(entry.Count);
     if (entry.Key == TapeKey::Total) return text + (entry.Count == 1 ? " number" : " numbers");
+    if (entry.Key == TapeKey::GrandTotal) return text + (entry.Count == 1 ? " result" : " results");
     return text + " items";
 }
 

@@ -1,6 +1,7 @@
 #include "tape/tape_recorder.h"
 
 #include "decimal/number_text.h"
+#include "settings/tax_rate.h"
 
 namespace {
 
@@ -92,6 +93,57 @@ void RecordBroughtIn(Tape& tape, const KeyPress& key, int32_t count = 0) {
     tape.Run.EntryOnTape = true;
 }
 
+void WriteFigure(Tape& tape, TapeKey key, const DecString& number, const DecString& rate = "") {
+    TapeEntry entry;
+    entry.Key = key;
+    entry.Role = TapeRole::Result;
+    entry.Number = number.Text();
+    entry.Rate = rate.Text();
+    AppendTapeEntry(tape, std::move(entry));
+}
+
+// The number a business key took: typed, or the value shown. A figure added to a set begun
+// before is no start of a calculation.
+void WriteTaken(Tape& tape, const KeyPress& key) {
+    TapeRole role = TapeRole::Shown;
+    if (TakesTypedNumber(tape, key)) {
+        role = key.Figures.Continues ? TapeRole::Entry : BroughtInRole(key);
+    }
+    Write(tape, key, role, key.Figures.Taken);
+}
+
+// Three lines as a printing calculator prints them: the number taken, the tax with its
+// rate, and the gross (TAX+) or the net (TAX-).
+void RecordTax(Tape& tape, const CalcSettings& settings, const KeyPress& key) {
+    const BusinessFigures& figures = key.Figures;
+    if (figures.Taken.Empty()) return;
+    WriteTaken(tape, key);
+    WriteFigure(tape, TapeKey::Tax, figures.Tax,
+                ShownTaxRate(figures.Rate, settings.DECIMAL_SEPARATOR));
+    const bool adds = key.Action == KeyAction::AddTax;
+    WriteFigure(tape, adds ? TapeKey::Gross : TapeKey::Net, figures.Result);
+    tape.Run = TapeRun{};
+}
+
+// The figure taken; once the set is complete, the figure found below it.
+void RecordCostSellMargin(Tape& tape, const KeyPress& key) {
+    constexpr TapeKey FigureKeys[] = {TapeKey::Cost, TapeKey::Sell, TapeKey::Margin};
+    const BusinessFigures& figures = key.Figures;
+    if (figures.Taken.Empty()) return;
+    WriteTaken(tape, key);
+    if (figures.Found >= 0) WriteFigure(tape, FigureKeys[figures.Found], figures.Result);
+    tape.Run = TapeRun{};
+}
+
+void RecordGrandTotal(Tape& tape, const KeyPress& key) {
+    if (key.Figures.Cleared) {
+        Write(tape, key, TapeRole::Mark, "");
+    } else if (!key.Figures.Result.Empty()) {
+        Write(tape, key, BroughtInRole(key), key.After.PanelText, key.Figures.Count);
+        tape.Run.EntryOnTape = true;
+    }
+}
+
 void RecordClear(Tape& tape, const KeyPress& key) {
     tape.Run = TapeRun{};
     if (tape.Lines.empty() || tape.Lines.back().Key == TapeKey::Clear) return;
@@ -157,6 +209,18 @@ void RecordKeyPress(Tape& tape, const CalcSettings& settings, const KeyPress& ke
             break;
         case KeyAction::Clear:
             RecordClear(tape, key);
+            break;
+        case KeyAction::AddTax:
+        case KeyAction::RemoveTax:
+            RecordTax(tape, settings, key);
+            break;
+        case KeyAction::GrandTotal:
+            RecordGrandTotal(tape, key);
+            break;
+        case KeyAction::Cost:
+        case KeyAction::Sell:
+        case KeyAction::Margin:
+            RecordCostSellMargin(tape, key);
             break;
         case KeyAction::None:
             break;

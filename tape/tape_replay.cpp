@@ -4,6 +4,7 @@
 #include "controls/control_table.h"
 #include "decimal/number_text.h"
 #include "settings/separator_rules.h"
+#include "settings/tax_rate.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ size_t ReplayEnd(const Tape& tape, size_t index) {
 struct Replay {
     explicit Replay(const CalcSettings& settings) {
         Scratch.Settings = settings;
-        FillControlTable(Table, settings);
+        Scratch.Settings.BUSINESS_KEYS = true;  // a recorded business key presses again
+        FillControlTable(Table, Scratch.Settings);
     }
 
     SilentPlatform Host;
@@ -69,6 +71,7 @@ struct Replay {
     void Press(TapeKey key) {
         const char* label = TapeKeyLabel(key);
         const int32_t id = CommandOfLabel(Table, label);
+        Scratch.Figures = BusinessFigures{};
         if (id != 0) HandleKeypadCommand(Scratch, Table, id);
         Failed = Failed || PanelShowsError(Scratch);
     }
@@ -86,9 +89,20 @@ struct Replay {
 
     std::string Shown() const { return Failed ? ErrorText : Scratch.PanelText().Text(); }
 
+    // A tax key replays at the rate it was pressed with.
+    void UseRate(const std::string& rate) {
+        ReadTaxRate(rate, Scratch.Settings.DECIMAL_SEPARATOR, Scratch.Settings.TAX_RATE);
+    }
+
+    // What a result line holds: the panel, or the tax that a tax key found beside it.
+    std::string Found(TapeKey key) const {
+        if (key != TapeKey::Tax || Failed) return Shown();
+        return Scratch.Figures.Tax.Text();
+    }
+
     void Step(TapeEntry& entry, bool first) {
         const bool keyOnly = entry.Key == TapeKey::MemoryRecall || entry.Key == TapeKey::Total ||
-                             entry.Key == TapeKey::Paste;
+                             entry.Key == TapeKey::Paste || entry.Key == TapeKey::GrandTotal;
         if (first && (entry.Role == TapeRole::Result || entry.Role == TapeRole::KeyResult)) {
             ShowValue(entry.Number);  // its operand is no longer on the tape
             return;
@@ -98,6 +112,8 @@ struct Replay {
             case TapeRole::Entry:
                 Enter(entry.Number);
                 if (!keyOnly) Press(entry.Key);
+                // A business key shows the number it took at the decimal places.
+                if (!Scratch.Figures.Taken.Empty()) entry.Number = Scratch.Figures.Taken.Text();
                 break;
             case TapeRole::Shown:
                 if (first) ShowValue(entry.Number);
@@ -106,7 +122,7 @@ struct Replay {
                 if (entry.Key == TapeKey::SignChange) entry.Number = Shown();
                 break;
             case TapeRole::Result:
-                entry.Number = Shown();
+                entry.Number = Found(entry.Key);
                 break;
             case TapeRole::KeyResult:
                 Press(entry.Key);
@@ -174,7 +190,11 @@ bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcCont
     const size_t first = CalculationStart(tape, index);
     const size_t end = ReplayEnd(tape, index);
     Replay replay(live.Settings);
-    for (size_t i = first; i < end; ++i) replay.Step(tape.Lines[i], i == first);
+    for (size_t i = first; i < end; ++i) {
+        const bool taxed = i + 1 < tape.Lines.size() && tape.Lines[i + 1].Key == TapeKey::Tax;
+        if (taxed) replay.UseRate(tape.Lines[i + 1].Rate);
+        replay.Step(tape.Lines[i], i == first);
+    }
     tape.Rewrite = true;
     ++tape.Edits;
     if (end == tape.Lines.size()) {
@@ -206,6 +226,9 @@ void ConvertTapeSeparators(Tape& tape, char oldThousand, char oldDecimal,
         DecString number(entry.Number.c_str());
         ConvertSeparators(number, oldThousand, oldDecimal, format.DecimalSeparator);
         entry.Number = GroupDigits(format, number).Text();
+        for (char& c : entry.Rate) {
+            if (c == oldDecimal) c = format.DecimalSeparator;
+        }
     }
     tape.Rewrite = true;
     ++tape.Edits;

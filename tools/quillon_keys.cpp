@@ -6,7 +6,7 @@
 // Each line of standard input is a list of keys (button labels, PASTE, TAPE, which prints
 // every tape line as "tape: TEXT", or DETAILS, which prints what the last Total took), or
 // "EDIT N NUMBER" (corrects tape line N) or "NOTE N TEXT" (sets its note); after each line the
-// panel and the two indicators are printed. Beeps and message boxes print as they happen.
+// panel and the indicators are printed. Beeps and message boxes print as they happen.
 // --clipboard hands the file's bytes over as code page 1252 text; --clipboard-utf8 reads the
 // file as UTF-8 and maps it as the program maps the clipboard's Unicode text. The settings
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
@@ -81,15 +81,18 @@ class ConsolePlatform : public Platform {
         locale.WindowColour = 0xFFFFFF;
         return locale;
     }
-    // The panel, the operator indicator and the memory indicator.
+    // The panel, the operator indicator and the memory indicator; the grand-total indicator
+    // after them while it shows.
     void PrintShown() const {
-        std::printf("= %s\t%s\t%s\n", shown_[0].c_str(), shown_[1].c_str(), shown_[2].c_str());
+        std::printf("= %s\t%s\t%s", shown_[0].c_str(), shown_[1].c_str(), shown_[2].c_str());
+        if (!shown_[3].empty()) std::printf("\t%s", shown_[3].c_str());
+        std::puts("");
         std::fflush(stdout);  // a run killed after a key has printed all before it
     }
 
    private:
     SharedText clipboard_;  // the file, mapped once
-    std::string shown_[3] = {"0", "", ""};
+    std::string shown_[4] = {"0", "", "", ""};
 };
 
 struct Options {

@@ -46,7 +46,7 @@ class FakePlatform : public Platform {
     }
 
     // The panel and the two indicators, as the window would show them.
-    std::string Shown[3] = {"0", "", ""};
+    std::string Shown[4] = {"0", "", "", ""};
     int Beeps = 0;
     std::vector<std::string> Messages;
     std::vector<std::string> PanelsUnderMessages;

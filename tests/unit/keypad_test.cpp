@@ -42,15 +42,21 @@ TEST(ControlTable, RowsCarryTheirIdsLabelsAndHotKeys) {
     for (int32_t row : {13, 16, 17, 18}) EXPECT_EQ(t[row].Action, KeyAction::Operator) << row;
 }
 
+// The business row adds one row of keys under the keypad, within the panel's width.
 TEST(ControlTable, GeometryFitsTheGrid) {
-    KeypadDriver calc;
-    int32_t right = 0, bottom = 0;
-    for (const ControlRecord& record : calc.Table) {
-        right = std::max(right, record.X + record.Width);
-        bottom = std::max(bottom, record.Y + record.Height);
+    for (const auto& [settings, bottomExpected] :
+         {std::pair{"", 63}, std::pair{"[VIEW]\nBUSINESS_KEYS = YES", 73}}) {
+        KeypadDriver calc(settings);
+        int32_t right = 0, bottom = 0;
+        for (const ControlRecord& record : calc.Table) {
+            if (!record.Shown) continue;
+            right = std::max(right, record.X + record.Width);
+            bottom = std::max(bottom, record.Y + record.Height);
+        }
+        EXPECT_EQ(right, 109) << settings;
+        EXPECT_EQ(bottom, bottomExpected) << settings;
     }
-    EXPECT_EQ(right, 109);
-    EXPECT_EQ(bottom, 63);
+    KeypadDriver calc;
     EXPECT_EQ(calc.Table[0].Width, 109);
     EXPECT_EQ(calc.Table[13].Height, 19);
 }
@@ -65,6 +71,7 @@ TEST(ControlTable, DecimalKeyFollowsTheSeparator) {
 
 TEST(ClassifyKey, EveryRowHasItsAction) {
     KeypadDriver calc;
+    // The business row is hidden by default: its keys press nothing.
     const KeyAction expected[ControlCount] = {
         KeyAction::None,           KeyAction::Entry,        KeyAction::Entry,
         KeyAction::Entry,          KeyAction::Entry,        KeyAction::Entry,
@@ -77,6 +84,9 @@ TEST(ClassifyKey, EveryRowHasItsAction) {
         KeyAction::MemoryClear,    KeyAction::MemoryRecall, KeyAction::MemoryAdd,
         KeyAction::MemorySubtract, KeyAction::DoubleZero,   KeyAction::None,
         KeyAction::ClearEntry,     KeyAction::Total,        KeyAction::MemoryStore,
+        KeyAction::None,           KeyAction::None,         KeyAction::None,
+        KeyAction::None,           KeyAction::None,         KeyAction::None,
+        KeyAction::None,
     };
     for (int32_t i = 0; i < ControlCount; ++i) {
         EXPECT_EQ(ClassifyKey(calc.Context.Settings, calc.Table[i]), expected[i]) << "row " << i;

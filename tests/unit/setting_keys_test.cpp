@@ -61,4 +61,40 @@ TEST(SettingKeys, NumbersAreHeldToTheirRanges) {
     }
 }
 
+// The tax rate is kept as decimal text: 0 to 100, at most four decimals, in one spelling;
+// any other value falls back to the default 0.
+TEST(SettingKeys, TaxRateIsKeptAsDecimalText) {
+    const struct {
+        const char* Written;
+        const char* Read;
+    } cases[] = {
+        {"19", "19"},   {"7.25", "7.25"},  {"007.2500", "7.25"}, {".5", "0.5"},
+        {"100", "100"}, {"100.0", "100"},  {"0.0001", "0.0001"}, {"12.", "12"},
+        {"0", "0"},     {"100.0001", "0"}, {"101", "0"},         {"0.00001", "0"},
+        {"-1", "0"},    {"7,25", "0"},     {"1.2.3", "0"},       {"19%", "0"},
+        {"", "0"},      {"abc", "0"},
+    };
+    const SettingKey* key = FindSettingKey("TAX_RATE");
+    ASSERT_NE(key, nullptr);
+    EXPECT_STREQ(key->Section, "COMMON");
+    for (const auto& c : cases) {
+        const CalcSettings settings = Read(std::string("[COMMON]\nTAX_RATE = ") + c.Written);
+        EXPECT_STREQ(settings.TAX_RATE.Text(), c.Read) << c.Written;
+    }
+}
+
+// What is written is read back as it was.
+TEST(SettingKeys, BusinessSettingsRoundTrip) {
+    for (const bool shown : {false, true}) {
+        CalcSettings settings = Read("");
+        EXPECT_FALSE(settings.BUSINESS_KEYS);
+        settings.BUSINESS_KEYS = shown;
+        settings.TAX_RATE = shown ? "19.9999" : "0.5";
+        const DecString text = WriteSettings(settings);
+        const CalcSettings back = Read(std::string(text.Text(), text.Length()));
+        EXPECT_EQ(back.BUSINESS_KEYS, shown);
+        EXPECT_STREQ(back.TAX_RATE.Text(), settings.TAX_RATE.Text());
+    }
+}
+
 }  // namespace

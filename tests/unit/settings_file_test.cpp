@@ -299,11 +299,13 @@ TEST(WriteSettings, ExactBytes) {
     s.NUMBER_SEPARATORS = "; ";
     s.DECIMAL_SEPARATORS = ":";
     s.THOUSAND_SEPARATOR = ' ';
+    s.TAX_RATE = "7.25";
     const std::string expected =
         "[COMMON]\r\n"
         "ADD_MODE = NO\r\n"
         "ROUND_MODE = 3\r\n"
         "ROUND_TYPE = 1\r\n"
+        "TAX_RATE = 7.25\r\n"
         "\r\n"
         "[TOTAL]\r\n"
         "DECIMAL_SEPARATORS = :\r\n"
@@ -317,6 +319,7 @@ TEST(WriteSettings, ExactBytes) {
         "BACKGROUND_COLOR_BLUE = 3\r\n"
         "BACKGROUND_COLOR_GREEN = 2\r\n"
         "BACKGROUND_COLOR_RED = 1\r\n"
+        "BUSINESS_KEYS = NO\r\n"
         "DECIMAL_SEPARATOR = .\r\n"
         "DIGIT_GROUPING = 1\r\n"
         "FONT = Segmenta\r\n"

@@ -16,7 +16,8 @@ struct SpokenControl {
     const char* Shortcut;
 };
 
-// Every row of the control table, with the default settings ("." as the separator).
+// Every row of the control table, with the default settings ("." as the separator) and the
+// business keys shown.
 constexpr SpokenControl Controls[] = {
     {0, KeyAction::None, "Display", ""},
     {1, KeyAction::Entry, "7", "7"},
@@ -51,12 +52,20 @@ constexpr SpokenControl Controls[] = {
     {30, KeyAction::ClearEntry, "Clear entry", "Delete"},
     {31, KeyAction::Total, "Total", "T"},
     {32, KeyAction::MemoryStore, "Memory store", "M"},
+    {33, KeyAction::AddTax, "Add tax", "I"},
+    {34, KeyAction::RemoveTax, "Remove tax", "E"},
+    {35, KeyAction::GrandTotal, "Grand total", "G"},
+    {36, KeyAction::Cost, "Cost", "O"},
+    {37, KeyAction::Sell, "Sell", "V"},
+    {38, KeyAction::Margin, "Margin", "N"},
+    {39, KeyAction::None, "Grand total, empty", ""},
 };
 
 TEST(SpokenNames, EveryControlHasItsNameAndShortcut) {
     static_assert(std::size(Controls) == ControlCount);
     CalcSettings settings;
     LoadDefaultSettings(settings, FakePlatform::StandardLocale());
+    settings.BUSINESS_KEYS = true;
     ControlTable table;
     FillControlTable(table, settings);
     for (const SpokenControl& c : Controls) {
@@ -101,6 +110,7 @@ TEST(SpokenNames, PanelAndIndicatorsSpeakTheirState) {
         {14, "/", "Pending operator, Divide", "Divide"},
         {29, "", "Memory, empty", "empty"},
         {29, "M", "Memory, in use", "in use"},
+        {39, "GT", "Grand total, in use", "in use"},
         {22, "SQR", "Square root", ""},
         {-1, "", "", ""},
         {ControlCount, "", "", ""},

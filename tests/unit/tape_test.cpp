@@ -219,6 +219,64 @@ TEST(Tape, CorrectionReplaysTheCalculation) {
     }
 }
 
+// The business keys write their figures as a printed tape lists them, and a correction of
+// the amount they took works them out again at the rate of the line.
+TEST(Tape, BusinessKeysWriteTheirFiguresAndReplay) {
+    const struct {
+        const char* Keys;
+        Lines Written;
+        size_t Line;
+        const char* Number;
+        Lines Corrected;
+        const char* Panel;
+    } cases[] = {
+        {"1 0 0 TAX+",
+         {"TAX+ start 100.00 0", "TAX 19% result 19.00 0", "GROSS result 119.00 0"},
+         0,
+         "200",
+         {"TAX+ start 200.00 0", "TAX 19% result 38.00 0", "GROSS result 238.00 0"},
+         "238.00"},
+        {"1 1 9 TAX- + 1 =",
+         {"TAX- start 119.00 0", "TAX 19% result 19.00 0", "NET result 100.00 0",
+          "+ shown 100.00 0", "= entry 1 0", "= result 101.00 2"},
+         0,
+         "238",
+         {"TAX- start 238.00 0", "TAX 19% result 38.00 0", "NET result 200.00 0",
+          "+ shown 200.00 0", "= entry 1 0", "= result 201.00 2"},
+         "201.00"},
+        {"8 0 COST 1 0 0 SELL",
+         {"COST start 80.00 0", "SELL entry 100.00 0", "MARGIN result 20.00 0"},
+         1,
+         "160",
+         {"COST start 80.00 0", "SELL entry 160.00 0", "MARGIN result 50.00 0"},
+         "50.00"},
+        {"2 + 3 = GT GT",
+         {"+ start 2 0", "= entry 3 0", "= result 5.00 2", "GT start 5.00 1", "GT mark  0"},
+         0,
+         "4",
+         {"+ start 4 0", "= entry 3 0", "= result 7.00 2", "GT start 5.00 1", "GT mark  0"},
+         "5.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Keys);
+        TapeDriver tape;
+        CalcSettings& settings = tape.Calc.Context.Settings;
+        settings.BUSINESS_KEYS = true;
+        settings.TAX_RATE = "19";
+        settings.ROUND_MODE = RoundMode::Fixed2;
+        ShowBusinessRows(tape.Calc.Table, true);
+        tape.Press(c.Keys);
+        EXPECT_EQ(tape.Lines(), c.Written);
+        settings.TAX_RATE = "7";  // the lines keep the rate they were worked out at
+        ASSERT_TRUE(CorrectTapeLine(tape.Keeper.Lines, c.Line, c.Number, tape.Calc.Context));
+        EXPECT_EQ(tape.Lines(), c.Corrected);
+        EXPECT_EQ(tape.Calc.Panel(), c.Panel);
+        std::deque<TapeEntry> read;
+        ASSERT_TRUE(ParseTapeFile(TapeFileText(tape.Keeper.Lines), read));
+        EXPECT_TRUE(read == tape.Keeper.Lines.Lines);
+    }
+}
+
 TEST(Tape, CorrectionWhileTypingKeepsTheEntry) {
     TapeDriver tape;
     tape.Press("2 + 4");
