@@ -27,7 +27,8 @@ DecString Figure(const DecString& shown, const NumberFormat& format) {
 
 // The shown number, brought to the decimal places like a result.
 DecString TakenValue(const CalcContext& context) {
-    return FormatNumberText(PanelNumber(context), PanelFormat(context));
+    const NumberFormat format = PanelFormat(context);
+    return Figure(FormatNumberText(PanelNumber(context), format), format);
 }
 
 // rate / 100, exact: the rate has at most four decimals.
