@@ -18,7 +18,7 @@ DecString Apply(NumberOperation operation, const DecString& a, const DecString& 
 }
 
 // A figure that rounds to nothing is shown as a plain zero: no tax line reads "-0.00".
-DecString Figure(const DecString& shown, const NumberFormat& format) {
+DecString WithoutNegativeZero(const DecString& shown, const NumberFormat& format) {
     if (shown.First() != '-' || !IsZeroNumber(format, shown)) return shown;
     DecString zero = shown;
     zero.EraseAt(0);
@@ -27,7 +27,8 @@ DecString Figure(const DecString& shown, const NumberFormat& format) {
 
 // The shown number, brought to the decimal places like a result.
 DecString TakenValue(const CalcContext& context) {
-    return FormatNumberText(PanelNumber(context), PanelFormat(context));
+    const NumberFormat format = PanelFormat(context);
+    return WithoutNegativeZero(FormatNumberText(PanelNumber(context), format), format);
 }
 
 // rate / 100, exact: the rate has at most four decimals.
@@ -67,7 +68,11 @@ void ShowGrandTotalMark(CalcContext& context) {
     context.SetGrandTotalIndicatorText(held ? GrandTotalMark : "");
 }
 
-enum Figure { CostFigure, SellFigure, MarginFigure, FigureCount };
+// The figures of a cost/sell/margin set, as BusinessState.Known holds them.
+constexpr int CostFigure = 0;
+constexpr int SellFigure = 1;
+constexpr int MarginFigure = 2;
+constexpr int FigureCount = 3;
 
 bool IsNegativeOrZero(const DecString& shown, const NumberFormat& format) {
     return shown.First() == '-' || IsZeroNumber(format, shown);
@@ -100,7 +105,7 @@ void PressAddTax(CalcContext& context) {
     const NumberFormat format = PanelFormat(context);
     const DecString net = TakenValue(context);
     const DecString tax =
-        Figure(Apply(MultiplyNumbers, net, RateFraction(context), format), format);
+        WithoutNegativeZero(Apply(MultiplyNumbers, net, RateFraction(context), format), format);
     ShowTax(context, net, tax, Apply(AddNumbers, net, tax, format));
 }
 
@@ -111,8 +116,8 @@ void PressRemoveTax(CalcContext& context) {
     const DecString factor =
         Apply(AddNumbers, "1", RateFraction(context), WithFloatingPlaces(format));
     const DecString net = Apply(DivideNumbers, gross, factor, format);
-    ShowTax(context, gross, Figure(Apply(SubtractNumbers, gross, net, format), format),
-            Figure(net, format));
+    ShowTax(context, gross, WithoutNegativeZero(Apply(SubtractNumbers, gross, net, format), format),
+            WithoutNegativeZero(net, format));
 }
 
 void PressGrandTotal(CalcContext& context) {
@@ -172,8 +177,8 @@ void PressCostSellMargin(CalcContext& context, KeyAction action) {
     for (int i = 0; i < FigureCount; ++i) {
         if (business.Known[i].Empty()) missing = i;
     }
-    const DecString result =
-        Figure(MissingFigure(business.Known, missing, PanelFormat(context)), PanelFormat(context));
+    const DecString result = WithoutNegativeZero(
+        MissingFigure(business.Known, missing, PanelFormat(context)), PanelFormat(context));
     business.Known[missing] = result;
     business.SetComplete = true;
     context.Figures.Result = result;

@@ -57,7 +57,7 @@ enum class KeyAction {
     Sell,
     Margin,
     Paste,  // the paste command, which has no button
-    None,   // the panel and the two indicators
+    None,   // the panel and the indicators
 };
 
 struct ControlRecord {

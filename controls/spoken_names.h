@@ -1,6 +1,6 @@
 // What a screen reader says for the controls of the main window: a name a person
 // understands instead of the key's caption, the key that presses it, and the state of the
-// panel and the two indicators in words.
+// panel and the indicators in words.
 #pragma once
 
 #include <cstdint>

@@ -6,6 +6,10 @@
 #define IDC_TAPE_PROMPT 1100
 #define IDC_TAPE_TEXT 1101
 
+// The tax rate of the business keys.
+#define IDD_TAX_RATE 152
+#define IDC_TAX_RATE_VALUE 1102
+
 // About.
 #define IDD_ABOUT 132
 #define IDB_ABOUT 133

@@ -65,7 +65,8 @@ void RaiseUiaNotification(HWND control, const std::string& text, const char* act
 }
 
 constexpr DisplayField Fields[] = {DisplayField::Panel, DisplayField::OperatorIndicator,
-                                   DisplayField::MemoryIndicator};
+                                   DisplayField::MemoryIndicator,
+                                   DisplayField::GrandTotalIndicator};
 
 // Which fields changed since the last announcement, by field.
 using FieldChanges = std::array<bool, std::size(Fields)>;
@@ -96,6 +97,8 @@ int32_t RowOf(DisplayField field) {
             return OperatorIndicatorRow;
         case DisplayField::MemoryIndicator:
             return MemoryIndicatorRow;
+        case DisplayField::GrandTotalIndicator:
+            return GrandTotalIndicatorRow;
     }
     return PanelRow;
 }
@@ -120,6 +123,9 @@ DecString SpokenChanges(const FieldChanges& changes, int32_t totalNumbers) {
     }
     if (changes[IndexOf(DisplayField::MemoryIndicator)]) {
         return SpokenName(MemoryIndicatorRow, context.MemoryIndicatorText());
+    }
+    if (changes[IndexOf(DisplayField::GrandTotalIndicator)]) {
+        return SpokenName(GrandTotalIndicatorRow, context.GrandTotalIndicatorText());
     }
     return "";
 }

@@ -4,11 +4,13 @@
 #include "calculator/paste.h"
 #include "controls/hot_keys.h"
 #include "dialogs/customize_view_dialog.h"
+#include "dialogs/tax_rate_dialog.h"
 #include "dialogs/total_details_dialog.h"
 #include "dialogs/total_separators_dialog.h"
 #include "resources/resource_ids.h"
 #include "shell/accessible_control.h"
 #include "shell/announce.h"
+#include "shell/business_row.h"
 #include "shell/clipboard_copy.h"
 #include "shell/desk_options.h"
 #include "shell/help_and_about.h"
@@ -76,6 +78,10 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         ToggleAlwaysOnTop(mainWindow);
     } else if (id == IDM_ADD_MODE) {
         ToggleAddMode(mainWindow);
+    } else if (id == IDM_BUSINESS_KEYS) {
+        ToggleBusinessKeys(mainWindow);
+    } else if (id == IDM_TAX_RATE) {
+        TaxRateDialog(mainWindow);
     } else {
         return false;
     }

@@ -99,11 +99,11 @@ void CreateControl(int32_t row, int32_t scaleFactor, HWND parent) {
     const ControlRecord& record = Shell.Controls[row];
     ControlWindows& windows = Shell.ControlHandles[row];
     const PixelRect rect = ControlRect(record, scaleFactor, Shell.Dpi);
-    HWND control = CreateWindowExA(0, WindowClass(record.Style), record.Label.Text(),
-                                   StyleBits(record.Style) | WS_CHILD | WS_VISIBLE, rect.Left,
-                                   rect.Top, rect.Width, rect.Height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.Id)),
-                                   Shell.Instance, nullptr);
+    HWND control = CreateWindowExA(
+        0, WindowClass(record.Style), record.Label.Text(),
+        StyleBits(record.Style) | WS_CHILD | (record.Shown ? WS_VISIBLE : 0), rect.Left, rect.Top,
+        rect.Width, rect.Height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.Id)),
+        Shell.Instance, nullptr);
     windows.Control = control;
     // The tip window has no owner: a window that owns popups does not always become topmost
     // (Wine keeps such a window below its popups without the topmost style), and a tip is
@@ -216,6 +216,9 @@ void ShowEngineText(DisplayField field, const DecString& text) {
             break;
         case DisplayField::MemoryIndicator:
             changed = SetTextIfChanged(ControlWindow(MemoryIndicatorRow), text);
+            break;
+        case DisplayField::GrandTotalIndicator:
+            changed = SetTextIfChanged(ControlWindow(GrandTotalIndicatorRow), text);
             break;
     }
     if (changed) NoteDisplayChange(field);

@@ -1,4 +1,4 @@
-// The 33 controls of the main window: creation from the control table, tool tips, layout,
+// The 40 controls of the main window: creation from the control table, tool tips, layout,
 // the two shared fonts, the background and the window size.
 #pragma once
 

@@ -2,6 +2,7 @@
 
 #include "controls/control_geometry.h"
 #include "resources/resource_ids.h"
+#include "shell/business_row.h"
 #include "shell/command_dispatch.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"
@@ -42,6 +43,7 @@ LRESULT OnCreate(HWND window) {
     ApplyFonts();
     ApplyBackgroundColour(window);
     FitWindow(window);
+    ApplyBusinessKeys(window);
     MarkRoundMenus(window);
     CreateTapeWindow(window);
     ApplyAlwaysOnTop(window);

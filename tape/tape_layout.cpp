@@ -75,6 +75,7 @@ std::string TapeCsv(const Tape& tape, char thousandSeparator) {
     std::string text = "key,number,note\r\n";
     for (const TapeEntry& entry : tape.Lines) {
         std::string key = KeyWords[static_cast<size_t>(entry.Key)];
+        if (entry.Key == TapeKey::Tax) key += ' ' + entry.Rate + '%';
         if (entry.Role == TapeRole::Result || entry.Role == TapeRole::KeyResult) key += " result";
         std::string number = entry.Number;
         if (number != "ERROR") std::erase(number, thousandSeparator);

@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -43,6 +44,13 @@
 namespace {
 
 constexpr int UsageError = 2;
+
+// Replaces a file of the new name, on Windows as well (where std::rename refuses to).
+bool Rename(const char* path, const char* newPath) {
+    std::error_code failure;
+    std::filesystem::rename(path, newPath, failure);
+    return !failure;
+}
 
 // The harness's platform: the three texts the engine shows, a terminal for the speaker and
 // the message box, a file for the clipboard, and a fixed locale.
@@ -68,10 +76,10 @@ class ConsolePlatform : public Platform {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.close();
-        return file.good() && std::rename(temporary.c_str(), path) == 0;
+        return file.good() && Rename(temporary.c_str(), path);
     }
     bool RenameFile(const char* path, const char* newPath) override {
-        return std::rename(path, newPath) == 0;
+        return Rename(path, newPath);
     }
     SystemLocale QueryLocale() override {
         SystemLocale locale;

@@ -146,6 +146,47 @@ void EntersAmountsInCents() {
     again.Exit();
 }
 
+// ---- The business row --------------------------------------------------------------------
+
+void CheckBusinessRow(const QuillonSession& s, bool shown, int clientHeight,
+                      const std::string& when) {
+    RECT client = {};
+    GetClientRect(s.Window, &client);
+    CheckEqual(static_cast<int>(client.right), 585, when + ": client width");
+    CheckEqual(static_cast<int>(client.bottom), clientHeight, when + ": client height");
+    CheckEqual(MenuItemsChecked(s, {IdBusinessKeys}), shown ? "1" : "0", when + ": menu mark");
+    for (int row = FirstBusinessRow; row <= GrandTotalIndicatorRow; ++row) {
+        CheckEqual(IsWindowVisible(Control(s, row)) != 0, shown,
+                   when + ": control " + std::to_string(row) + " shown");
+    }
+}
+
+// The row adds 10 layout units (50 pixels at 200 %) under the keypad, and takes them away.
+void BusinessRowComesAndGoes() {
+    CaseRun run("business_row", KnownFile());
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    CheckBusinessRow(s, false, 355, "at start");
+    TypeText(s, "2+3\rg");
+    CheckEqual(Panel(s), "5", "hidden keys take no hot key");
+    PostCommand(s, IdBusinessKeys);
+    CheckBusinessRow(s, true, 405, "shown");
+    const ClientRect tax = RectInParent(Control(s, FirstBusinessRow));
+    CheckEqual(tax.Top, 340, "TAX+ top on the grid");
+    CheckEqual(tax.Height, 45, "TAX+ as high as the other keys");
+    const ClientRect margin = RectInParent(Control(s, FirstBusinessRow + 5));
+    CheckEqual(margin.Left + margin.Width, 565, "MARGIN ends where the panel ends");
+    PostCommand(s, IdBusinessKeys);
+    CheckBusinessRow(s, false, 355, "hidden again");
+    PostCommand(s, IdBusinessKeys);
+    CheckEqual(run.Exit(), KnownFile({{"BUSINESS_KEYS", "YES"}}), "saved shown");
+
+    CaseRun again("business_row_again", run.SavedFile);
+    if (!again.Start()) return;
+    CheckBusinessRow(again.Session, true, 405, "after a restart");
+    again.Exit();
+}
+
 // The screen DPI new programs of the prefix take (LogPixels), set for one case and put
 // back as it was when the case ends.
 struct ScreenDpi {
@@ -310,9 +351,8 @@ void ScalesWithTheScreenDpi() {
 }  // namespace
 
 extern const GuiCase DeskCases[] = {
-    {"always_on_top", StaysOnTopWhenAsked},
-    {"window_place", OpensWhereItWasClosed},
-    {"add_mode", EntersAmountsInCents},
+    {"always_on_top", StaysOnTopWhenAsked},   {"window_place", OpensWhereItWasClosed},
+    {"add_mode", EntersAmountsInCents},       {"business_row", BusinessRowComesAndGoes},
     {"dpi_geometry", ScalesWithTheScreenDpi},
 };
 extern const size_t DeskCasesCount = std::size(DeskCases);

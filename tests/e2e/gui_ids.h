@@ -19,12 +19,18 @@ constexpr WORD IdPaste = 32809;
 constexpr WORD IdTape = 32820;
 constexpr WORD IdAlwaysOnTop = 32822;
 constexpr WORD IdAddMode = 32823;
+constexpr WORD IdBusinessKeys = 32840;
+constexpr WORD IdTaxRate = 32841;
 constexpr int ControlCount = 33;
 constexpr int PanelRow = 0;
 constexpr int DecimalKeyRow = 4;
 constexpr int OperatorIndicatorRow = 14;
 constexpr int EqualsRow = 15;
 constexpr int MemoryIndicatorRow = 29;
+// The business row (TAX+ TAX- GT COST SELL MARGIN) and the grand-total indicator, shown on
+// demand after the keypad's 33 controls.
+constexpr int FirstBusinessRow = 33;
+constexpr int GrandTotalIndicatorRow = 39;
 constexpr DWORD MainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int ClearRow = 19;
 constexpr WORD IdTapeNote = 32831;

@@ -694,6 +694,96 @@ int HoldDialogForScreenshot(const std::vector<std::string>& arguments) {
     return 0;
 }
 
+// --- The business keys ---------------------------------------------------------------------
+
+constexpr int TaxRateField = 1102;
+constexpr const char* TaxRateTitle = "Tax rate";
+
+struct BusinessStep {
+    const char* Typed;
+    int ClickedRow;  // -1: none
+    const char* Panel;
+};
+
+// Each key by a click and by its hot key, at 19 % with two places.
+void BusinessKeysByClickAndHotKey() {
+    const BusinessStep steps[] = {
+        {"c100", FirstBusinessRow, "119.00"},
+        {"c119", FirstBusinessRow + 1, "100.00"},
+        {"c2+3\r", FirstBusinessRow + 2, "5.00"},
+        {"c80", FirstBusinessRow + 3, "80.00"},
+        {"100", FirstBusinessRow + 4, "20.00"},
+        {"c100", FirstBusinessRow + 4, "100.00"},
+        {"25", FirstBusinessRow + 5, "75.00"},
+        {"c100i", -1, "119.00"},
+        {"c119e", -1, "100.00"},
+        {"c2+3\rg", -1, "10.00"},
+        {"c80o100v", -1, "20.00"},
+        {"c25n80o", -1, "106.67"},
+    };
+    CaseRun run("business_keys",
+                KnownFile({{"BUSINESS_KEYS", "YES"}, {"TAX_RATE", "19"}, {"ROUND_MODE", "1"}}));
+    if (!run.Start()) return;
+    for (const BusinessStep& step : steps) {
+        TypeText(run.Session, step.Typed);
+        if (step.ClickedRow >= 0) ClickButton(run.Session, step.ClickedRow);
+        CheckEqual(Panel(run.Session), step.Panel,
+                   std::string("after ") + step.Typed +
+                       (step.ClickedRow >= 0
+                            ? " and a click on " + WindowText(Control(run.Session, step.ClickedRow))
+                            : ""));
+    }
+    run.Exit();
+}
+
+void GrandTotalIndicatorShowsWhileHeld() {
+    CaseRun run("gt_indicator", KnownFile({{"BUSINESS_KEYS", "YES"}}));
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    const HWND indicator = Control(s, GrandTotalIndicatorRow);
+    CheckEqual(ClassOf(indicator), "STATIC", "the indicator is a field");
+    const struct {
+        const char* Typed;
+        const char* Shown;
+    } steps[] = {{"", ""}, {"2+3\r", "GT"}, {"c", "GT"}, {"g", "GT"}, {"g", ""}, {"5-5\r", ""}};
+    for (const auto& step : steps) {
+        TypeText(s, step.Typed);
+        CheckEqual(WindowText(indicator), step.Shown, std::string("indicator after ") + step.Typed);
+    }
+    run.Exit();
+}
+
+// A refused rate keeps the dialog open with the focus on the field; only OK stores a rate.
+void TaxRateDialogChecksAndStores() {
+    CaseRun run("tax_dialog", KnownFile({{"BUSINESS_KEYS", "YES"}}));
+    if (!run.Start()) return;
+    HWND dialog = OpenDialog(run.Session, IdTaxRate, TaxRateTitle);
+    if (!Check(dialog != nullptr, "the menu item opens the dialog")) return;
+    CheckEqual(WindowText(GetDlgItem(dialog, TaxRateField)), "0", "the rate at start");
+    for (const char* refused : {"101", "7.12345", "-5", "19%", ""}) {
+        SetField(dialog, TaxRateField, refused);
+        PushButton(run.Session, dialog, IDOK);
+        CheckEqual(TakeMessage(run.Session),
+                   "Error! Type a tax rate from 0 to 100 with at most 4 decimals.",
+                   std::string("message for \"") + refused + '"');
+        Check(IsWindow(dialog), std::string("the dialog stays open for \"") + refused + '"');
+        Check(FocusOf(run.Session) == GetDlgItem(dialog, TaxRateField),
+              std::string("the focus is back on the field for \"") + refused + '"');
+    }
+    SetField(dialog, TaxRateField, "7.5");
+    PushButton(run.Session, dialog, IDOK);
+    Check(WaitUntilClosed(dialog), "OK with a rate closes the dialog");
+    dialog = OpenDialog(run.Session, IdTaxRate, TaxRateTitle);
+    if (!Check(dialog != nullptr, "the dialog opens again")) return;
+    CheckEqual(WindowText(GetDlgItem(dialog, TaxRateField)), "7.5", "the stored rate");
+    SetField(dialog, TaxRateField, "50");
+    PushButton(run.Session, dialog, IDCANCEL);
+    Check(WaitUntilClosed(dialog), "Cancel closes the dialog");
+    TypeText(run.Session, "100i");
+    CheckEqual(Panel(run.Session), "107.5", "TAX+ at the rate of OK, not of Cancel");
+    CheckEqual(ValueInFile(run.Exit(), "TAX_RATE"), "7.5", "the rate saved");
+}
+
 const GuiCase Cases[] = {
     {"paste_texts", PastesNumbersOutOfAnyText},
     {"paste_separators", PastesWithTheUsersSeparators},
@@ -707,6 +797,9 @@ const GuiCase Cases[] = {
     {"view_separators", ViewDialogSwapsSeparators},
     {"view_look", ViewDialogChangesTheLook},
     {"view_choosers", ChoosersOpenAndCancel},
+    {"business_keys", BusinessKeysByClickAndHotKey},
+    {"gt_indicator", GrandTotalIndicatorShowsWhileHeld},
+    {"tax_dialog", TaxRateDialogChecksAndStores},
 };
 
 void TakeFakeViewer(const std::string& path) {

@@ -2,14 +2,15 @@
 // the program's imports of the functions that make and free GDI objects (fonts, brushes, pens,
 // bitmaps, regions, device contexts) and USER objects (windows, menus, icons, accelerator
 // tables), and keeps in the shared block "QuillonSoakProbe" how many of each the program holds
-// beyond those it held when the probe came, with its private bytes and working set, renewed
+// beyond those it held when the probe came, with its private memory and resident set, renewed
 // every 100 ms. Objects that system libraries make for the program (a dialog's own windows)
 // are not counted: they are freed with what owns them.
-#include <windows.h>
-// after windows.h
-#include <psapi.h>
-
 #include "soak_probe.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -65,6 +66,10 @@ BOOL Freed(volatile LONG& count, BOOL done) {
             ReplaceImport(library, #name, reinterpret_cast<void*>(&name##Counted))); \
     }
 
+COUNTED("gdi32.dll", HFONT, CreateFontA, Gdi, Made,
+        (int h, int w, int e, int o, int wt, DWORD i, DWORD u, DWORD s, DWORD c, DWORD op, DWORD cp,
+         DWORD q, DWORD p, LPCSTR f),
+        (h, w, e, o, wt, i, u, s, c, op, cp, q, p, f))
 COUNTED("gdi32.dll", HFONT, CreateFontIndirectA, Gdi, Made, (const LOGFONTA* f), (f))
 COUNTED("gdi32.dll", HFONT, CreateFontIndirectW, Gdi, Made, (const LOGFONTW* f), (f))
 COUNTED("gdi32.dll", HBRUSH, CreateSolidBrush, Gdi, Made, (COLORREF c), (c))
@@ -98,6 +103,7 @@ COUNTED("user32.dll", BOOL, DestroyAcceleratorTable, User, Freed, (HACCEL a), (a
 
 // ReleaseDC answers 1 when it released the context, which Freed reads as done.
 void HookAll() {
+    HookCreateFontA();
     HookCreateFontIndirectA();
     HookCreateFontIndirectW();
     HookCreateSolidBrush();
@@ -123,16 +129,26 @@ void HookAll() {
     HookDestroyAcceleratorTable();
 }
 
+// A figure of Linux's account of this process (Wine runs it as one), in bytes; 0 when absent.
+// Wine answers GetProcessMemoryInfo with no private bytes, so the kernel's own figures are read:
+// RssAnon, the anonymous (private) memory resident, and VmRSS, the whole resident set.
+ULONGLONG StatusFigure(const char* status, const char* key) {
+    const char* at = std::strstr(status, key);
+    return at == nullptr ? 0 : std::strtoull(at + std::strlen(key), nullptr, 10) * 1024;
+}
+
 DWORD WINAPI MeasureMemory(LPVOID) {
     for (;;) {
-        PROCESS_MEMORY_COUNTERS_EX counters = {};
-        counters.cb = sizeof(counters);
-        if (GetProcessMemoryInfo(GetCurrentProcess(),
-                                 reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                 sizeof(counters))) {
-            figures->PrivateBytes = counters.PrivateUsage;
-            figures->WorkingSet = counters.WorkingSetSize;
+        char status[4096] = {};
+        HANDLE file = CreateFileA("Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            DWORD read = 0;
+            ReadFile(file, status, sizeof(status) - 1, &read, nullptr);
+            CloseHandle(file);
         }
+        figures->PrivateBytes = StatusFigure(status, "RssAnon:");
+        figures->WorkingSet = StatusFigure(status, "VmRSS:");
         InterlockedIncrement(&figures->Samples);
         Sleep(100);
     }

@@ -76,6 +76,8 @@ TEST_F(ChmContents, HoldsEveryPageWithItsSubject) {
         {"/font_chooser.htm", "TrueType"},
         {"/customize_total.htm", "Error! Found equal separators for decimal and numbers!"},
         {"/desk.htm", "Always on top"},
+        {"/business_keys.htm", "gross / (1 + rate / 100)"},
+        {"/toc.hhc", "business_keys.htm"},
         {"/settings_file.htm", "SPACE_IS_NUMBER_SEPARATOR"},
         {"/errors.htm", "division by zero"},
         {"/screen_reader.htm", "Total 31.5, 3 numbers"},

@@ -45,7 +45,7 @@ class FakePlatform : public Platform {
         return true;
     }
 
-    // The panel and the two indicators, as the window would show them.
+    // The panel and the indicators, as the window would show them.
     std::string Shown[4] = {"0", "", "", ""};
     int Beeps = 0;
     std::vector<std::string> Messages;

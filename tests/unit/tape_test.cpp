@@ -127,6 +127,36 @@ TEST(Tape, LineLayout) {
               "multiply,1239,\r\nequals,2,\r\nequals result,2478,\r\n");
 }
 
+TEST(Tape, BusinessLinesReadLikeAPrintedTape) {
+    TapeDriver tape;
+    tape.Calc.Context.Settings.BUSINESS_KEYS = true;
+    tape.Calc.Context.Settings.TAX_RATE = "7.5";
+    ShowBusinessRows(tape.Calc.Table, true);
+    tape.Press("1 0 TAX+ + 1 = GT GT 8 COST 1 0 SELL");
+    const std::string pad(TapeNumberWidth - 5, ' ');
+    const std::vector<std::string> expected = {
+        "  " + pad + "   10 TAX+",
+        "= " + pad + " 0.75 TAX  7.5%",
+        "= " + pad + "10.75 GROSS",
+        "^ " + pad + "10.75 +",
+        "  " + pad + "    1 =",
+        "= " + pad + "11.75 =    2 items",
+        "  " + pad + "11.75 GT   1 result",
+        "  " + std::string(TapeNumberWidth, ' ') + " GT   cleared",
+        "  " + pad + "    8 COST",
+        "  " + pad + "   10 SELL",
+        "= " + pad + "   20 MARGIN  %",
+    };
+    ASSERT_EQ(tape.Keeper.Lines.Lines.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(TapeLineText(tape.Keeper.Lines.Lines[i]), expected[i]) << "line " << i;
+    }
+    const std::string csv = TapeCsv(tape.Keeper.Lines, ',');
+    EXPECT_NE(csv.find("\r\nadd tax,10,\r\ntax 7.5% result,0.75,\r\ngross result,10.75,"),
+              std::string::npos)
+        << csv;
+}
+
 struct CorrectionCase {
     const char* Name;
     const char* Keys;
