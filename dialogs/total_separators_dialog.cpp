@@ -5,6 +5,7 @@
 #include "settings/separator_rules.h"
 #include "shell/help_and_about.h"
 #include "shell/shell_state.h"
+#include "shell/themed_drawing.h"
 
 namespace {
 
@@ -40,7 +41,10 @@ void FillWithDefaults(HWND dialog) {
     FillTotalSeparatorFields(dialog, defaults);
 }
 
-INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     if (message == WM_INITDIALOG) {
         FillTotalSeparatorFields(dialog, Shell.Context.Settings);
         return TRUE;

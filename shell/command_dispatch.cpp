@@ -9,6 +9,7 @@
 #include "resources/resource_ids.h"
 #include "shell/accessible_control.h"
 #include "shell/announce.h"
+#include "shell/app_theme.h"
 #include "shell/clipboard_copy.h"
 #include "shell/desk_options.h"
 #include "shell/help_and_about.h"
@@ -76,6 +77,8 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         ToggleAlwaysOnTop(mainWindow);
     } else if (id == IDM_ADD_MODE) {
         ToggleAddMode(mainWindow);
+    } else if (IsThemeItem(id)) {
+        SelectTheme(mainWindow, id);
     } else {
         return false;
     }
