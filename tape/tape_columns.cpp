@@ -10,13 +10,13 @@ namespace {
 constexpr int32_t LinePadding = 4;  // at 96 DPI, on each side of a line
 constexpr int32_t MarkCharacters = 2;
 constexpr int32_t GapCharacters = 1;
-constexpr int32_t KeyCharacters = 4;  // "SQR", "1/X", "M+" and room for one more
+constexpr int32_t KeyCharacters = 3;  // "SQR", "1/X", "M+", "^V"
 constexpr int32_t IndentCharacters = 4;
 
 }  // namespace
 
 int32_t TapeFontHeight(int32_t scaleFactor, int32_t dpi) {
-    return FontHeight(scaleFactor, dpi) / 2;
+    return ScaleForDpi(scaleFactor * 5 / 2 + 2, dpi);
 }
 
 TapeColumns TapeColumnsFor(int32_t digitWidth, int32_t dpi) {
