@@ -43,7 +43,8 @@ void FillAboutLines(HWND dialog) {
 }
 
 // The picture at the dialog's DPI: the dialog grows with it, and so does its picture. The
-// control frees the picture it loaded itself; the scaled one is ours, freed with the dialog.
+// picture the control loaded from the template is no longer shown and goes at once; the
+// scaled one goes with the dialog.
 void ScalePicture(HWND dialog) {
     BITMAP picture = {};
     HBITMAP original = LoadBitmapA(Shell.Instance, MAKEINTRESOURCEA(IDB_ABOUT));
@@ -53,8 +54,9 @@ void ScalePicture(HWND dialog) {
     HANDLE scaled = LoadImageA(Shell.Instance, MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP,
                                ScaleForDpi(picture.bmWidth, dpi),
                                ScaleForDpi(picture.bmHeight, dpi), LR_DEFAULTCOLOR);
-    SendDlgItemMessageA(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(scaled));
+    const LRESULT loaded = SendDlgItemMessageA(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE,
+                                               IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled));
+    if (loaded != 0) DeleteObject(reinterpret_cast<HGDIOBJ>(loaded));
 }
 
 INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,16 +15,18 @@ namespace {
 constexpr int MaxItemHeight = 255;  // what a list box keeps of an item's height
 constexpr int RuleWidth = 1;        // at 96 DPI
 
+constexpr int LineSpace = 2;  // at 96 DPI, below a row of text
+
 int LineDpi() {
     return static_cast<int>(Shell.Dpi);
 }
 
-int RowHeight(HDC dc, HFONT font) {
-    HGDIOBJ previous = SelectObject(dc, font);
+int RowHeight(HDC dc, const TapeLineLook& look) {
+    HGDIOBJ previous = SelectObject(dc, look.Font);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, previous);
-    return metrics.tmHeight + metrics.tmExternalLeading + ScaleForDpi(2, LineDpi());
+    return metrics.tmHeight + metrics.tmExternalLeading + ScaleForDpi(LineSpace, look.Dpi);
 }
 
 // The count and note of a line, without the spaces that set them apart on one line.
@@ -54,7 +56,7 @@ bool IsResult(const TapeEntry& entry) {
 TapeView TapeShell;
 
 int TapeLineHeight(HDC dc, const TapeEntry& entry, int width, const TapeLineLook& look) {
-    const int row = RowHeight(dc, look.Font);
+    const int row = RowHeight(dc, look);
     const std::string rest = RestOf(ColumnsOfLine(entry));
     if (rest.empty()) return row;
     HGDIOBJ previous = SelectObject(dc, look.Font);
@@ -62,7 +64,7 @@ int TapeLineHeight(HDC dc, const TapeEntry& entry, int width, const TapeLineLook
     DrawTextA(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
               DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
     SelectObject(dc, previous);
-    return row + (box.bottom - box.top) + ScaleForDpi(2, LineDpi());
+    return row + (box.bottom - box.top) + ScaleForDpi(LineSpace, look.Dpi);
 }
 
 void DrawTapeLine(HDC dc, const TapeEntry& entry, const RECT& rect, const TapeLineLook& look) {
@@ -71,7 +73,7 @@ void DrawTapeLine(HDC dc, const TapeEntry& entry, const RECT& rect, const TapeLi
     DeleteObject(face);
     const TapeLineColumns line = ColumnsOfLine(entry);
     const TapeColumns& columns = look.Columns;
-    const int row = RowHeight(dc, look.Font);
+    const int row = RowHeight(dc, look);
     const int top = rect.top;
     // Wider than a line: the number and key keep to the right edge, the mark to the left.
     const int shift = std::max(0, static_cast<int>(rect.right - rect.left) - columns.Line);
@@ -79,7 +81,7 @@ void DrawTapeLine(HDC dc, const TapeEntry& entry, const RECT& rect, const TapeLi
     if (entry.Role == TapeRole::Result) {
         const RECT rule = {left + columns.Padding, top,
                            rect.left + shift + columns.KeyStart - columns.Padding,
-                           top + ScaleForDpi(RuleWidth, LineDpi())};
+                           top + ScaleForDpi(RuleWidth, look.Dpi)};
         HBRUSH ruleBrush = CreateSolidBrush(look.Rule);
         FillRect(dc, &rule, ruleBrush);
         DeleteObject(ruleBrush);
@@ -107,6 +109,7 @@ void DrawTapeLine(HDC dc, const TapeEntry& entry, const RECT& rect, const TapeLi
 
 TapeLineLook WindowLineLook() {
     TapeLineLook look;
+    look.Dpi = LineDpi();
     look.Font = TapeShell.Font;
     look.BoldFont = TapeShell.BoldFont;
     look.Columns = TapeShell.Columns;

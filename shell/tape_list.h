@@ -5,8 +5,10 @@
 
 #include "shell/tape_view.h"
 
-// How a tape line is drawn: its fonts, columns and colours.
+// How a tape line is drawn: its fonts, columns and colours, and the DPI of the device
+// (the screen's or a printer's) for the rule and the space between lines.
 struct TapeLineLook {
+    int Dpi = 96;
     HFONT Font = nullptr;
     HFONT BoldFont = nullptr;
     TapeColumns Columns;

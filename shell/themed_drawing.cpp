@@ -1,5 +1,7 @@
 #include "shell/themed_drawing.h"
 
+#include <commctrl.h>
+
 #include <utility>
 #include <vector>
 
@@ -38,8 +40,48 @@ bool TakesOurTextColour(HWND control) {
     return type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON && type != BS_OWNERDRAW;
 }
 
+bool IsGroupBox(HWND control) {
+    char name[ClassNameSize] = {};
+    GetClassNameA(control, name, ClassNameSize);
+    return lstrcmpiA(name, "Button") == 0 &&
+           (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// A group box's caption keeps the system's text colour on some systems whatever the dialog
+// answers: in the dark theme the box is drawn here, a frame and its caption on the face.
+LRESULT CALLBACK DarkGroupBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    if (message != WM_PAINT) return DefSubclassProc(box, message, wParam, lParam);
+    const ColourScheme& dark = DarkScheme();
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(box, &paint);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    RECT frame = {};
+    GetClientRect(box, &frame);
+    frame.top += metrics.tmHeight / 2;
+    FrameWith(dc, frame, dark.KeyFrame, 1);
+    char caption[ClassNameSize * 4] = {};
+    const int length = GetWindowTextA(box, caption, sizeof(caption));
+    if (length > 0) {
+        RECT label = {metrics.tmAveCharWidth, 0, frame.right, metrics.tmHeight};
+        DrawTextA(dc, caption, length, &label, DT_SINGLELINE | DT_CALCRECT);
+        InflateRect(&label, metrics.tmAveCharWidth / 2, 0);
+        FillRect(dc, &label, SchemeBrush(dark.DialogFace));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, dark.DialogText);
+        DrawTextA(dc, caption, length, &label, DT_SINGLELINE | DT_CENTER);
+    }
+    SelectObject(dc, previous);
+    EndPaint(box, &paint);
+    return 0;
+}
+
 BOOL CALLBACK ThemeChild(HWND child, LPARAM) {
     SetControlLook(child, TakesOurTextColour(child) ? ControlLook::Classic : ControlLook::Dark);
+    if (IsGroupBox(child)) SetWindowSubclass(child, DarkGroupBox, 0, 0);
     return TRUE;
 }
 
