@@ -80,13 +80,29 @@ void ThemeMenus(bool dark) {
     flush();
 }
 
-void ThemeToolTips(bool dark) {
-    const COLORREF face = dark ? DarkScheme().TipFace : GetSysColor(COLOR_INFOBK);
-    const COLORREF text = dark ? DarkScheme().TipText : GetSysColor(COLOR_INFOTEXT);
+void ColourTip(HWND tip) {
+    const bool dark = DarkShown();
+    SetControlLook(tip, dark ? ControlLook::Classic : ControlLook::Usual);
+    SendMessageA(tip, TTM_SETTIPBKCOLOR, dark ? DarkScheme().TipFace : GetSysColor(COLOR_INFOBK),
+                 0);
+    SendMessageA(tip, TTM_SETTIPTEXTCOLOR,
+                 dark ? DarkScheme().TipText : GetSysColor(COLOR_INFOTEXT), 0);
+}
+
+// A tip window is a top-level window of its own: told of a change of system colours or
+// settings, it takes the system's colours again, before or after the main window follows the
+// change. It takes the shown theme's colours back right after.
+LRESULT CALLBACK TipKeepsTheme(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) {
+    const LRESULT result = DefSubclassProc(tip, message, wParam, lParam);
+    if (message == WM_SETTINGCHANGE || message == WM_SYSCOLORCHANGE) ColourTip(tip);
+    return result;
+}
+
+void ThemeToolTips() {
     for (const ControlWindows& windows : Shell.ControlHandles) {
-        SetControlLook(windows.ToolTip, dark ? ControlLook::Classic : ControlLook::Usual);
-        SendMessageA(windows.ToolTip, TTM_SETTIPBKCOLOR, face, 0);
-        SendMessageA(windows.ToolTip, TTM_SETTIPTEXTCOLOR, text, 0);
+        SetWindowSubclass(windows.ToolTip, TipKeepsTheme, 0, 0);
+        ColourTip(windows.ToolTip);
     }
 }
 
@@ -113,7 +129,7 @@ void FollowTheme(HWND mainWindow) {
     ThemeTitleBar(mainWindow);
     ThemeMenus(dark);
     SetKeyStyle(dark);
-    ThemeToolTips(dark);
+    ThemeToolTips();
     ApplyBackgroundColour(mainWindow);
     ThemeTapeWindow();
     RedrawWindow(mainWindow, nullptr, nullptr,

@@ -20,6 +20,7 @@ namespace {
 
 constexpr DWORD WindowTimeoutMs = 5000;
 constexpr int DetailsListId = 1016;
+constexpr int AboutPictureId = 1015;
 constexpr int LineTextId = 1101;  // the edit field of the tape's line dialog
 constexpr int MemoryClearRow = 24;
 constexpr const char* PersonalizeKey =
@@ -103,6 +104,17 @@ std::string Hex(COLORREF colour) {
     return text;
 }
 
+// The tape's list below its lines, where only its face shows.
+COLORREF TapeFace(const QuillonSession& s) {
+    HWND tape = FindWindowA("QUILLON_TAPE", nullptr);
+    HWND list = FindWindowExA(tape, nullptr, "LISTBOX", nullptr);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Settle(s);
+    RECT inside = {};
+    GetClientRect(list, &inside);
+    return PixelAt(list, {inside.right / 2, inside.bottom - 4});
+}
+
 void CheckLook(const QuillonSession& s, bool dark, const std::string& when) {
     const Look look = LookOf(s);
     const auto check = [&](COLORREF colour, const char* what) {
@@ -112,6 +124,9 @@ void CheckLook(const QuillonSession& s, bool dark, const std::string& when) {
     check(look.Margin, "background");
     check(look.Panel, "panel");
     check(look.Key, "key face");
+    check(TapeFace(s), "tape");
+    HWND tip = TipWindowOf(s, Control(s, MemoryClearRow));
+    check(static_cast<COLORREF>(SendMessageA(tip, TTM_GETTIPBKCOLOR, 0, 0)), "tool tip");
 }
 
 std::string ThemeMarks(const QuillonSession& s) {
@@ -121,7 +136,7 @@ std::string ThemeMarks(const QuillonSession& s) {
 void FollowsWindowsAppMode() {
     AppMode mode;
     mode.SetLight(0);
-    const std::string file = KnownFile();
+    const std::string file = KnownFile({{"TAPE", "YES"}});
     CaseRun run("theme_follows", file);
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
@@ -140,7 +155,7 @@ void FollowsWindowsAppMode() {
 void MenuChoiceOverridesWindows() {
     AppMode mode;
     mode.SetLight(0);
-    CaseRun run("theme_menu", KnownFile());
+    CaseRun run("theme_menu", KnownFile({{"TAPE", "YES"}}));
     if (!run.Start()) return;
     const QuillonSession& s = run.Session;
     PostCommand(s, IdThemeLight);
@@ -302,6 +317,24 @@ void DetailsColumnsFollowTheDpi() {
     run.Exit();
 }
 
+void AboutPictureFollowsTheDpi() {
+    ScreenDpi screen;
+    screen.Set(192);
+    CaseRun run("about_192", KnownFile());
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    PostMessageA(s.Window, WM_COMMAND, IdAbout, 0);
+    HWND dialog = WaitForWindow(s, "#32770", "About", WindowTimeoutMs);
+    if (!Check(dialog != nullptr, "About opens")) return;
+    RECT picture = {};
+    GetClientRect(GetDlgItem(dialog, AboutPictureId), &picture);
+    CheckEqual(static_cast<int>(picture.right), 2 * 203, "picture width at 192 DPI");
+    CheckEqual(static_cast<int>(picture.bottom), 2 * 61, "picture height at 192 DPI");
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    Settle(s);
+    run.Exit();
+}
+
 void TypedSymbolsPressTheirKeys() {
     CaseRun run("typed_symbols", KnownFile({{"HOT_KEY_AS_CLICK", "NO"}}));
     if (!run.Start()) return;
@@ -321,6 +354,7 @@ const GuiCase Cases[] = {
     {"tape_paper", TapeLooksLikePaper},
     {"tape_whole_on_screen", TapeOpensWholeOnTheScreen},
     {"details_columns_dpi", DetailsColumnsFollowTheDpi},
+    {"about_picture_dpi", AboutPictureFollowsTheDpi},
     {"typed_symbols", TypedSymbolsPressTheirKeys},
 };
 
