@@ -31,7 +31,10 @@ using SetPreferredAppModeFunction = int(WINAPI*)(int);
 using FlushMenuThemesFunction = void(WINAPI*)();
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 
+// A library of the system, from its own folder only. A system whose loader lacks that search
+// (Windows 7 without its update) still finds the library when the program has it already.
 HMODULE SystemLibrary(const char* name) {
+    if (HMODULE loaded = GetModuleHandleA(name)) return loaded;
     return LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
