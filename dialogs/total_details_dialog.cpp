@@ -29,6 +29,8 @@ void ThemeList(HWND list) {
     SendMessageA(list, LVM_SETBKCOLOR, 0, dark.FieldFace);
     SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, dark.FieldFace);
     SendMessageA(list, LVM_SETTEXTCOLOR, 0, dark.FieldText);
+    SetControlLook(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)),
+                   ControlLook::Dark);
 }
 
 void AddColumn(HWND list, int column, const char* title, int width, int format) {
