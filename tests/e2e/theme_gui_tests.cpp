@@ -202,6 +202,23 @@ void NoteLine(const QuillonSession& s, HWND tape, int line, const char* note) {
     Settle(s);
 }
 
+// The widest line a 24-digit number makes, with its mark and a key, in the tape's bold font
+// as the program asks for it at 200 % and 96 DPI.
+int WidestLineWidth() {
+    constexpr const char* widest = "= -123,456,789,012,345,678,901,234 SQR";
+    HDC dc = GetDC(nullptr);
+    HFONT font =
+        CreateFontA(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, "Consolas");
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, widest, lstrlenA(widest), &size);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
 void TapeLooksLikePaper() {
     CaseRun run("tape_paper", KnownFile({{"TAPE", "YES"}}));
     if (!run.Start()) return;
@@ -219,6 +236,11 @@ void TapeLooksLikePaper() {
     if (GetScrollBarInfo(list, OBJID_HSCROLL, &bar)) {
         Check((bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0, "the horizontal bar is not shown");
     }
+    RECT inside = {};
+    GetClientRect(list, &inside);
+    Check(WidestLineWidth() <= inside.right,
+          "the widest line (" + std::to_string(WidestLineWidth()) + " pixels) fits the list (" +
+              std::to_string(inside.right) + ")");
     CheckEqual(static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)), 3, "three lines");
     const int plain = ItemHeight(list, 1);
     NoteLine(s, tape, 1, "a note much longer than the narrow tape is wide, in full");
