@@ -18,6 +18,7 @@ inline constexpr int32_t PanelRow = 0;
 inline constexpr int32_t DecimalKeyRow = 4;
 inline constexpr int32_t OperatorIndicatorRow = 14;
 inline constexpr int32_t EqualsRow = 15;
+inline constexpr int32_t PercentRow = 21;
 inline constexpr int32_t MemoryIndicatorRow = 29;
 // The business keys (TAX+, TAX-, GT, COST, SELL, MARGIN) and the grand-total indicator:
 // the last rows, shown only while the settings ask for them.

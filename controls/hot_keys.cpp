@@ -8,6 +8,17 @@ unsigned char NormaliseHotKeyChar(const CalcSettings& settings, unsigned char c)
     return c;
 }
 
+namespace {
+
+// The key's symbol as people type it, for keys whose hot key is a letter or Enter.
+int32_t SymbolButton(unsigned char c) {
+    if (c == '=') return EqualsRow;
+    if (c == '%') return PercentRow;
+    return -1;
+}
+
+}  // namespace
+
 int32_t HotKeyButton(const ControlTable& table, const CalcSettings& settings, unsigned char c) {
     const char key = static_cast<char>(NormaliseHotKeyChar(settings, c));
     for (int32_t row = 0; row < ControlCount; ++row) {
@@ -17,5 +28,5 @@ int32_t HotKeyButton(const ControlTable& table, const CalcSettings& settings, un
             return row;
         }
     }
-    return -1;
+    return SymbolButton(c);
 }

@@ -16,6 +16,7 @@
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
+#include "shell/themed_drawing.h"
 
 namespace {
 
@@ -258,7 +259,10 @@ BOOL OnCommand(HWND dialog, WORD id, WORD notification) {
     }
 }
 
-INT_PTR CALLBACK CustomizeViewProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK CustomizeViewProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     switch (message) {
         case WM_INITDIALOG:
             return OnInit(dialog);

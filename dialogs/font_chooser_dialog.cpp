@@ -6,6 +6,7 @@
 #include "resources/dialog_ids.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"
+#include "shell/themed_drawing.h"
 
 namespace {
 
@@ -111,6 +112,9 @@ BOOL OnCommand(HWND dialog, WORD id, WORD notification) {
 }
 
 INT_PTR CALLBACK FontChooserProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     switch (message) {
         case WM_INITDIALOG:
             return OnInit(dialog, lParam);

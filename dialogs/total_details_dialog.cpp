@@ -5,15 +5,34 @@
 
 #include <string>
 
+#include "controls/control_geometry.h"
 #include "resources/dialog_ids.h"
+#include "shell/app_theme.h"
 #include "shell/clipboard_copy.h"
+#include "shell/dpi_support.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
+#include "shell/themed_drawing.h"
 #include "total/total_details.h"
 
 namespace {
 
 enum Column { LineColumn, TextColumn, NumberColumn };
+// The columns' widths at 96 DPI; the dialog grows with the DPI, and so do they.
+constexpr int LineWidth = 60;
+constexpr int TextWidth = 260;
+constexpr int NumberWidth = 140;
+
+// The list draws its own background and text: in the dark theme it is told the colours.
+void ThemeList(HWND list) {
+    if (!DarkShown()) return;
+    const ColourScheme& dark = DarkScheme();
+    SendMessageA(list, LVM_SETBKCOLOR, 0, dark.FieldFace);
+    SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, dark.FieldFace);
+    SendMessageA(list, LVM_SETTEXTCOLOR, 0, dark.FieldText);
+    SetControlLook(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)),
+                   ControlLook::Dark);
+}
 
 void AddColumn(HWND list, int column, const char* title, int width, int format) {
     LVCOLUMNA settings = {};
@@ -54,14 +73,19 @@ void Open(HWND dialog, TotalDetails& details) {
     SetDlgItemTextA(dialog, IDC_DETAILS_SUMMARY, SummaryOf(details).c_str());
     HWND list = GetDlgItem(dialog, IDC_DETAILS_LIST);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    AddColumn(list, LineColumn, "Line", 60, LVCFMT_RIGHT);
-    AddColumn(list, TextColumn, "Text", 260, LVCFMT_LEFT);
-    AddColumn(list, NumberColumn, "Number", 140, LVCFMT_RIGHT);
+    const int dpi = static_cast<int>(WindowDpi(dialog));
+    AddColumn(list, LineColumn, "Line", ScaleForDpi(LineWidth, dpi), LVCFMT_RIGHT);
+    AddColumn(list, TextColumn, "Text", ScaleForDpi(TextWidth, dpi), LVCFMT_LEFT);
+    AddColumn(list, NumberColumn, "Number", ScaleForDpi(NumberWidth, dpi), LVCFMT_RIGHT);
+    ThemeList(list);
     SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(details.Rows.size()),
                  LVSICF_NOINVALIDATEALL);
 }
 
 INT_PTR CALLBACK TotalDetailsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     if (message == WM_INITDIALOG) {
         Open(dialog, *reinterpret_cast<TotalDetails*>(lParam));
         return TRUE;

@@ -6,6 +6,7 @@
 #include "shell/help_and_about.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
+#include "shell/themed_drawing.h"
 
 namespace {
 
@@ -41,7 +42,10 @@ void FillWithDefaults(HWND dialog) {
     FillTotalSeparatorFields(dialog, defaults);
 }
 
-INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     if (message == WM_INITDIALOG) {
         FillTotalSeparatorFields(dialog, Shell.Context.Settings);
         return TRUE;

@@ -13,6 +13,12 @@ inline constexpr int32_t UnsavedPlace = INT32_MIN;
 inline constexpr int32_t LowestPlace = -32768;
 inline constexpr int32_t HighestPlace = 32767;
 
+// The colours the windows take: Windows' app mode, or always light, or always dark.
+enum class ThemeSetting : int32_t { System, Light, Dark };
+
+// The tape window's width when it was never changed: as wide as its longest number.
+inline constexpr int32_t NarrowTape = 0;
+
 struct CalcSettings {
     int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
     char DECIMAL_SEPARATOR = '\0';
@@ -45,6 +51,9 @@ struct CalcSettings {
     bool BUSINESS_KEYS = false;
     // The tax keys' rate in percent, as decimal text with '.' (settings/tax_rate.h).
     DecString TAX_RATE{"0"};
+    ThemeSetting THEME = ThemeSetting::System;
+    // The tape window's outer width in pixels at 96 DPI as the user left it, or NarrowTape.
+    int32_t TAPE_WIDTH = NarrowTape;
     // Characters that, typed on the keyboard, press the decimal-separator key.
     DecString DecimalKeyChars{".,"};
 };

@@ -54,6 +54,9 @@ constexpr const char* FromSystem = nullptr;
 using enum SettingType;
 using S = CalcSettings;
 
+constexpr const char* ThemeWords[] = {"SYSTEM", "LIGHT", "DARK"};
+constexpr int32_t WidestTape = 4000;
+
 // In the order of the file. ROUND_MODE 3 is floating, ROUND_TYPE 1 Mathematical; the
 // separators, the grouping and the colour default to the user's locale and window colour.
 constexpr SettingKey Keys[] = {
@@ -79,6 +82,8 @@ constexpr SettingKey Keys[] = {
     {View, "LEADING_ZERO", YesNo, "YES", Field<&S::LEADING_ZERO>},
     {View, "SCALE", Integer, "1", Field<&S::SCALE>, 0, 3},
     {View, "TAPE", YesNo, "NO", Field<&S::TAPE>},
+    {View, "TAPE_WIDTH", Integer, "0", Field<&S::TAPE_WIDTH>, NarrowTape, WidestTape},
+    {View, "THEME", Choice, "SYSTEM", Field<&S::THEME>, 0, 2, ThemeWords},
     {View, "THOUSAND_SEPARATOR", Separator, FromSystem, Field<&S::THOUSAND_SEPARATOR>},
     {View, "TOOL_TIPS", YesNo, "YES", Field<&S::TOOL_TIPS>},
     {View, "WINDOW_X", Place, "", Field<&S::WINDOW_X>, LowestPlace, HighestPlace},
@@ -86,7 +91,7 @@ constexpr SettingKey Keys[] = {
 };
 
 constexpr bool IsNumberType(SettingType type) {
-    return type == YesNo || type == Integer || type == Place;
+    return type == YesNo || type == Integer || type == Place || type == Choice;
 }
 
 // Numbers go through a number field and texts through a text field, and the rows of one
@@ -97,6 +102,7 @@ constexpr bool RowsAreWellFormed() {
         const bool textField = key.Field.Text != nullptr && key.Field.SetText != nullptr;
         if (IsNumberType(key.Type) ? !numberField : !textField) return false;
         if (key.Field.Restore == nullptr) return false;
+        if ((key.Type == Choice) != (key.Words != nullptr)) return false;
     }
     for (size_t i = 1; i < std::size(Keys); ++i) {
         for (size_t j = 0; j + 1 < i; ++j) {
@@ -133,6 +139,9 @@ DecString SettingText(const SettingKey& key, const CalcSettings& settings) {
         case Place:
             if (key.Field.Number(settings) != UnsavedPlace)
                 text.AppendInteger(key.Field.Number(settings));
+            break;
+        case Choice:
+            text = key.Words[key.Field.Number(settings)];
             break;
         case Separator:
         case Text:
@@ -172,6 +181,13 @@ bool TakeSettingText(const SettingKey& key, CalcSettings& settings, const DecStr
             key.Field.SetText(settings, DecString(c));
             return true;
         }
+        case Choice:
+            for (int32_t word = key.Low; word <= key.High; ++word) {
+                if (text != key.Words[word]) continue;
+                key.Field.SetNumber(settings, word);
+                return true;
+            }
+            return false;
         case Text:
             key.Field.SetText(settings, text);
             return true;

@@ -17,6 +17,7 @@ enum class SettingType {
     SeparatorSet,  // characters, no digit nor '-'; its space is carried by another key
     Place,         // a screen coordinate from Low to High; empty for a place never saved
     Percentage,    // 0 to 100 with at most four decimals, kept as decimal text (tax_rate.h)
+    Choice,        // one of the words of the row, kept as its index (Low to High)
 };
 
 // How the table reaches a field: as a number (flags, integers, enumerations, a part of the
@@ -36,7 +37,8 @@ struct SettingKey {
     SettingType Type;
     const char* Default;  // the value as a read returns it; null: the user's system gives it
     SettingField Field;
-    int32_t Low = 0, High = 0;  // Integer and Place only
+    int32_t Low = 0, High = 0;           // Integer, Place and Choice only
+    const char* const* Words = nullptr;  // Choice only: High + 1 words, in the order of their index
 };
 
 std::span<const SettingKey> SettingKeys();

@@ -10,6 +10,7 @@
 #include "resources/resource_ids.h"
 #include "shell/accessible_control.h"
 #include "shell/announce.h"
+#include "shell/app_theme.h"
 #include "shell/business_row.h"
 #include "shell/clipboard_copy.h"
 #include "shell/desk_options.h"
@@ -82,6 +83,8 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         ToggleBusinessKeys(mainWindow);
     } else if (id == IDM_TAX_RATE) {
         TaxRateDialog(mainWindow);
+    } else if (IsThemeItem(id)) {
+        SelectTheme(mainWindow, id);
     } else {
         return false;
     }

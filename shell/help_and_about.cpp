@@ -2,11 +2,14 @@
 
 #include <shellapi.h>
 
+#include "controls/control_geometry.h"
 #include "decimal/dec_string.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
+#include "shell/dpi_support.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
+#include "shell/themed_drawing.h"
 
 namespace {
 
@@ -40,10 +43,36 @@ void FillAboutLines(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_ABOUT_LINE_3, LoadedText(IDS_ABOUT_LINE_3).Text());
 }
 
-INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+// The picture at the dialog's DPI: the dialog grows with it, and so does its picture. The
+// picture the control loaded from the template is no longer shown and goes at once; the
+// scaled one goes with the dialog.
+void ScalePicture(HWND dialog) {
+    BITMAP picture = {};
+    HBITMAP original = LoadBitmapA(Shell.Instance, MAKEINTRESOURCEA(IDB_ABOUT));
+    GetObjectA(original, sizeof(picture), &picture);
+    DeleteObject(original);
+    const int dpi = static_cast<int>(WindowDpi(dialog));
+    HANDLE scaled = LoadImageA(Shell.Instance, MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP,
+                               ScaleForDpi(picture.bmWidth, dpi),
+                               ScaleForDpi(picture.bmHeight, dpi), LR_DEFAULTCOLOR);
+    const LRESULT loaded = SendDlgItemMessageA(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE,
+                                               IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled));
+    if (loaded != 0) DeleteObject(reinterpret_cast<HGDIOBJ>(loaded));
+}
+
+INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     if (message == WM_INITDIALOG) {
         FillAboutLines(dialog);
+        ScalePicture(dialog);
         return TRUE;
+    }
+    if (message == WM_DESTROY) {
+        DeleteObject(reinterpret_cast<HGDIOBJ>(
+            SendDlgItemMessageA(dialog, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+        return FALSE;
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));

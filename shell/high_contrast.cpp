@@ -1,6 +1,5 @@
 #include "shell/high_contrast.h"
 
-#include "shell/main_controls.h"
 #include "shell/shell_state.h"
 
 bool HighContrastOn() {
@@ -15,10 +14,4 @@ HBRUSH HighContrastPanelColours(HWND control, HDC dc) {
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     return GetSysColorBrush(COLOR_WINDOW);
-}
-
-void FollowHighContrast(HWND mainWindow) {
-    ApplyBackgroundColour(mainWindow);
-    RedrawWindow(mainWindow, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }

@@ -9,7 +9,3 @@ bool HighContrastOn();
 // The panel's colours while high contrast is on, as the answer to WM_CTLCOLORSTATIC; null
 // for any other control, or when high contrast is off, so the platform's defaults apply.
 HBRUSH HighContrastPanelColours(HWND control, HDC dc);
-
-// After a change of system settings or colours: the background follows the mode and the
-// window and its controls are painted anew.
-void FollowHighContrast(HWND mainWindow);

@@ -4,9 +4,9 @@
 
 #include "controls/control_geometry.h"
 #include "shell/announce.h"
+#include "shell/app_theme.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"
-#include "shell/high_contrast.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
@@ -157,9 +157,11 @@ void ApplyFonts() {
 }
 
 void ApplyBackgroundColour(HWND mainWindow) {
-    // In high contrast the class brush is the system colour itself, which follows the theme.
-    HBRUSH brush =
-        HighContrastOn() ? nullptr : CreateSolidBrush(Shell.Context.Settings.BACKGROUND_COLOR);
+    // In high contrast the class brush is the system colour itself, which follows the theme;
+    // the dark theme has a colour of its own, and the user's colour waits for the light one.
+    const ColourScheme* scheme = ShownScheme();
+    const uint32_t colour = DarkShown() ? scheme->Window : Shell.Context.Settings.BACKGROUND_COLOR;
+    HBRUSH brush = scheme == nullptr ? nullptr : CreateSolidBrush(colour);
     SetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND,
                      brush != nullptr ? reinterpret_cast<LONG_PTR>(brush) : COLOR_WINDOW + 1);
     if (Shell.BackgroundBrush != nullptr) DeleteObject(Shell.BackgroundBrush);

@@ -2,17 +2,18 @@
 
 #include "controls/control_geometry.h"
 #include "resources/resource_ids.h"
+#include "shell/app_theme.h"
 #include "shell/business_row.h"
 #include "shell/command_dispatch.h"
 #include "shell/desk_options.h"
 #include "shell/dpi_support.h"
-#include "shell/high_contrast.h"
 #include "shell/main_controls.h"
 #include "shell/modal_scope.h"
 #include "shell/round_menus.h"
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
+#include "shell/themed_drawing.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ LRESULT OnCreate(HWND window) {
     ApplyBusinessKeys(window);
     MarkRoundMenus(window);
     CreateTapeWindow(window);
+    FollowTheme(window);
     ApplyAlwaysOnTop(window);
     ShowAddMode(window);
     return 0;
@@ -117,14 +119,17 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             if (ExecuteCommand(window, LOWORD(wParam))) return 0;
             break;
         case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush = HighContrastPanelColours(reinterpret_cast<HWND>(lParam),
-                                                        reinterpret_cast<HDC>(wParam))) {
+            if (HBRUSH brush = MainControlColours(reinterpret_cast<HWND>(lParam),
+                                                  reinterpret_cast<HDC>(wParam))) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
-        case WM_SETTINGCHANGE:
+        case WM_DRAWITEM:
+            DrawKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SETTINGCHANGE:  // "ImmersiveColorSet": the app mode changed
         case WM_SYSCOLORCHANGE:
-            FollowHighContrast(window);
+            FollowTheme(window);
             break;
         default:
             break;

@@ -8,6 +8,7 @@
 
 #include "calculator/calc_context.h"
 #include "controls/control_table.h"
+#include "controls/theme.h"
 #include "shell/win32_platform.h"
 
 inline constexpr int TitleBufferSize = 100;
@@ -26,11 +27,12 @@ struct ShellState {
     char ClassName[TitleBufferSize] = {};
     HFONT ButtonFont = nullptr;
     HFONT PanelFont = nullptr;
-    HBRUSH BackgroundBrush = nullptr;  // null while the class brush is the system colour
-    HWND PushedButton = nullptr;       // shown pressed by a hot key until the key is released
-    HWND AddModeIndicator = nullptr;   // "ADD", shown while add mode is on
-    HFONT TipFont = nullptr;           // the tool tips' font at the window's DPI
-    UINT Dpi = 96;                     // of the monitor the window is on
+    HBRUSH BackgroundBrush = nullptr;      // null while the class brush is the system colour
+    HWND PushedButton = nullptr;           // shown pressed by a hot key until the key is released
+    HWND AddModeIndicator = nullptr;       // "ADD", shown while add mode is on
+    HFONT TipFont = nullptr;               // the tool tips' font at the window's DPI
+    UINT Dpi = 96;                         // of the monitor the window is on
+    ShownTheme Theme = ShownTheme::Light;  // as the windows are drawn now
     Win32Platform Platform;
     CalcContext Context{Platform};
     ControlTable Controls;

@@ -13,6 +13,7 @@
 #include "shell/tape_list.h"
 #include "shell/tape_view.h"
 #include "shell/tape_window.h"
+#include "shell/themed_drawing.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_replay.h"
 
@@ -30,6 +31,9 @@ struct LineRequest {
 };
 
 INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     auto* request = reinterpret_cast<LineRequest*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (message == WM_INITDIALOG) {
         request = reinterpret_cast<LineRequest*>(lParam);

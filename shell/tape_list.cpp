@@ -1,8 +1,10 @@
 #include "shell/tape_list.h"
 
+#include <algorithm>
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "shell/app_theme.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"
 #include "shell/tape_view.h"
@@ -10,35 +12,119 @@
 
 namespace {
 
-// Samples that measure the columns in the tape's font: notes scroll sideways.
-constexpr const char* MarkSample = "= ";
-constexpr const char* NumberSample = "-000,000,000,000,000,000,000,000 ";
-constexpr const char* KeySample = "SQR";
-constexpr const char* CountSample = "  000,000 numbers";
-constexpr int NoteCharacters = MaxNoteLength + 2;
-constexpr int LinePadding = 2;
+constexpr int MaxItemHeight = 255;  // what a list box keeps of an item's height
+constexpr int RuleWidth = 1;        // at 96 DPI
 
-int TextWidth(HDC dc, const std::string& text) {
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
+constexpr int LineSpace = 2;  // at 96 DPI, below a row of text
+
+int LineDpi() {
+    return static_cast<int>(Shell.Dpi);
 }
 
-// The padding around a line at the window's DPI.
-int Padding() {
-    return ScaleForDpi(LinePadding, static_cast<int32_t>(Shell.Dpi));
+int RowHeight(HDC dc, const TapeLineLook& look) {
+    HGDIOBJ previous = SelectObject(dc, look.Font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    return metrics.tmHeight + metrics.tmExternalLeading + ScaleForDpi(LineSpace, look.Dpi);
 }
 
-void DrawColumn(HDC dc, const std::string& text, int left, int right, const RECT& line,
+// The count and note of a line, without the spaces that set them apart on one line.
+std::string RestOf(const TapeLineColumns& line) {
+    const size_t start = line.Rest.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : line.Rest.substr(start);
+}
+
+void DrawColumn(HDC dc, const std::string& text, int left, int right, int top, int bottom,
                 UINT align) {
-    RECT box = {left, line.top, right, line.bottom};
+    RECT box = {left, top, right, bottom};
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
               align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+// The rectangle the indented count and note take below the line's first row.
+RECT RestBox(const RECT& rect, int top, const TapeLineLook& look) {
+    return {rect.left + look.Columns.Indent, top, rect.right - look.Columns.Padding, rect.bottom};
+}
+
+bool IsResult(const TapeEntry& entry) {
+    return entry.Role == TapeRole::Result || entry.Role == TapeRole::KeyResult;
 }
 
 }  // namespace
 
 TapeView TapeShell;
+
+int TapeLineHeight(HDC dc, const TapeEntry& entry, int width, const TapeLineLook& look) {
+    const int row = RowHeight(dc, look);
+    const std::string rest = RestOf(ColumnsOfLine(entry));
+    if (rest.empty()) return row;
+    HGDIOBJ previous = SelectObject(dc, look.Font);
+    RECT box = RestBox({0, 0, width, 0}, 0, look);
+    DrawTextA(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
+              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    return row + (box.bottom - box.top) + ScaleForDpi(LineSpace, look.Dpi);
+}
+
+void DrawTapeLine(HDC dc, const TapeEntry& entry, const RECT& rect, const TapeLineLook& look) {
+    HBRUSH face = CreateSolidBrush(look.Face);
+    FillRect(dc, &rect, face);
+    DeleteObject(face);
+    const TapeLineColumns line = ColumnsOfLine(entry);
+    const TapeColumns& columns = look.Columns;
+    const int row = RowHeight(dc, look);
+    const int top = rect.top;
+    // Wider than a line: the number and key keep to the right edge, the mark to the left.
+    const int shift = std::max(0, static_cast<int>(rect.right - rect.left) - columns.Line);
+    const int left = rect.left + shift;
+    if (entry.Role == TapeRole::Result) {
+        const RECT rule = {left + columns.Padding, top,
+                           rect.left + shift + columns.KeyStart - columns.Padding,
+                           top + ScaleForDpi(RuleWidth, look.Dpi)};
+        HBRUSH ruleBrush = CreateSolidBrush(look.Rule);
+        FillRect(dc, &rule, ruleBrush);
+        DeleteObject(ruleBrush);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ previous = SelectObject(dc, IsResult(entry) ? look.BoldFont : look.Font);
+    SetTextColor(dc, look.Text);
+    DrawColumn(dc, line.Mark, rect.left + columns.Padding, left + columns.NumberEnd, top, top + row,
+               DT_LEFT);
+    const bool negative = !line.Number.empty() && line.Number.front() == '-';
+    SetTextColor(dc, negative ? look.Negative : look.Text);
+    DrawColumn(dc, line.Number, rect.left, left + columns.NumberEnd, top, top + row, DT_RIGHT);
+    SetTextColor(dc, look.Text);
+    DrawColumn(dc, line.Key, left + columns.KeyStart, rect.right, top, top + row, DT_LEFT);
+    SelectObject(dc, look.Font);
+    const std::string rest = RestOf(line);
+    if (!rest.empty()) {
+        RECT box = RestBox(rect, top + row, look);
+        SetTextColor(dc, look.Note);
+        DrawTextA(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
+                  DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    }
+    SelectObject(dc, previous);
+}
+
+TapeLineLook WindowLineLook() {
+    TapeLineLook look;
+    look.Dpi = LineDpi();
+    look.Font = TapeShell.Font;
+    look.BoldFont = TapeShell.BoldFont;
+    look.Columns = TapeShell.Columns;
+    if (const ColourScheme* scheme = ShownScheme()) {
+        look.Face = scheme->TapeFace;
+        look.Text = scheme->TapeText;
+        look.Negative = scheme->TapeNegative;
+        look.Rule = scheme->TapeRule;
+        look.Note = scheme->TapeNote;
+    } else {  // high contrast: the system's colours, no colour of our own
+        look.Face = GetSysColor(COLOR_WINDOW);
+        look.Text = look.Negative = look.Rule = look.Note = GetSysColor(COLOR_WINDOWTEXT);
+    }
+    return look;
+}
 
 int SelectedLine() {
     return static_cast<int>(SendMessageA(TapeShell.List, LB_GETCURSEL, 0, 0));
@@ -65,51 +151,71 @@ void FillList() {
     SendMessageA(TapeShell.List, WM_SETREDRAW, TRUE, 0);
 }
 
-// The columns measured in the font, so that numbers line up at their right edge in any font.
+// The columns from the width of a digit: the tape font's digits all share one width.
 void MeasureColumns() {
     HDC dc = GetDC(TapeShell.List);
-    HGDIOBJ previous = SelectObject(dc, TapeShell.Font);
-    ColumnEdges& columns = TapeShell.Columns;
-    columns.Number = Padding() + TextWidth(dc, MarkSample) + TextWidth(dc, NumberSample);
-    columns.Key = columns.Number + TextWidth(dc, " ");
-    columns.Rest = columns.Key + TextWidth(dc, KeySample);
-    columns.Count = TextWidth(dc, CountSample);
-    columns.Note = TextWidth(dc, std::string(NoteCharacters, 'n'));
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
+    HGDIOBJ previous = SelectObject(dc, TapeShell.BoldFont);
+    SIZE digit = {};
+    GetTextExtentPoint32A(dc, "0", 1, &digit);
     SelectObject(dc, previous);
     ReleaseDC(TapeShell.List, dc);
-    SendMessageA(TapeShell.List, LB_SETITEMHEIGHT, 0, metrics.tmHeight + Padding());
-    SendMessageA(TapeShell.List, LB_SETHORIZONTALEXTENT,
-                 columns.Rest + columns.Count + columns.Note, 0);
+    TapeShell.Columns = TapeColumnsFor(digit.cx, LineDpi());
 }
 
-// A line of the tape in its columns: the mark at the left, the number ending at its edge.
+void MeasureLine(MEASUREITEMSTRUCT& item) {
+    const auto& lines = TapeShell.Keeper.Lines.Lines;
+    if (item.itemID >= lines.size()) return;
+    RECT client = {};
+    GetClientRect(TapeShell.List, &client);
+    HDC dc = GetDC(TapeShell.List);
+    const int height = TapeLineHeight(dc, lines[item.itemID], client.right, WindowLineLook());
+    ReleaseDC(TapeShell.List, dc);
+    item.itemHeight = static_cast<UINT>(std::min(height, MaxItemHeight));
+}
+
+void MeasureLines() {
+    const auto& lines = TapeShell.Keeper.Lines.Lines;
+    RECT client = {};
+    GetClientRect(TapeShell.List, &client);
+    HDC dc = GetDC(TapeShell.List);
+    const TapeLineLook look = WindowLineLook();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int height =
+            std::min(TapeLineHeight(dc, lines[i], client.right, look), MaxItemHeight);
+        SendMessageA(TapeShell.List, LB_SETITEMHEIGHT, i, height);
+    }
+    ReleaseDC(TapeShell.List, dc);
+    InvalidateRect(TapeShell.List, nullptr, TRUE);
+}
+
 void DrawLine(const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1)) return;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    TapeLineLook look = WindowLineLook();
+    if (item.itemState & ODS_SELECTED) {
+        if (const ColourScheme* scheme = ShownScheme()) {
+            look.Face = scheme->SelectedFace;
+            look.Text = look.Negative = look.Note = look.Rule = scheme->SelectedText;
+        } else {
+            look.Face = GetSysColor(COLOR_HIGHLIGHT);
+            look.Text = look.Negative = look.Note = look.Rule = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        }
+    }
     if (item.itemID < TapeShell.Keeper.Lines.Lines.size()) {
-        const TapeLineColumns line = ColumnsOfLine(TapeShell.Keeper.Lines.Lines[item.itemID]);
-        const int left = item.rcItem.left;
-        const ColumnEdges& edges = TapeShell.Columns;
-        SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        DrawColumn(item.hDC, line.Mark, left + Padding(), left + edges.Number, item.rcItem,
-                   DT_LEFT);
-        DrawColumn(item.hDC, line.Number, left, left + edges.Number, item.rcItem, DT_RIGHT);
-        DrawColumn(item.hDC, line.Key, left + edges.Key, left + edges.Rest, item.rcItem, DT_LEFT);
-        DrawColumn(item.hDC, line.Rest, left + edges.Rest, item.rcItem.right, item.rcItem, DT_LEFT);
+        DrawTapeLine(item.hDC, TapeShell.Keeper.Lines.Lines[item.itemID], item.rcItem, look);
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
-int TapeWindowWidth() {
+int NarrowTapeWidth() {
     const UINT dpi = Shell.Dpi;
-    RECT outer = {
-        0, 0,
-        TapeShell.Columns.Rest + TapeShell.Columns.Count + SystemMetricForDpi(SM_CXVSCROLL, dpi),
-        0};
+    RECT outer = {0, 0, TapeShell.Columns.Line + SystemMetricForDpi(SM_CXVSCROLL, dpi), 0};
     AdjustRectForDpi(outer, static_cast<DWORD>(GetWindowLongA(TapeShell.Window, GWL_STYLE)), dpi);
     return outer.right - outer.left + 2 * SystemMetricForDpi(SM_CXEDGE, dpi);
+}
+
+int TapeWindowWidth() {
+    const int32_t kept = Shell.Context.Settings.TAPE_WIDTH;
+    const int narrow = NarrowTapeWidth();
+    if (kept == NarrowTape) return narrow;
+    return std::max(narrow, ScaleForDpi(kept, LineDpi()));
 }

@@ -6,6 +6,7 @@
 #include "controls/control_geometry.h"
 #include "resources/resource_ids.h"
 #include "shell/announce.h"
+#include "shell/app_theme.h"
 #include "shell/dpi_support.h"
 #include "shell/main_controls.h"
 #include "shell/modal_scope.h"
@@ -13,12 +14,39 @@
 #include "shell/tape_commands.h"
 #include "shell/tape_list.h"
 #include "shell/tape_view.h"
+#include "shell/themed_drawing.h"
+#include "tape/tape_columns.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_replay.h"
 
 namespace {
 
 constexpr const char* TapeClassName = "QUILLON_TAPE";
+// A compact face with digits of one width, as printing calculators print; where it is
+// missing the system gives another fixed-pitch face.
+constexpr const char* TapeFontFace = "Consolas";
+
+// The lines are measured anew only when the width changes: their notes wrap to it.
+void ResizeList(int width, int height) {
+    RECT list = {};
+    GetClientRect(TapeShell.List, &list);
+    MoveWindow(TapeShell.List, 0, 0, width, height, TRUE);
+    RECT resized = {};
+    GetClientRect(TapeShell.List, &resized);
+    if (resized.right != list.right) MeasureLines();
+}
+
+// After the user moved or sized the window: a new width is kept, at 96 DPI, and the window
+// goes back beside the main window.
+void KeepUsersWidth() {
+    RECT tape = {};
+    GetWindowRect(TapeShell.Window, &tape);
+    const int width = tape.right - tape.left;
+    if (width != TapeWindowWidth()) {
+        Shell.Context.Settings.TAPE_WIDTH = MulDiv(width, BaseDpi, static_cast<int>(Shell.Dpi));
+    }
+    FollowMainWindow();
+}
 
 // Enter and F2 correct, Ctrl+N notes; other typed characters go on to the calculator.
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,8 +70,21 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
 LRESULT CALLBACK TapeWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            MoveWindow(TapeShell.List, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            ResizeList(LOWORD(lParam), HIWORD(lParam));
             return 0;
+        case WM_GETMINMAXINFO:
+            if (TapeShell.List != nullptr) {
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = NarrowTapeWidth();
+            }
+            return 0;
+        case WM_EXITSIZEMOVE:
+            KeepUsersWidth();
+            return 0;
+        case WM_MEASUREITEM:
+            MeasureLine(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CTLCOLORLISTBOX:
+            return reinterpret_cast<LRESULT>(SchemeBrush(WindowLineLook().Face));
         case WM_CLOSE:
             if (RefuseCloseUnderDialog(window)) return 0;
             ShowTapeWindow(false);
@@ -71,6 +112,14 @@ LRESULT CALLBACK TapeWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HFONT MakeTapeFont(int weight) {
+    const int32_t height =
+        TapeFontHeight(ScaleFactor(Shell.Context.Settings), static_cast<int32_t>(Shell.Dpi));
+    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       FIXED_PITCH | FF_MODERN, TapeFontFace);
 }
 
 void DefineTapeClass() {
@@ -105,12 +154,12 @@ void CreateTapeWindow(HWND mainWindow) {
         WS_EX_TOOLWINDOW, TapeClassName, "Tape", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mainWindow,
         LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_TAPE_MENU)), Shell.Instance, nullptr);
-    TapeShell.List = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "Tape",
-                                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY |
-                                         LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                                     0, 0, 0, 0, TapeShell.Window,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(TapeListId)),
-                                     Shell.Instance, nullptr);
+    TapeShell.List = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "LISTBOX", "Tape",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+            LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
+        0, 0, 0, 0, TapeShell.Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(TapeListId)),
+        Shell.Instance, nullptr);
     TapeShell.ListProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(TapeShell.List, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
     StartTape(TapeShell.Keeper, Shell.Context, TapeFileName());
@@ -124,6 +173,14 @@ void CreateTapeWindow(HWND mainWindow) {
     MoveWindow(TapeShell.Window, main.right, main.top, TapeWindowWidth(), main.bottom - main.top,
                FALSE);
     FollowMainWindow();
+}
+
+void ThemeTapeWindow() {
+    if (TapeShell.Window == nullptr) return;
+    ThemeTitleBar(TapeShell.Window);
+    SetControlLook(TapeShell.List, DarkShown() ? ControlLook::Dark : ControlLook::Usual);
+    RedrawWindow(TapeShell.Window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void ShowTapeWindow(bool show) {
@@ -146,15 +203,15 @@ void FollowMainWindow() {
     RECT tape = {};
     GetWindowRect(mainWindow, &main);
     GetWindowRect(TapeShell.Window, &tape);
-    const int width = tape.right - tape.left;
-    // On the right of the main window, or on its left where the screen ends first.
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoA(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
-    const bool fitsRight = main.right + width <= monitor.rcWork.right;
-    const int left =
-        fitsRight || main.left - width < monitor.rcWork.left ? main.right : main.left - width;
-    SetWindowPos(TapeShell.Window, nullptr, left, main.top, width, tape.bottom - tape.top,
+    const RECT& work = monitor.rcWork;
+    const int width = tape.right - tape.left;
+    const int height = tape.bottom - tape.top;
+    const ScreenPoint corner = TapeCorner({main.left, main.top, main.right, main.bottom}, width,
+                                          height, {work.left, work.top, work.right, work.bottom});
+    SetWindowPos(TapeShell.Window, nullptr, corner.X, corner.Y, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -179,19 +236,20 @@ void RefreshTapeWindow() {
 
 void ApplyTapeFont() {
     if (TapeShell.List == nullptr) return;
-    const CalcSettings& settings = Shell.Context.Settings;
-    HFONT font = CreateFontA(FontHeight(ScaleFactor(settings), static_cast<int32_t>(Shell.Dpi)), 0,
-                             0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, settings.FONT.Text());
-    SendMessageA(TapeShell.List, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    HFONT font = MakeTapeFont(FW_NORMAL);
+    HFONT boldFont = MakeTapeFont(FW_BOLD);
+    SendMessageA(TapeShell.List, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (TapeShell.Font != nullptr) DeleteObject(TapeShell.Font);
+    if (TapeShell.BoldFont != nullptr) DeleteObject(TapeShell.BoldFont);
     TapeShell.Font = font;
+    TapeShell.BoldFont = boldFont;
     MeasureColumns();
     RECT tape = {};
     GetWindowRect(TapeShell.Window, &tape);
     SetWindowPos(TapeShell.Window, nullptr, 0, 0, TapeWindowWidth(), tape.bottom - tape.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MeasureLines();
+    FollowMainWindow();
 }
 
 void ConvertTapeToNewSeparators(char oldThousand, char oldDecimal) {

@@ -15,5 +15,7 @@ void FollowMainWindow();
 void RefreshTapeWindow();
 // The tape's numbers carried over from the old separators to the settings' new ones.
 void ConvertTapeToNewSeparators(char oldThousand, char oldDecimal);
-// The tape's font anew, after a change of scale or fonts.
+// The tape's font anew, after a change of scale, fonts or DPI.
 void ApplyTapeFont();
+// The window and its list in the shown theme, after a change of theme.
+void ThemeTapeWindow();

@@ -280,7 +280,8 @@ void SendDpiChanged(const QuillonSession& s, int dpi, const RECT& suggested) {
     Settle(s);
 }
 
-// The tape window's line height and outer width, which follow its font at the window's DPI.
+// The height of the tape's first line and the window's outer width, which follow the tape
+// font at the window's DPI.
 struct TapeSize {
     int LineHeight = 0;
     int Width = 0;
@@ -331,6 +332,7 @@ void ScalesWithTheScreenDpi() {
     screen.Set(96);
     CaseRun run("dpi_changed", KnownFile());
     if (!run.Start()) return;
+    TypeText(run.Session, "12+");  // a line on the tape: its height follows the tape font
     const TapeSize tape96 = MeasureTape(run.Session);
     SendDpiChanged(run.Session, 144, {100, 80, 1000, 700});
     CheckScaled(Measure(run.Session), base, 144, "moved to 144 DPI: ");

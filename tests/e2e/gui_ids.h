@@ -40,3 +40,6 @@ constexpr WORD IdTapeClear = 32834;
 constexpr WORD IdTotalDetails = 32821;
 constexpr WORD IdTotalKey = 10031;
 constexpr int FirstControlId = 10000;
+constexpr WORD IdThemeSystem = 32850;
+constexpr WORD IdThemeLight = 32851;
+constexpr WORD IdThemeDark = 32852;

@@ -201,10 +201,13 @@ void CarriesItsResources() {
         {IdUserManual, "User manual...\tF1"},
         {IdAlwaysOnTop, "Always on &top"},
         {IdAddMode, "&Add mode\tCTRL+D"},
+        {IdThemeSystem, "&Like Windows"},
+        {IdThemeLight, "L&ight"},
+        {IdThemeDark, "&Dark"},
     };
     HMENU menu = LoadMenuA(exe, MAKEINTRESOURCEA(109));
     if (Check(menu != nullptr, "menu 109")) {
-        const char* bar[] = {"&Result", "Customize", "&Help"};
+        const char* bar[] = {"&Result", "&Customize", "&Help"};
         CheckEqual(GetMenuItemCount(menu), 3, "menus on the bar");
         for (int i = 0; i < 3; ++i) {
             char text[128] = {};

@@ -405,9 +405,35 @@ void ResultsAreNotified() {
     run.Exit();
 }
 
+// Over the dark theme too: high contrast wins, and the dark theme comes back after it.
+void HighContrastWinsOverDark() {
+    CaseRun run("contrast_dark", KnownFile({{"THEME", "DARK"}}));
+    if (!run.Start()) return;
+    const QuillonSession& s = run.Session;
+    if (!Check(LoadIntoQuillon(s, accessibilityProbePath), "the probe is loaded")) return;
+    const unsigned darkWindow = RGB(0x20, 0x20, 0x20);
+    const unsigned darkPanel = RGB(0x10, 0x10, 0x10);
+    const unsigned window = GetSysColor(COLOR_WINDOW);
+    const Look before = LookOf(s);
+    CheckEqual(before.Margin, darkWindow, "dark: the margin in the dark window colour");
+    CheckEqual(before.Panel, darkPanel, "dark: the panel in the dark panel colour");
+    WriteFileBytes(s.Directory + "high-contrast-on", "");
+    SendMessageA(s.Window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    const Look on = LookOf(s);
+    CheckEqual(on.Margin, window, "on: the margin shows the system's window colour");
+    CheckEqual(on.Panel, window, "on: the panel shows the system's window colour");
+    DeleteFileA((s.Directory + "high-contrast-on").c_str());
+    SendMessageA(s.Window, WM_SYSCOLORCHANGE, 0, 0);
+    const Look off = LookOf(s);
+    CheckEqual(off.Margin, darkWindow, "off again: the dark window colour is back");
+    CheckEqual(off.Panel, darkPanel, "off again: the dark panel is back");
+    run.Exit();
+}
+
 const GuiCase Cases[] = {
     {"uia_notifications", ResultsAreNotified},
     {"high_contrast", HighContrastTakesTheSystemColours},
+    {"high_contrast_over_dark", HighContrastWinsOverDark},
     {"accessible_names", ControlsHaveSpokenNames},
     {"value_events", ChangesRaiseOneEventEach},
 };

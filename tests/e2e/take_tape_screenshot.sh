@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Saves a picture of the main window with the tape beside it:
-#   take_tape_screenshot.sh GUI_DIR DRIVER QUILLON_EXE MENU_PROBE OUTPUT.png
+#   take_tape_screenshot.sh GUI_DIR DRIVER QUILLON_EXE MENU_PROBE OUTPUT.png [ARGUMENT...]
+# The arguments after the picture's path go on to the driver's screenshot mode.
 set -euo pipefail
 dir=$(realpath -m "$1")
 driver=$2
 quillon=$3
 probe=$4
 output=$(realpath -m "$5")
+shift 5
 here=$(dirname "$0")
 
 handshake=$dir/tape-screenshot
 rm -rf "$handshake"
 mkdir -p "$handshake" "$(dirname "$output")"
-bash "$here/gui_env.sh" run "$dir" "$driver" "$quillon" "$probe" screenshot "$handshake" &
+bash "$here/gui_env.sh" run "$dir" "$driver" "$quillon" "$probe" screenshot "$handshake" "$@" &
 driver_pid=$!
 for _ in $(seq 200); do
     [[ -s $handshake/ready ]] && break

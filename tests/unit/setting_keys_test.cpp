@@ -41,6 +41,7 @@ TEST(SettingKeys, NumbersAreHeldToTheirRanges) {
         {"VIEW", "BACKGROUND_COLOR_RED", 0, 255, "255"},
         {"VIEW", "DIGIT_GROUPING", 0, 2, "1"},
         {"VIEW", "SCALE", 0, 3, "1"},
+        {"VIEW", "TAPE_WIDTH", 0, 4000, "0"},
     };
     for (const auto& c : cases) {
         const SettingKey* key = FindSettingKey(c.Name);
@@ -94,6 +95,27 @@ TEST(SettingKeys, BusinessSettingsRoundTrip) {
         const CalcSettings back = Read(std::string(text.Text(), text.Length()));
         EXPECT_EQ(back.BUSINESS_KEYS, shown);
         EXPECT_STREQ(back.TAX_RATE.Text(), settings.TAX_RATE.Text());
+    }
+}
+
+// A word of its own is taken in capitals only; anything else falls back to the default.
+TEST(SettingKeys, ThemeIsOneOfItsWords) {
+    const struct {
+        const char* Value;
+        ThemeSetting Theme;
+        const char* Written;
+    } cases[] = {
+        {"SYSTEM", ThemeSetting::System, "SYSTEM"}, {"LIGHT", ThemeSetting::Light, "LIGHT"},
+        {"DARK", ThemeSetting::Dark, "DARK"},       {"dark", ThemeSetting::System, "SYSTEM"},
+        {"2", ThemeSetting::System, "SYSTEM"},      {"", ThemeSetting::System, "SYSTEM"},
+        {"DARKER", ThemeSetting::System, "SYSTEM"},
+    };
+    const SettingKey* key = FindSettingKey("THEME");
+    ASSERT_NE(key, nullptr);
+    for (const auto& c : cases) {
+        const CalcSettings settings = Read(std::string("[VIEW]\nTHEME = ") + c.Value);
+        EXPECT_EQ(settings.THEME, c.Theme) << c.Value;
+        EXPECT_STREQ(SettingText(*key, settings).Text(), c.Written) << c.Value;
     }
 }
 

@@ -328,6 +328,8 @@ TEST(WriteSettings, ExactBytes) {
         "LEADING_ZERO = YES\r\n"
         "SCALE = 1\r\n"
         "TAPE = NO\r\n"
+        "TAPE_WIDTH = 0\r\n"
+        "THEME = SYSTEM\r\n"
         "THOUSAND_SEPARATOR =  \r\n"
         "TOOL_TIPS = YES\r\n"
         "WINDOW_X = \r\n"
