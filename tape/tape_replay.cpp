@@ -111,6 +111,7 @@ struct Replay {
             case TapeRole::Start:
             case TapeRole::Entry:
                 Enter(entry.Number);
+                Scratch.Figures = BusinessFigures{};
                 if (!keyOnly) Press(entry.Key);
                 // A business key shows the number it took at the decimal places.
                 if (!Scratch.Figures.Taken.Empty()) entry.Number = Scratch.Figures.Taken.Text();

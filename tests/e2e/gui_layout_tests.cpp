@@ -144,6 +144,13 @@ void ShowsToolTipTexts() {
         {30, "Clear entry [Delete]"},
         {31, "Total (calculate from clipboard) [T]"},
         {32, "Memory set [M]"},
+        {33, "Add tax [I]"},
+        {34, "Remove tax [E]"},
+        {35, "Grand total [G]"},
+        {36, "Cost [O]"},
+        {37, "Sell [V]"},
+        {38, "Margin [N]"},
+        {39, "Grand total in use"},
     };
     for (const char* setting : {"YES", "NO"}) {
         const std::string file = KnownFile({{"TOOL_TIPS", setting}});

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "calculator/separator_change.h"
 #include "decimal/add_subtract.h"
 #include "decimal/number_text.h"
 #include "keypad_driver.h"
@@ -99,6 +100,18 @@ TEST(BusinessKeys, GrandTotalAddsEachResultOnce) {
             c.Indicator);
         EXPECT_EQ(calc.Context.Business.GrandTotalCount, c.Count);
     }
+}
+
+// New separators carry the grand total and a set in progress over with the memory.
+TEST(BusinessKeys, NewSeparatorsCarryTheFiguresOver) {
+    KeypadDriver calc(BusinessOn);
+    calc.Press("1 . 5 + 1 = 8 0 . 5 COST");
+    ApplyNewSeparators(calc.Context, '.', ',');
+    SetDecimalKey(calc.Table, ',');
+    calc.Press("1 6 1 SELL");
+    EXPECT_EQ(calc.Panel(), "50");
+    calc.Press("GT");
+    EXPECT_EQ(calc.Panel(), "2,5");
 }
 
 TEST(BusinessKeys, HiddenKeysDoNothingAndAddNothing) {
