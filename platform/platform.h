@@ -30,6 +30,7 @@ struct SystemLocale {
     DecString DecimalSymbol;           // e.g. "." (only the first byte is used)
     DecString GroupSymbol;             // e.g. "," (only the first byte is used)
     DecString Grouping;                // e.g. "3;0" or "3;2;0"
+    DecString ListSeparator{","};      // between fields of a CSV, e.g. ";" (the first byte)
     uint32_t WindowColour = 0xFFFFFF;  // red in bits 0-7, green 8-15, blue 16-23
 };
 

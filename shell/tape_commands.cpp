@@ -117,8 +117,11 @@ void SaveTapeAs() {
     const std::string name = path;
     const bool csv = dialog.nFilterIndex == 2 || EndsWith(name, ".csv");
     const Tape& tape = TapeShell.Keeper.Lines;
+    const DecString list = Shell.Platform.QueryLocale().ListSeparator;
+    const char listSeparator = list.Empty() ? ',' : list.First();
     const std::string text =
-        csv ? TapeCsv(tape, Shell.Context.Settings.THOUSAND_SEPARATOR) : TapeText(tape);
+        csv ? TapeCsv(tape, listSeparator, Shell.Context.Settings.THOUSAND_SEPARATOR)
+            : TapeText(tape);
     if (!Shell.Platform.ReplaceWholeFile(path, text)) {
         const std::string message = "The tape could not be saved to " + name + ".";
         MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK);

@@ -102,6 +102,7 @@ SystemLocale Win32Platform::QueryLocale() {
     locale.DecimalSymbol = LocaleText(LOCALE_SDECIMAL);
     locale.GroupSymbol = LocaleText(LOCALE_STHOUSAND);
     locale.Grouping = LocaleText(LOCALE_SGROUPING);
+    locale.ListSeparator = LocaleText(LOCALE_SLIST);
     locale.WindowColour = GetSysColor(COLOR_WINDOW);
     return locale;
 }

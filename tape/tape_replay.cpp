@@ -86,6 +86,12 @@ struct Replay {
 
     std::string Shown() const { return Failed ? ErrorText : Scratch.PanelText().Text(); }
 
+    // The operand "=" took without a number typed: the shown value, or the last one again.
+    std::string RepeatedOperand() const {
+        if (Failed) return ErrorText;
+        return GroupDigits(PanelFormat(Scratch), Scratch.OperandB).Text();
+    }
+
     void Step(TapeEntry& entry, bool first) {
         const bool keyOnly = entry.Key == TapeKey::MemoryRecall || entry.Key == TapeKey::Total ||
                              entry.Key == TapeKey::Paste;
@@ -101,9 +107,12 @@ struct Replay {
                 break;
             case TapeRole::Shown:
                 if (first) ShowValue(entry.Number);
-                if (entry.Key != TapeKey::SignChange) entry.Number = Shown();
+                if (entry.Key != TapeKey::SignChange && entry.Key != TapeKey::Equals) {
+                    entry.Number = Shown();
+                }
                 Press(entry.Key);
                 if (entry.Key == TapeKey::SignChange) entry.Number = Shown();
+                if (entry.Key == TapeKey::Equals) entry.Number = RepeatedOperand();
                 break;
             case TapeRole::Result:
                 entry.Number = Shown();

@@ -78,6 +78,7 @@ class ConsolePlatform : public Platform {
         locale.DecimalSymbol = ".";
         locale.GroupSymbol = ",";
         locale.Grouping = "3;0";
+        locale.ListSeparator = ",";
         locale.WindowColour = 0xFFFFFF;
         return locale;
     }
