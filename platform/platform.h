@@ -68,4 +68,9 @@ class Platform {
     virtual bool ReplaceWholeFile(const char* path, std::string_view text);
     // Renames `path` to `newPath`, replacing a file of that name.
     virtual bool RenameFile(const char* path, const char* newPath);
+    // Holds `path` for this program until ReleaseFile, so that no other program that asks
+    // holds it too (a record open in two programs is written by one only); false when another
+    // holds it. A hold ends with the program at the latest.
+    virtual bool HoldFile(const char* path);
+    virtual void ReleaseFile(const char* path);
 };
