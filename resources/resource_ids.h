@@ -38,5 +38,12 @@
 #define IDM_TAPE_COPY 32832
 #define IDM_TAPE_SAVE 32833
 #define IDM_TAPE_CLEAR 32834
+// Tapes as documents and printing.
+#define IDM_TAPE_NEW 32850
+#define IDM_TAPE_OPEN 32851
+#define IDM_TAPE_PRINT 32852
+#define IDM_TAPE_PREVIEW 32853
+#define IDM_TAPE_RECENT_SEPARATOR 32854
+#define IDM_TAPE_RECENT_FIRST 32855  // to 32858: the four tapes used last
 #define IDM_ALWAYS_ON_TOP 32822
 #define IDM_ADD_MODE 32823

@@ -76,6 +76,8 @@ constexpr SettingKey Keys[] = {
     {View, "LEADING_ZERO", YesNo, "YES", Field<&S::LEADING_ZERO>},
     {View, "SCALE", Integer, "1", Field<&S::SCALE>, 0, 3},
     {View, "TAPE", YesNo, "NO", Field<&S::TAPE>},
+    {View, "TAPE_FILE", Text, "", Field<&S::TAPE_FILE>},
+    {View, "TAPE_RECENT", Text, "", Field<&S::TAPE_RECENT>},
     {View, "THOUSAND_SEPARATOR", Separator, FromSystem, Field<&S::THOUSAND_SEPARATOR>},
     {View, "TOOL_TIPS", YesNo, "YES", Field<&S::TOOL_TIPS>},
     {View, "WINDOW_X", Place, "", Field<&S::WINDOW_X>, LowestPlace, HighestPlace},

@@ -149,3 +149,22 @@ bool Win32Platform::ReplaceWholeFile(const char* path, std::string_view text) {
 bool Win32Platform::RenameFile(const char* path, const char* newPath) {
     return MoveFileExA(path, newPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+
+bool Win32Platform::HoldFile(const char* path) {
+    const std::string lock = std::string(path) + ".lock";
+    HANDLE file = CreateFileA(lock.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        // Only another holder refuses the sharing; a folder without a lock file is written.
+        return GetLastError() != ERROR_SHARING_VIOLATION;
+    }
+    held_[path] = file;
+    return true;
+}
+
+void Win32Platform::ReleaseFile(const char* path) {
+    const auto held = held_.find(path);
+    if (held == held_.end()) return;
+    CloseHandle(held->second);
+    held_.erase(held);
+}

@@ -35,17 +35,6 @@ bool IsNumberText(const DecString& text, char separator) {
     return digits > 0 && separators <= 1 && digits + separators <= MaxEntryLength;
 }
 
-// A calculation starts at a number brought in with nothing pending, after a "C", or at the
-// top of the tape.
-size_t CalculationStart(const Tape& tape, size_t index) {
-    for (size_t i = index; i > 0; --i) {
-        if (tape.Lines[i].Role == TapeRole::Start || tape.Lines[i - 1].Key == TapeKey::Clear) {
-            return i;
-        }
-    }
-    return 0;
-}
-
 // The first line past the calculations that went on from the one at `index`.
 size_t ReplayEnd(const Tape& tape, size_t index) {
     for (size_t i = index + 1; i < tape.Lines.size(); ++i) {
@@ -147,6 +136,15 @@ void TakeOver(CalcContext& live, const Replay& replay, bool keepEntry) {
 }
 
 }  // namespace
+
+size_t CalculationStart(const Tape& tape, size_t index) {
+    for (size_t i = index; i > 0; --i) {
+        if (tape.Lines[i].Role == TapeRole::Start || tape.Lines[i - 1].Key == TapeKey::Clear) {
+            return i;
+        }
+    }
+    return 0;
+}
 
 bool TypedNumber(const CalcSettings& settings, std::string_view text, std::string& shown) {
     DecString bare;

@@ -66,6 +66,24 @@ void StartNewTapeFile(TapeStore& store, Tape& tape) {
     SaveTapeChanges(store, tape);
 }
 
+bool MoveTapeFile(TapeStore& store, Tape& tape, const std::string& path) {
+    SaveTapeChanges(store, tape);
+    const bool same = path == store.Path && store.Held;
+    if (!same && !store.Host->HoldFile(path.c_str())) return false;
+    if (!store.Host->ReplaceWholeFile(path.c_str(), TapeFileText(tape))) {
+        if (!same) store.Host->ReleaseFile(path.c_str());
+        return false;
+    }
+    if (!same) ReleaseTapeFile(store);
+    store.Path = path;
+    store.Held = true;
+    store.FileLines = tape.Lines.size();
+    store.HasVersionLine = true;
+    tape.Unwritten = 0;
+    tape.Rewrite = false;
+    return true;
+}
+
 void ReleaseTapeFile(TapeStore& store) {
     if (store.Held) store.Host->ReleaseFile(store.Path.c_str());
     store.Held = false;

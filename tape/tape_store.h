@@ -25,6 +25,10 @@ void LoadTape(TapeStore& store, Tape& tape);
 // Holds the tape file and makes it an empty tape (unless another Quillon holds it).
 void StartNewTapeFile(TapeStore& store, Tape& tape);
 
+// The tape goes on in `path`: written there whole and held, the old file let go. False, and
+// the tape stays where it was, when another Quillon holds `path` or it cannot be written.
+bool MoveTapeFile(TapeStore& store, Tape& tape, const std::string& path);
+
 // Lets the file go, for another Quillon to write.
 void ReleaseTapeFile(TapeStore& store);
 

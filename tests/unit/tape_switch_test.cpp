@@ -80,6 +80,22 @@ TEST(TapeSwitch, ADamagedTapeIsKeptAside) {
     EXPECT_EQ(desk.File("Old.tape"), Version + "=\tstart\t2\t0\t\r\n");
 }
 
+TEST(TapeSwitch, SavedAsATapeFileTheTapeGoesOnThere) {
+    Desk desk;
+    desk.Calc.Press("1 + 2 = 5 +");
+    const std::string lines = desk.File("Quillon.tape");
+    desk.Calc.Host.HeldElsewhere.insert("Shared.tape");
+    EXPECT_FALSE(MoveTapeFile(desk.Keeper.Store, desk.Keeper.Lines, "Shared.tape"));
+    EXPECT_EQ(desk.Calc.Host.Files.count("Shared.tape"), 0u);
+    ASSERT_TRUE(MoveTapeFile(desk.Keeper.Store, desk.Keeper.Lines, "April.tape"));
+    EXPECT_EQ(desk.File("April.tape"), lines);
+    EXPECT_EQ(desk.Calc.Host.Held, std::set<std::string>({"April.tape"}));
+    desk.Calc.Press("1 =");  // the calculation goes on, in the new file only
+    EXPECT_EQ(desk.File("April.tape"), lines + "=\tentry\t1\t0\t\r\n=\tresult\t6\t2\t\r\n");
+    EXPECT_EQ(desk.File("Quillon.tape"), lines);
+    EXPECT_TRUE(MoveTapeFile(desk.Keeper.Store, desk.Keeper.Lines, "April.tape"));
+}
+
 TEST(TapeNames, NameOfTheFile) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "Tape"},
