@@ -143,7 +143,9 @@ void RunButton(int id) {
 
 void ScrollBy(int bar, WPARAM request) {
     LONG& position = bar == SB_HORZ ? View.Scroll.x : View.Scroll.y;
-    SCROLLINFO info = {sizeof(info), SIF_ALL};
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     GetScrollInfo(View.Window, bar, &info);
     switch (LOWORD(request)) {
         case SB_LINEUP:

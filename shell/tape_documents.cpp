@@ -89,7 +89,10 @@ void ShowRecentTapes(HMENU menu) {
     }
     if (recent.empty() || position < 0) return;
     for (size_t i = 0; i < recent.size(); ++i) {
-        const std::string label = "&" + std::to_string(i + 1) + " " + TapeName(recent[i]);
+        std::string label = std::to_string(i + 1);
+        label.insert(label.begin(), '&');
+        label += ' ';
+        label += TapeName(recent[i]);
         InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING,
                     IDM_TAPE_RECENT_FIRST + static_cast<UINT>(i), label.c_str());
     }

@@ -15,14 +15,11 @@
 // in memory only.
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #define QUILLON_MAPS_FILES 1
-#endif
-#if __has_include(<sys/file.h>)
-#include <sys/file.h>
-#define QUILLON_HOLDS_FILES 1
 #endif
 
 #include <cstdio>
@@ -91,7 +88,7 @@ class ConsolePlatform : public Platform {
         locale.WindowColour = 0xFFFFFF;
         return locale;
     }
-#ifdef QUILLON_HOLDS_FILES
+#ifdef QUILLON_MAPS_FILES
     // A file is held through a lock on "FILE.lock", which the system lets go when the process
     // ends, however it ends.
     bool HoldFile(const char* path) override {

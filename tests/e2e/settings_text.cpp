@@ -53,6 +53,8 @@ SettingsValues KnownSettings() {
         {"LEADING_ZERO", "YES"},
         {"SCALE", "1"},
         {"TAPE", "NO"},
+        {"TAPE_FILE", ""},
+        {"TAPE_RECENT", ""},
         {"THOUSAND_SEPARATOR", ","},
         {"TOOL_TIPS", "YES"},
         {"WINDOW_X", ""},
