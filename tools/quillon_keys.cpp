@@ -74,7 +74,11 @@ class ConsolePlatform : public Platform {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.close();
-        return file.good() && std::rename(temporary.c_str(), path) == 0;
+        if (!file.good()) return false;
+        if (std::rename(temporary.c_str(), path) == 0) return true;
+        // The Windows runtime renames onto no existing file.
+        std::remove(path);
+        return std::rename(temporary.c_str(), path) == 0;
     }
     bool RenameFile(const char* path, const char* newPath) override {
         return std::rename(path, newPath) == 0;
