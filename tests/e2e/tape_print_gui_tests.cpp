@@ -178,6 +178,10 @@ void TapesAsDocuments() {
     HWND shown = WaitForWindow(again.Session, TapeClass, "march - Tape", WindowTimeoutMs);
     if (!Check(shown != nullptr, "the tape in use reopened at start")) return;
     CheckEqual(LineCount(shown), size_t{6}, "with its lines");
+    PostMessageA(shown, WM_COMMAND, IdTapeRecentFirst + 1, 0);  // march first, then april
+    Settle(again.Session);
+    CheckEqual(WindowText(shown), std::string("april - Tape"), "a recent tape reopened");
+    CheckEqual(LineCount(shown), size_t{3}, "with its lines too");
     again.Exit();
 }
 
