@@ -1,6 +1,7 @@
 #include "shell/tape_print.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <string>
@@ -110,6 +111,16 @@ void Tell(HWND owner, const char* text) {
     MessageBoxA(owner, text, Shell.ProductName, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The print dialog's third range choice, "Pages" with its page numbers, becomes "Current
+// calculation": a tape has no pages before it is laid out for the printer chosen.
+UINT_PTR CALLBACK OfferCalculation(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG) return 0;
+    SetDlgItemTextW(dialog, rad3, L"Current &calculation");
+    for (const int hidden : {edt1, edt2, stc2, stc3})
+        ShowWindow(GetDlgItem(dialog, hidden), SW_HIDE);
+    return 0;
+}
+
 }  // namespace
 
 std::vector<TapeEntry> LinesToPrint(PrintRange range) {
@@ -175,22 +186,20 @@ HDC DefaultPrinterDc() {
 }
 
 void PrintTape(HWND owner) {
-    PRINTDLGEXW dialog = {};
+    PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_ENABLEPRINTHOOK;
     if (SelectedEntry() == nullptr) dialog.Flags |= PD_NOSELECTION;
-    dialog.nStartPage = START_PAGE_GENERAL;
-    const HRESULT shown = PrintDlgExW(&dialog);
+    dialog.nFromPage = dialog.nToPage = dialog.nMinPage = dialog.nMaxPage = 1;
+    dialog.lpfnPrintHook = OfferCalculation;
+    const BOOL chosen = PrintDlgW(&dialog);
     if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
-    if (FAILED(shown) || dialog.dwResultAction != PD_RESULT_PRINT || dialog.hDC == nullptr) {
-        if (dialog.hDC != nullptr) DeleteDC(dialog.hDC);
-        return;
-    }
-    const PrintRange range = (dialog.Flags & PD_SELECTION) != 0     ? PrintRange::Selection
-                             : (dialog.Flags & PD_CURRENTPAGE) != 0 ? PrintRange::Calculation
-                                                                    : PrintRange::All;
+    if (!chosen || dialog.hDC == nullptr) return;
+    const PrintRange range = (dialog.Flags & PD_SELECTION) != 0  ? PrintRange::Selection
+                             : (dialog.Flags & PD_PAGENUMS) != 0 ? PrintRange::Calculation
+                                                                 : PrintRange::All;
     const PrintLayout layout = LayOutForPrinter(dialog.hDC, LinesToPrint(range));
     if (layout.Pages.empty()) {
         Tell(owner, "There is nothing to print, or the page is too small for the tape.");

@@ -31,6 +31,6 @@ void DrawPrintedPage(HDC dc, const PrintLayout& layout, size_t index);
 // The default printer's device context, or null when there is none.
 HDC DefaultPrinterDc();
 
-// "Print tape...": the system's print dialog (all lines, the selection, the current
+// "Print tape...": the system's print dialog (all lines, the selected line, the current
 // calculation), then the pages to the chosen printer.
 void PrintTape(HWND owner);
