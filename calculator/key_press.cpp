@@ -33,6 +33,7 @@ CalcSnapshot TakeSnapshot(const CalcContext& context) {
     snapshot.EntryState = context.EntryState;
     snapshot.OperatorIndicatorText = context.OperatorIndicatorText();
     snapshot.OperandA = context.OperandA;
+    snapshot.OperandB = context.OperandB;
     return snapshot;
 }
 

@@ -13,6 +13,7 @@ struct CalcSnapshot {
     ::EntryState EntryState = ::EntryState::Cleared;
     DecString OperatorIndicatorText;
     DecString OperandA;
+    DecString OperandB;  // the second operand of the last operation, repeated by "="
 };
 
 struct KeyPress {

@@ -15,3 +15,9 @@ bool Platform::ReplaceWholeFile(const char*, std::string_view) {
 bool Platform::RenameFile(const char*, const char*) {
     return false;
 }
+
+bool Platform::HoldFile(const char*) {
+    return true;
+}
+
+void Platform::ReleaseFile(const char*) {}

@@ -30,6 +30,7 @@ struct SystemLocale {
     DecString DecimalSymbol;           // e.g. "." (only the first byte is used)
     DecString GroupSymbol;             // e.g. "," (only the first byte is used)
     DecString Grouping;                // e.g. "3;0" or "3;2;0"
+    DecString ListSeparator{","};      // between fields of a CSV, e.g. ";" (the first byte)
     uint32_t WindowColour = 0xFFFFFF;  // red in bits 0-7, green 8-15, blue 16-23
 };
 
@@ -72,4 +73,9 @@ class Platform {
     virtual bool ReplaceWholeFile(const char* path, std::string_view text);
     // Renames `path` to `newPath`, replacing a file of that name.
     virtual bool RenameFile(const char* path, const char* newPath);
+    // Holds `path` for this program until ReleaseFile, so that no other program that asks
+    // holds it too (a record open in two programs is written by one only); false when another
+    // holds it. A hold ends with the program at the latest.
+    virtual bool HoldFile(const char* path);
+    virtual void ReleaseFile(const char* path);
 };

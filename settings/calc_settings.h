@@ -32,7 +32,9 @@ struct CalcSettings {
     RoundMode ROUND_MODE = RoundMode::Fixed0;
     RoundType ROUND_TYPE = RoundType::Up;
     bool TOOL_TIPS = false;
-    bool TAPE = false;  // the tape window is shown
+    bool TAPE = false;      // the tape window is shown
+    DecString TAPE_FILE;    // the tape in use; empty: the tape kept beside the settings
+    DecString TAPE_RECENT;  // the tapes used last, newest first, separated by '|'
     bool ALWAYS_ON_TOP = false;
     bool ADD_MODE = false;  // amounts typed in cents with fixed 2 or 3 decimal places
     // Top-left corner of the main window in screen coordinates when it was last closed;

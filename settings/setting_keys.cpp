@@ -82,6 +82,8 @@ constexpr SettingKey Keys[] = {
     {View, "LEADING_ZERO", YesNo, "YES", Field<&S::LEADING_ZERO>},
     {View, "SCALE", Integer, "1", Field<&S::SCALE>, 0, 3},
     {View, "TAPE", YesNo, "NO", Field<&S::TAPE>},
+    {View, "TAPE_FILE", Text, "", Field<&S::TAPE_FILE>},
+    {View, "TAPE_RECENT", Text, "", Field<&S::TAPE_RECENT>},
     {View, "TAPE_WIDTH", Integer, "0", Field<&S::TAPE_WIDTH>, NarrowTape, WidestTape},
     {View, "THEME", Choice, "SYSTEM", Field<&S::THEME>, 0, 2, ThemeWords},
     {View, "THOUSAND_SEPARATOR", Separator, FromSystem, Field<&S::THOUSAND_SEPARATOR>},

@@ -9,18 +9,24 @@
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
 #include "shell/modal_scope.h"
+#include "shell/print_preview.h"
 #include "shell/shell_state.h"
+#include "shell/tape_documents.h"
 #include "shell/tape_list.h"
+#include "shell/tape_print.h"
 #include "shell/tape_view.h"
 #include "shell/tape_window.h"
 #include "shell/themed_drawing.h"
 #include "tape/tape_layout.h"
+#include "tape/tape_names.h"
 #include "tape/tape_replay.h"
 
 namespace {
 
 constexpr int PathBufferSize = MAX_PATH;
 constexpr int TextBufferSize = 128;
+constexpr DWORD CsvFilterIndex = 2;
+constexpr DWORD TapeFilterIndex = 3;
 
 // What the line dialog asks and returns.
 struct LineRequest {
@@ -113,7 +119,7 @@ void SaveTapeAs() {
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = TapeShell.Window;
-    dialog.lpstrFilter = "Text (*.txt)\0*.txt\0CSV, comma-separated (*.csv)\0*.csv\0";
+    dialog.lpstrFilter = "Text (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0Quillon tape (*.tape)\0*.tape\0";
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = PathBufferSize;
@@ -122,10 +128,17 @@ void SaveTapeAs() {
     const ModalScope modal(TapeShell.Window);  // the dialog and its "already exists" prompt
     if (!GetSaveFileNameA(&dialog)) return;
     const std::string name = path;
-    const bool csv = dialog.nFilterIndex == 2 || EndsWith(name, ".csv");
+    if (dialog.nFilterIndex == TapeFilterIndex || EndsWith(name, ".tape")) {
+        SaveTapeToFile(name);  // the tape goes on in the file it is saved to
+        return;
+    }
+    const bool csv = dialog.nFilterIndex == CsvFilterIndex || EndsWith(name, ".csv");
     const Tape& tape = TapeShell.Keeper.Lines;
+    const DecString list = Shell.Platform.QueryLocale().ListSeparator;
+    const char listSeparator = list.Empty() ? ',' : list.First();
     const std::string text =
-        csv ? TapeCsv(tape, Shell.Context.Settings.THOUSAND_SEPARATOR) : TapeText(tape);
+        csv ? TapeCsv(tape, listSeparator, Shell.Context.Settings.THOUSAND_SEPARATOR)
+            : TapeText(tape);
     if (!Shell.Platform.ReplaceWholeFile(path, text)) {
         const std::string message = "The tape could not be saved to " + name + ".";
         MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK);
@@ -186,7 +199,22 @@ void RunTapeCommand(WORD id) {
         case IDM_TOTAL_DETAILS:
             ShowTotalDetails();
             break;
+        case IDM_TAPE_NEW:
+            NewTapeFile();
+            break;
+        case IDM_TAPE_OPEN:
+            OpenTapeFile();
+            break;
+        case IDM_TAPE_PRINT:
+            PrintTape(TapeShell.Window);
+            break;
+        case IDM_TAPE_PREVIEW:
+            ShowPrintPreview(TapeShell.Window);
+            break;
         default:
+            if (id >= IDM_TAPE_RECENT_FIRST && id < IDM_TAPE_RECENT_FIRST + MaxRecentTapes) {
+                OpenRecentTape(id - IDM_TAPE_RECENT_FIRST);
+            }
             break;
     }
 }

@@ -12,7 +12,9 @@
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/tape_commands.h"
+#include "shell/tape_documents.h"
 #include "shell/tape_list.h"
+#include "shell/tape_print.h"
 #include "shell/tape_view.h"
 #include "shell/themed_drawing.h"
 #include "tape/tape_columns.h"
@@ -48,7 +50,8 @@ void KeepUsersWidth() {
     FollowMainWindow();
 }
 
-// Enter and F2 correct, Ctrl+N notes; other typed characters go on to the calculator.
+// Enter and F2 correct, Ctrl+N notes, Ctrl+P prints; other typed characters go on to the
+// calculator.
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool control = GetKeyState(VK_CONTROL) < 0;
     if (message == WM_KEYDOWN && (wParam == VK_RETURN || wParam == VK_F2)) {
@@ -57,6 +60,10 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
     }
     if (message == WM_KEYDOWN && wParam == 'N' && control) {
         NoteSelectedLine();
+        return 0;
+    }
+    if (message == WM_KEYDOWN && wParam == 'P' && control) {
+        PrintTape(TapeShell.Window);
         return 0;
     }
     if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS;
@@ -97,6 +104,7 @@ LRESULT CALLBACK TapeWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         case WM_INITMENUPOPUP:
             EnableLineCommands(reinterpret_cast<HMENU>(wParam));
+            ShowRecentTapes(reinterpret_cast<HMENU>(wParam));
             return 0;
         case WM_DRAWITEM:
             DrawLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -162,7 +170,8 @@ void CreateTapeWindow(HWND mainWindow) {
         Shell.Instance, nullptr);
     TapeShell.ListProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(TapeShell.List, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
-    StartTape(TapeShell.Keeper, Shell.Context, TapeFileName());
+    StartTape(TapeShell.Keeper, Shell.Context, TapeAtStart(TapeFileName()));
+    ShowTapeTitle();
     ApplyTapeFont();
     FillList();
     TapeShell.Appended = TapeShell.Keeper.Lines.Appended;

@@ -104,6 +104,7 @@ SystemLocale Win32Platform::QueryLocale() {
     locale.DecimalSymbol = LocaleText(LOCALE_SDECIMAL);
     locale.GroupSymbol = LocaleText(LOCALE_STHOUSAND);
     locale.Grouping = LocaleText(LOCALE_SGROUPING);
+    locale.ListSeparator = LocaleText(LOCALE_SLIST);
     locale.WindowColour = GetSysColor(COLOR_WINDOW);
     return locale;
 }
@@ -149,4 +150,23 @@ bool Win32Platform::ReplaceWholeFile(const char* path, std::string_view text) {
 
 bool Win32Platform::RenameFile(const char* path, const char* newPath) {
     return MoveFileExA(path, newPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Win32Platform::HoldFile(const char* path) {
+    const std::string lock = std::string(path) + ".lock";
+    HANDLE file = CreateFileA(lock.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        // Only another holder refuses the sharing; a folder without a lock file is written.
+        return GetLastError() != ERROR_SHARING_VIOLATION;
+    }
+    held_[path] = file;
+    return true;
+}
+
+void Win32Platform::ReleaseFile(const char* path) {
+    const auto held = held_.find(path);
+    if (held == held_.end()) return;
+    CloseHandle(held->second);
+    held_.erase(held);
 }

@@ -1,6 +1,9 @@
 // The Win32 side of the platform seam.
 #pragma once
 
+#include <map>
+#include <string>
+
 #include "platform/platform.h"
 
 class Win32Platform : public Platform {
@@ -14,4 +17,11 @@ class Win32Platform : public Platform {
     bool AppendToFile(const char* path, std::string_view text) override;
     bool ReplaceWholeFile(const char* path, std::string_view text) override;
     bool RenameFile(const char* path, const char* newPath) override;
+    // A file is held through "FILE.lock", opened for this program alone and deleted when it is
+    // closed, which the system does when the program ends, however it ends.
+    bool HoldFile(const char* path) override;
+    void ReleaseFile(const char* path) override;
+
+   private:
+    std::map<std::string, void*> held_;  // the lock file's handle of each file held
 };

@@ -17,5 +17,16 @@ struct TapeKeeper {
 // disk before the key returns.
 void StartTape(TapeKeeper& keeper, CalcContext& context, const std::string& path);
 
+// How a tape is switched to.
+enum class TapeSwitch {
+    Open,  // the tape the file holds, continued
+    New,   // an empty tape; the file is emptied
+};
+
+// Another tape for the lines to come: the current one is written and its file let go, the
+// calculation in progress ends (as at "C", but neither tape gets a "C"), and the tape at
+// `path` is held and read, or started anew.
+void SwitchTape(TapeKeeper& keeper, CalcContext& context, const std::string& path, TapeSwitch how);
+
 // Writes what changed since the last key (a correction, a note, a clear).
 void SaveTape(TapeKeeper& keeper);

@@ -30,8 +30,10 @@ std::string CountText(const TapeEntry& entry) {
     return text + " items";
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+std::string CsvField(const std::string& text, char listSeparator) {
+    if (text.find_first_of(std::string("\"\r\n") + listSeparator) == std::string::npos) {
+        return text;
+    }
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '"') quoted += '"';
@@ -71,15 +73,17 @@ std::string TapeText(const Tape& tape) {
     return text;
 }
 
-std::string TapeCsv(const Tape& tape, char thousandSeparator) {
-    std::string text = "key,number,note\r\n";
+std::string TapeCsv(const Tape& tape, char listSeparator, char thousandSeparator) {
+    const char list[] = {listSeparator, '\0'};
+    std::string text = std::string("key") + list + "number" + list + "note\r\n";
     for (const TapeEntry& entry : tape.Lines) {
         std::string key = KeyWords[static_cast<size_t>(entry.Key)];
         if (entry.Key == TapeKey::Tax) key += ' ' + entry.Rate + '%';
         if (entry.Role == TapeRole::Result || entry.Role == TapeRole::KeyResult) key += " result";
         std::string number = entry.Number;
         if (number != "ERROR") std::erase(number, thousandSeparator);
-        text += CsvField(key) + ',' + CsvField(number) + ',' + CsvField(entry.Note) + "\r\n";
+        text += CsvField(key, listSeparator) + listSeparator + CsvField(number, listSeparator) +
+                listSeparator + CsvField(entry.Note, listSeparator) + "\r\n";
     }
     return text;
 }

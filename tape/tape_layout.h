@@ -26,6 +26,9 @@ std::string TapeLineText(const TapeEntry& entry);
 // Every line in that layout, each ending in CR LF.
 std::string TapeText(const Tape& tape);
 
-// A header row and one row per line: key, number, note. Numbers lose their thousand
-// separators; a result's key reads e.g. "equals result".
-std::string TapeCsv(const Tape& tape, char thousandSeparator);
+// A header row and one row per line: key, number, note, separated by the system's list
+// separator, so that a spreadsheet of the user's locale splits them. Numbers keep the view's
+// decimal separator and lose their thousand separators, so that it reads them as numbers; a
+// field holding the list separator, a quote or a line end is quoted. A result's key reads
+// e.g. "equals result".
+std::string TapeCsv(const Tape& tape, char listSeparator, char thousandSeparator);

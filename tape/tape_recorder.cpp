@@ -69,13 +69,31 @@ int32_t CountEquals(TapeRun& run, const KeyPress& key) {
     return run.OnlyAddSubtract ? run.Items : 0;
 }
 
-void RecordEquals(Tape& tape, const KeyPress& key) {
+// "=" with no number typed reuses one: the shown value ("+ =", "* =" squares) or, repeated,
+// the last operand again. That operand gets its line, so the lines add up to the result.
+void RecordEquals(Tape& tape, const CalcSettings& settings, const KeyPress& key) {
     if (key.Refused) {
         // Nothing computed, but a typed number is now the shown value ("7 =").
         if (TakesTypedNumber(tape, key)) Write(tape, key, BroughtInRole(key), key.Before.PanelText);
         return;
     }
-    WriteOperandAndResult(tape, key, CountEquals(tape.Run, key));
+    const int32_t count = CountEquals(tape.Run, key);
+    if (key.Before.EntryState == EntryState::Entering) {
+        WriteOperandAndResult(tape, key, count);
+        return;
+    }
+    Write(tape, key, TapeRole::Shown, GroupDigits(FormatOf(settings), key.After.OperandB));
+    Write(tape, key, TapeRole::Result, key.After.PanelText, count);
+}
+
+// "%" with no number typed takes the shown value as its operand.
+void RecordPercent(Tape& tape, const KeyPress& key) {
+    if (key.Before.EntryState == EntryState::Entering) {
+        WriteOperandAndResult(tape, key);
+    } else {
+        Write(tape, key, TapeRole::Shown, key.Before.PanelText);
+        Write(tape, key, TapeRole::Result, key.After.PanelText);
+    }
 }
 
 void RecordSquareRoot(Tape& tape, const CalcSettings& settings, const KeyPress& key) {
@@ -175,9 +193,13 @@ void RecordKeyPress(Tape& tape, const CalcSettings& settings, const KeyPress& ke
             WriteOperand(tape, key);
             break;
         case KeyAction::Equals:
-            RecordEquals(tape, key);
+            RecordEquals(tape, settings, key);
             break;
         case KeyAction::Percent:
+            if (key.Refused) break;
+            RecordPercent(tape, key);
+            tape.Run = TapeRun{};
+            break;
         case KeyAction::Reciprocal:
             if (key.Refused) break;
             WriteOperandAndResult(tape, key);

@@ -36,17 +36,6 @@ bool IsNumberText(const DecString& text, char separator) {
     return digits > 0 && separators <= 1 && digits + separators <= MaxEntryLength;
 }
 
-// A calculation starts at a number brought in with nothing pending, after a "C", or at the
-// top of the tape.
-size_t CalculationStart(const Tape& tape, size_t index) {
-    for (size_t i = index; i > 0; --i) {
-        if (tape.Lines[i].Role == TapeRole::Start || tape.Lines[i - 1].Key == TapeKey::Clear) {
-            return i;
-        }
-    }
-    return 0;
-}
-
 // The first line past the calculations that went on from the one at `index`.
 size_t ReplayEnd(const Tape& tape, size_t index) {
     for (size_t i = index + 1; i < tape.Lines.size(); ++i) {
@@ -100,6 +89,12 @@ struct Replay {
         return Scratch.Figures.Tax.Text();
     }
 
+    // The operand "=" took without a number typed: the shown value, or the last one again.
+    std::string RepeatedOperand() const {
+        if (Failed) return ErrorText;
+        return GroupDigits(PanelFormat(Scratch), Scratch.OperandB).Text();
+    }
+
     void Step(TapeEntry& entry, bool first) {
         const bool keyOnly = entry.Key == TapeKey::MemoryRecall || entry.Key == TapeKey::Total ||
                              entry.Key == TapeKey::Paste || entry.Key == TapeKey::GrandTotal;
@@ -118,9 +113,12 @@ struct Replay {
                 break;
             case TapeRole::Shown:
                 if (first) ShowValue(entry.Number);
-                if (entry.Key != TapeKey::SignChange) entry.Number = Shown();
+                if (entry.Key != TapeKey::SignChange && entry.Key != TapeKey::Equals) {
+                    entry.Number = Shown();
+                }
                 Press(entry.Key);
                 if (entry.Key == TapeKey::SignChange) entry.Number = Shown();
+                if (entry.Key == TapeKey::Equals) entry.Number = RepeatedOperand();
                 break;
             case TapeRole::Result:
                 entry.Number = Found(entry.Key);
@@ -155,6 +153,15 @@ void TakeOver(CalcContext& live, const Replay& replay, bool keepEntry) {
 }
 
 }  // namespace
+
+size_t CalculationStart(const Tape& tape, size_t index) {
+    for (size_t i = index; i > 0; --i) {
+        if (tape.Lines[i].Role == TapeRole::Start || tape.Lines[i - 1].Key == TapeKey::Clear) {
+            return i;
+        }
+    }
+    return 0;
+}
 
 bool TypedNumber(const CalcSettings& settings, std::string_view text, std::string& shown) {
     DecString bare;

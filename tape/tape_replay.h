@@ -8,6 +8,10 @@
 #include "calculator/calc_context.h"
 #include "tape/tape.h"
 
+// The first line of the calculation that line `index` belongs to: a number brought in with
+// nothing pending, the line after a "C", or the top of the tape.
+size_t CalculationStart(const Tape& tape, size_t index);
+
 // The number as the panel shows it when typed: `text` in the user's format (thousand
 // separators optional, at most 24 digits); false when `text` is no such number.
 bool TypedNumber(const CalcSettings& settings, std::string_view text, std::string& shown);

@@ -17,6 +17,17 @@ void SetAsideDamagedFile(TapeStore& store) {
     store.Host->ShowMessage(message.c_str());
 }
 
+// Holds the file at the store's path; tells the user when another Quillon holds it.
+void HoldFile(TapeStore& store) {
+    store.Held = store.Host->HoldFile(store.Path.c_str());
+    if (store.Held) return;
+    const std::string message = "The tape file " + store.Path +
+                                " is open in another Quillon. Its lines are shown here, but "
+                                "new lines are not written to it; save the tape as another "
+                                "file to keep them.";
+    store.Host->ShowMessage(message.c_str());
+}
+
 void RewriteFile(TapeStore& store, Tape& tape) {
     if (!store.Host->ReplaceWholeFile(store.Path.c_str(), TapeFileText(tape))) return;
     store.FileLines = tape.Lines.size();
@@ -32,20 +43,54 @@ void LoadTape(TapeStore& store, Tape& tape) {
     store.FileLines = 0;
     store.HasVersionLine = false;
     if (store.Path.empty()) return;
+    HoldFile(store);
     std::string bytes;
     const FileRead read = store.Host->ReadFile(store.Path.c_str(), MaxTapeFileSize, bytes);
     if (read == FileRead::Absent) return;
     if (read == FileRead::TooLarge || !ParseTapeFile(bytes, tape.Lines)) {
         tape.Lines.clear();
-        SetAsideDamagedFile(store);
+        if (store.Held) SetAsideDamagedFile(store);  // the holder decides about its file
         return;
     }
     store.HasVersionLine = !bytes.empty();
     store.FileLines = tape.Lines.size();
 }
 
+void StartNewTapeFile(TapeStore& store, Tape& tape) {
+    tape = Tape{};
+    store.FileLines = 0;
+    store.HasVersionLine = false;
+    if (store.Path.empty()) return;
+    HoldFile(store);
+    tape.Rewrite = true;
+    SaveTapeChanges(store, tape);
+}
+
+bool MoveTapeFile(TapeStore& store, Tape& tape, const std::string& path) {
+    SaveTapeChanges(store, tape);
+    const bool same = path == store.Path && store.Held;
+    if (!same && !store.Host->HoldFile(path.c_str())) return false;
+    if (!store.Host->ReplaceWholeFile(path.c_str(), TapeFileText(tape))) {
+        if (!same) store.Host->ReleaseFile(path.c_str());
+        return false;
+    }
+    if (!same) ReleaseTapeFile(store);
+    store.Path = path;
+    store.Held = true;
+    store.FileLines = tape.Lines.size();
+    store.HasVersionLine = true;
+    tape.Unwritten = 0;
+    tape.Rewrite = false;
+    return true;
+}
+
+void ReleaseTapeFile(TapeStore& store) {
+    if (store.Held) store.Host->ReleaseFile(store.Path.c_str());
+    store.Held = false;
+}
+
 void SaveTapeChanges(TapeStore& store, Tape& tape) {
-    if (store.Path.empty()) {
+    if (store.Path.empty() || !store.Held) {
         tape.Unwritten = 0;
         tape.Rewrite = false;
         return;

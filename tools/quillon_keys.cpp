@@ -4,15 +4,18 @@
 //                [--save FILE] [--tape FILE]
 //
 // Each line of standard input is a list of keys (button labels, PASTE, TAPE, which prints
-// every tape line as "tape: TEXT", or DETAILS, which prints what the last Total took), or
-// "EDIT N NUMBER" (corrects tape line N) or "NOTE N TEXT" (sets its note); after each line the
-// panel and the indicators are printed. Beeps and message boxes print as they happen.
+// every tape line as "tape: TEXT", PRINT, which prints the tape's pages as laid out for a page
+// of 60 lines by 80 characters, each followed by "page break", or DETAILS, which prints what
+// the last Total took), or "EDIT N NUMBER" (corrects tape line N), "NOTE N TEXT" (sets its
+// note), "NEWTAPE FILE" or "OPENTAPE FILE" (switch to a new or a saved tape); after each line
+// the panel and the indicators are printed. Beeps and message boxes print as they happen.
 // --clipboard hands the file's bytes over as code page 1252 text; --clipboard-utf8 reads the
 // file as UTF-8 and maps it as the program maps the clipboard's Unicode text. The settings
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
 // in memory only.
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +27,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,6 +41,8 @@
 #include "settings/settings_file.h"
 #include "tape/tape_keeper.h"
 #include "tape/tape_layout.h"
+#include "tape/tape_names.h"
+#include "tape/tape_pages.h"
 #include "tape/tape_replay.h"
 #include "total/code_page_text.h"
 #include "total/total_details.h"
@@ -86,9 +92,32 @@ class ConsolePlatform : public Platform {
         locale.DecimalSymbol = ".";
         locale.GroupSymbol = ",";
         locale.Grouping = "3;0";
+        locale.ListSeparator = ",";
         locale.WindowColour = 0xFFFFFF;
         return locale;
     }
+#ifdef QUILLON_MAPS_FILES
+    // A file is held through a lock on "FILE.lock", which the system lets go when the process
+    // ends, however it ends.
+    bool HoldFile(const char* path) override {
+        const std::string lock = std::string(path) + ".lock";
+        const int file = open(lock.c_str(), O_RDWR | O_CREAT, 0644);
+        if (file < 0) return false;
+        if (flock(file, LOCK_EX | LOCK_NB) != 0) {
+            close(file);
+            return false;
+        }
+        held_[path] = file;
+        return true;
+    }
+    void ReleaseFile(const char* path) override {
+        const auto held = held_.find(path);
+        if (held == held_.end()) return;
+        unlink((held->first + ".lock").c_str());
+        close(held->second);
+        held_.erase(held);
+    }
+#endif
     // The panel, the operator indicator and the memory indicator; the grand-total indicator
     // after them while it shows.
     void PrintShown() const {
@@ -99,7 +128,8 @@ class ConsolePlatform : public Platform {
     }
 
    private:
-    SharedText clipboard_;  // the file, mapped once
+    SharedText clipboard_;             // the file, mapped once
+    std::map<std::string, int> held_;  // the lock file of each file held
     std::string shown_[4] = {"0", "", "", ""};
 };
 
@@ -241,10 +271,31 @@ void PrintTape(const Tape& tape) {
         std::printf("tape: %s\n", TapeLineText(entry).c_str());
 }
 
+// The page of PRINT: 60 lines of 80 characters, and a fixed clock.
+constexpr int32_t PrintColumns = 80;
+constexpr int32_t PrintRows = 60;
+constexpr const char* PrintedAt = "2026-01-02 09:30";
+
+void PrintPages(const TapeKeeper& tape) {
+    PageMeasures page{PrintColumns, PrintRows, 1, [](std::string_view text, bool) {
+                          return static_cast<int32_t>(text.size());
+                      }};
+    const std::string name = TapeName(tape.Store.Path);
+    const std::vector<TapeEntry> lines(tape.Lines.Lines.begin(), tape.Lines.Lines.end());
+    for (const TapePage& one : LayOutPages(lines, {name, PrintedAt}, page)) {
+        for (const std::string& row : PageTextRows(one)) std::printf("%s\n", row.c_str());
+        std::puts("page break");
+    }
+}
+
 void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tape,
                 const std::string& token) {
     if (token == "TAPE") {
         PrintTape(tape.Lines);
+        return;
+    }
+    if (token == "PRINT") {
+        PrintPages(tape);
         return;
     }
     if (token == "PASTE") {
@@ -264,13 +315,21 @@ void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tap
     HandleKeypadCommand(context, table, id);
 }
 
-// "EDIT N NUMBER" and "NOTE N TEXT": a refused line beeps.
+// "EDIT N NUMBER" and "NOTE N TEXT": a refused line beeps. "NEWTAPE FILE" and "OPENTAPE FILE"
+// switch tapes.
 bool RunTapeCommand(CalcContext& context, const ConsolePlatform& platform, TapeKeeper& tape,
                     const std::string& line) {
     std::istringstream words(line);
     std::string command;
     size_t number = 0;
     words >> command;
+    if (command == "NEWTAPE" || command == "OPENTAPE") {
+        std::string path;
+        std::getline(words >> std::ws, path);
+        SwitchTape(tape, context, path, command == "NEWTAPE" ? TapeSwitch::New : TapeSwitch::Open);
+        platform.PrintShown();
+        return true;
+    }
     if (command != "EDIT" && command != "NOTE") return false;
     std::string rest;
     if (words >> number) std::getline(words >> std::ws, rest);

@@ -55,6 +55,8 @@ SettingsValues KnownSettings() {
         {"LEADING_ZERO", "YES"},
         {"SCALE", "1"},
         {"TAPE", "NO"},
+        {"TAPE_FILE", ""},
+        {"TAPE_RECENT", ""},
         {"TAPE_WIDTH", "0"},
         {"THEME", "SYSTEM"},
         {"THOUSAND_SEPARATOR", ","},

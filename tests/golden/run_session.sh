@@ -5,7 +5,7 @@
 # A session file holds, in any order:
 #   # args: ...        options for quillon-keys (paths relative to the session's folder)
 #   # exit: N          the expected exit status (0 when absent)
-#   > keys             one line of standard input
+#   > keys             one line of standard input (@SAVED@ as in the options)
 #   ! text             one expected line of standard error
 #   < text             one expected line of the settings file that `--save @SAVED@` writes
 #   other lines        the expected standard output, line by line
@@ -20,7 +20,7 @@ trap 'rm -rf "$work"' EXIT
 args=$(sed -n 's/^# args: //p' "$name" | sed "s#@SAVED@#$work/saved#g")
 want_exit=$(sed -n 's/^# exit: //p' "$name")
 
-sed -n -e 's/^> //p' -e 's/^>$//p' "$name" > "$work/input"
+sed -n -e 's/^> //p' -e 's/^>$//p' "$name" | sed "s#@SAVED@#$work/saved#g" > "$work/input"
 grep -v -e '^# ' -e '^>' -e '^! ' -e '^< ' "$name" > "$work/want_out"
 sed -n 's/^! //p' "$name" > "$work/want_err"
 sed -n 's/^< //p' "$name" > "$work/want_saved"

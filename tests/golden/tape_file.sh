@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The tape file through quillon-keys: a run killed right after a key has every line on
-# disk, the next run reads the tape back, and a damaged file is renamed to ".bad".
+# disk, a second run does not write the tape the first holds, the next run reads the tape
+# back, and a damaged file is renamed to ".bad".
 set -u
 harness=$(realpath "$1")
 work=$(mktemp -d)
@@ -15,6 +16,12 @@ exec 3> keys
 echo "1 2 + 3 =" >&3
 for _ in $(seq 200); do grep -q '^= 15' out && break; sleep 0.05; done
 grep -q '^= 15' out || fail "no answer from the harness"
+# While the first run holds t.tape, a second one shows it but writes nothing to it.
+cp t.tape before
+echo "5 + 5 =" | "$harness" --tape t.tape > second
+grep -q '^message: The tape file t.tape is open in another Quillon' second ||
+    fail "second run not told: $(cat second)"
+cmp -s before t.tape || fail "second run wrote a held tape: $(cat -A t.tape)"
 kill -9 "$pid"
 wait "$pid" 2> /dev/null
 exec 3>&-

@@ -89,6 +89,8 @@ TEST_F(ChmContents, HoldsEveryPageWithItsSubject) {
         {"/customize_view.png", "PNG"},
         {"/font_chooser.png", "PNG"},
         {"/customize_total.png", "PNG"},
+        {"/tape.htm", "Print preview"},
+        {"/print_preview.png", "PNG"},
     };
     for (const PageCase& page : pages) {
         std::string text = ReadObject(chm.handle, page.path);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,13 @@ class FakePlatform : public Platform {
         return true;
     }
 
+    bool HoldFile(const char* path) override {
+        if (HeldElsewhere.count(path) > 0) return false;
+        Held.insert(path);
+        return true;
+    }
+    void ReleaseFile(const char* path) override { Held.erase(path); }
+
     // The panel and the indicators, as the window would show them.
     std::string Shown[4] = {"0", "", "", ""};
     int Beeps = 0;
@@ -53,6 +61,8 @@ class FakePlatform : public Platform {
     std::string Clipboard;
     std::map<std::string, std::string> Files;
     int Replacements = 0;
+    std::set<std::string> Held;           // files this program holds
+    std::set<std::string> HeldElsewhere;  // files another program holds
     SystemLocale Locale = StandardLocale();
 
     static SystemLocale StandardLocale() {

@@ -37,6 +37,8 @@ void ExpectSameSettings(const CalcSettings& a, const CalcSettings& b) {
     EXPECT_EQ(a.ROUND_TYPE, b.ROUND_TYPE);
     EXPECT_EQ(a.TOOL_TIPS, b.TOOL_TIPS);
     EXPECT_EQ(a.TAPE, b.TAPE);
+    EXPECT_TRUE(a.TAPE_FILE == b.TAPE_FILE) << a.TAPE_FILE.Text();
+    EXPECT_TRUE(a.TAPE_RECENT == b.TAPE_RECENT) << a.TAPE_RECENT.Text();
     EXPECT_EQ(a.ALWAYS_ON_TOP, b.ALWAYS_ON_TOP);
     EXPECT_EQ(a.ADD_MODE, b.ADD_MODE);
     EXPECT_EQ(a.WINDOW_X, b.WINDOW_X);
@@ -328,6 +330,8 @@ TEST(WriteSettings, ExactBytes) {
         "LEADING_ZERO = YES\r\n"
         "SCALE = 1\r\n"
         "TAPE = NO\r\n"
+        "TAPE_FILE = \r\n"
+        "TAPE_RECENT = \r\n"
         "TAPE_WIDTH = 0\r\n"
         "THEME = SYSTEM\r\n"
         "THOUSAND_SEPARATOR =  \r\n"
@@ -360,6 +364,8 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     changed.ROUND_TYPE = RoundType::Down;
     changed.TOOL_TIPS = false;
     changed.TAPE = true;
+    changed.TAPE_FILE = "C:\\Books\\March 2026.tape";
+    changed.TAPE_RECENT = "C:\\Books\\March 2026.tape|D:\\a.tape";
     changed.NUMBER_SEPARATORS = ";|";
     changed.DECIMAL_SEPARATORS = ":, ";
     changed.WHOLE_CELLS = true;

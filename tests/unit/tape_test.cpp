@@ -69,7 +69,9 @@ TEST(Tape, WhatEachKeyWrites) {
         {"1 2 <- 3 CE 4 +- +- 00", "", {}},
         {"1 2 + 3 - 1 =", "", {"+ start 12 0", "- entry 3 0", "= entry 1 0", "= result 14 3"}},
         {"2 * 3 =", "", {"* start 2 0", "= entry 3 0", "= result 6 0"}},
-        {"5 + = =", "", {"+ start 5 0", "= keyresult 10 2", "= keyresult 15 3"}},
+        {"5 + = =",
+         "",
+         {"+ start 5 0", "= shown 5 0", "= result 10 2", "= shown 5 0", "= result 15 3"}},
         {"2 + 3 = * 4 =",
          "",
          {"+ start 2 0", "= entry 3 0", "= result 5 2", "* shown 5 0", "= entry 4 0",
@@ -80,7 +82,7 @@ TEST(Tape, WhatEachKeyWrites) {
         {"7 =", "", {"= start 7 0"}},
         {"1 + 2 = +-", "", {"+ start 1 0", "= entry 2 0", "= result 3 2", "+- shown -3 0"}},
         {"2 0 0 + 5 %", "", {"+ start 200 0", "% entry 5 0", "% result 210 0"}},
-        {"5 0 + %", "", {"+ start 50 0", "% keyresult 75 0"}},
+        {"5 0 + %", "", {"+ start 50 0", "% shown 50 0", "% result 75 0"}},
         {"% 9 SQR", "", {"SQR start 9 0", "SQR result 3 0"}},
         {"4 +- SQR", "", {"SQR start -4 0"}},
         {"8 1/X 0 1/X", "", {"1/X start 8 0", "1/X result 0.125 0"}},
@@ -105,6 +107,62 @@ TEST(Tape, WhatEachKeyWrites) {
     }
 }
 
+// Adds the tape up as a reader with a pencil would: each number brought in or reused is
+// combined with the running value by the last operator above it (a repeated "=" repeats it),
+// an operator on a shown result starts again from that result. Every "=" result must be the
+// value so far, and a result with an item count must count the numbers so far.
+void ExpectLinesAddUp(const std::deque<TapeEntry>& lines) {
+    long double value = 0;
+    int32_t items = 0;
+    char operation = 0;
+    auto number = [](const TapeEntry& entry) {
+        std::string digits = entry.Number;
+        std::erase(digits, ',');
+        return std::stold(digits);
+    };
+    for (const TapeEntry& entry : lines) {
+        const char key = TapeKeyLabel(entry.Key)[0];
+        const bool isOperator = std::string_view("+-*/").find(key) != std::string_view::npos &&
+                                entry.Key != TapeKey::SignChange;
+        if (entry.Role == TapeRole::Result || entry.Role == TapeRole::KeyResult) {
+            EXPECT_NEAR(static_cast<double>(value), static_cast<double>(number(entry)), 1e-9)
+                << "result " << entry.Number;
+            if (entry.Count > 0) {
+                EXPECT_EQ(entry.Count, items) << "result " << entry.Number;
+            }
+            continue;
+        }
+        if (entry.Role == TapeRole::Start || (entry.Role == TapeRole::Shown && isOperator)) {
+            value = number(entry);
+            items = 1;
+        } else {
+            const long double n = number(entry);
+            value = operation == '+'   ? value + n
+                    : operation == '-' ? value - n
+                    : operation == '*' ? value * n
+                                       : value / n;
+            ++items;
+        }
+        if (isOperator) operation = key;
+    }
+}
+
+TEST(Tape, EveryNumberOfACalculationIsOnItsTape) {
+    const char* cases[] = {
+        "1 + 1 + 1 + =",   "5 + = = =",   "5 * =",       "3 * = =",     "1 2 + 3 - 1 =",
+        "1 0 - 3 = = =",   "2 * 3 = =",   "9 0 / 3 = =", "5 + 3 + =",   "2 + 3 = * 4 =",
+        "2 + 3 = + = 1 =", "5 MS + MR =", "1 0 + T = =", "5 + + * 3 =", "1 0 0 0 + = =",
+    };
+    for (const char* keys : cases) {
+        SCOPED_TRACE(keys);
+        TapeDriver tape("1\n2\n3");
+        tape.Press(keys);
+        ASSERT_FALSE(tape.Keeper.Lines.Lines.empty());
+        EXPECT_EQ(tape.Keeper.Lines.Lines.back().Number, tape.Calc.Panel());
+        ExpectLinesAddUp(tape.Keeper.Lines.Lines);
+    }
+}
+
 TEST(Tape, TotalOfManyNumbersWritesOneLine) {
     std::string column;
     for (int i = 0; i < 100000; ++i) column += "1\n";
@@ -122,7 +180,7 @@ TEST(Tape, LineLayout) {
     EXPECT_EQ(TapeLineText(tape.Keeper.Lines.Lines[1]), "  " + pad + "    5 =    taxi fare");
     EXPECT_EQ(TapeLineText(tape.Keeper.Lines.Lines[2]), "= " + pad + "1,239 =    2 items");
     EXPECT_EQ(TapeLineText(tape.Keeper.Lines.Lines[3]), "^ " + pad + "1,239 *");
-    EXPECT_EQ(TapeCsv(tape.Keeper.Lines, ','),
+    EXPECT_EQ(TapeCsv(tape.Keeper.Lines, ',', ','),
               "key,number,note\r\nadd,1234,\r\nequals,5,taxi fare\r\nequals result,1239,\r\n"
               "multiply,1239,\r\nequals,2,\r\nequals result,2478,\r\n");
 }
@@ -155,6 +213,42 @@ TEST(Tape, BusinessLinesReadLikeAPrintedTape) {
     EXPECT_NE(csv.find("\r\nadd tax,10,\r\ntax 7.5% result,0.75,\r\ngross result,10.75,"),
               std::string::npos)
         << csv;
+}
+
+struct CsvCase {
+    char Thousand;
+    char Decimal;
+    char List;
+    const char* Expected;
+};
+
+TEST(Tape, CsvForTheUsersSpreadsheet) {
+    const CsvCase cases[] = {
+        {',', '.', ',',
+         "key,number,note\r\nadd,1234.5,\"a,b;c\"\r\nequals,1,\r\n"
+         "equals result,1235.5,\r\n"},
+        {',', '.', ';',
+         "key;number;note\r\nadd;1234.5;\"a,b;c\"\r\nequals;1;\r\n"
+         "equals result;1235.5;\r\n"},
+        {'.', ',', ',',
+         "key,number,note\r\nadd,\"1234,5\",\"a,b;c\"\r\nequals,1,\r\n"
+         "equals result,\"1235,5\",\r\n"},
+        {'.', ',', ';',
+         "key;number;note\r\nadd;1234,5;\"a,b;c\"\r\nequals;1;\r\n"
+         "equals result;1235,5;\r\n"},
+        {' ', ',', ';',
+         "key;number;note\r\nadd;1234,5;\"a,b;c\"\r\nequals;1;\r\n"
+         "equals result;1235,5;\r\n"},
+    };
+    for (const CsvCase& c : cases) {
+        SCOPED_TRACE(std::string("decimal ") + c.Decimal + " list " + c.List);
+        TapeDriver tape;
+        tape.Press("1 2 3 4 . 5 + 1 =");
+        SetTapeNote(tape.Keeper.Lines, 0, "a,b;c");
+        ApplyNewSeparators(tape.Calc.Context, c.Thousand, c.Decimal);
+        ConvertTapeSeparators(tape.Keeper.Lines, ',', '.', PanelFormat(tape.Calc.Context));
+        EXPECT_EQ(TapeCsv(tape.Keeper.Lines, c.List, c.Thousand), c.Expected);
+    }
 }
 
 struct CorrectionCase {
@@ -228,7 +322,7 @@ TEST(Tape, CorrectionReplaysTheCalculation) {
          "",
          0,
          "1",
-         {"+ start 1 0", "= keyresult 2 2", "= keyresult 3 3"},
+         {"+ start 1 0", "= shown 1 0", "= result 2 2", "= shown 1 0", "= result 3 3"},
          "3"},
         {"a result is not edited", "1 + 2 =", "", 2, "5", {}, "3"},
         {"a shown value is not edited", "1 + 2 = * 3 =", "", 3, "5", {}, "9"},

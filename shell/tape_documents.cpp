@@ -1,0 +1,111 @@
+#include "shell/tape_documents.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "resources/resource_ids.h"
+#include "shell/shell_state.h"
+#include "shell/tape_commands.h"
+#include "shell/tape_view.h"
+#include "tape/tape_names.h"
+
+namespace {
+
+constexpr int PathBufferSize = MAX_PATH;
+constexpr const char* TapeFilter = "Quillon tape (*.tape)\0*.tape\0";
+
+// Asks for a tape file: to open (it must exist) or to start (an existing one is replaced).
+bool AskForTapeFile(bool open, std::string& path) {
+    char buffer[PathBufferSize] = "";
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = TapeShell.Window;
+    dialog.lpstrFilter = TapeFilter;
+    dialog.lpstrFile = buffer;
+    dialog.nMaxFile = PathBufferSize;
+    dialog.lpstrDefExt = "tape";
+    dialog.lpstrTitle = open ? "Open tape" : "New tape";
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                   (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    const BOOL chosen = open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    if (!chosen) return false;
+    path = buffer;
+    return true;
+}
+
+// The tape in use is remembered, first among the recent ones, and named in the title.
+void RememberTape(const std::string& path) {
+    CalcSettings& settings = Shell.Context.Settings;
+    settings.TAPE_FILE = path.c_str();
+    settings.TAPE_RECENT = WithRecentTape(settings.TAPE_RECENT.Text(), path).c_str();
+    ShowTapeTitle();
+}
+
+void SwitchTo(const std::string& path, TapeSwitch how) {
+    SwitchTape(TapeShell.Keeper, Shell.Context, path, how);
+    RememberTape(path);
+    AfterChange();
+}
+
+}  // namespace
+
+void NewTapeFile() {
+    std::string path;
+    if (AskForTapeFile(false, path)) SwitchTo(path, TapeSwitch::New);
+}
+
+void OpenTapeFile() {
+    std::string path;
+    if (AskForTapeFile(true, path)) SwitchTo(path, TapeSwitch::Open);
+}
+
+void OpenRecentTape(int index) {
+    const std::vector<std::string> recent = RecentTapes(Shell.Context.Settings.TAPE_RECENT.Text());
+    if (index >= 0 && static_cast<size_t>(index) < recent.size()) {
+        SwitchTo(recent[index], TapeSwitch::Open);
+    }
+}
+
+void SaveTapeToFile(const std::string& path) {
+    if (MoveTapeFile(TapeShell.Keeper.Store, TapeShell.Keeper.Lines, path)) {
+        RememberTape(path);
+        return;
+    }
+    const std::string message = "The tape could not be saved to " + path +
+                                ": it cannot be written, or it is open in another Quillon.";
+    MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowRecentTapes(HMENU menu) {
+    for (int i = 0; i < static_cast<int>(MaxRecentTapes); ++i) {
+        DeleteMenu(menu, IDM_TAPE_RECENT_FIRST + i, MF_BYCOMMAND);
+    }
+    DeleteMenu(menu, IDM_TAPE_RECENT_SEPARATOR, MF_BYCOMMAND);
+    const std::vector<std::string> recent = RecentTapes(Shell.Context.Settings.TAPE_RECENT.Text());
+    int position = -1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        if (GetMenuItemID(menu, i) == IDM_TAPE_PRINT) position = i;
+    }
+    if (recent.empty() || position < 0) return;
+    for (size_t i = 0; i < recent.size(); ++i) {
+        std::string label = std::to_string(i + 1);
+        label.insert(label.begin(), '&');
+        label += ' ';
+        label += TapeName(recent[i]);
+        InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING,
+                    IDM_TAPE_RECENT_FIRST + static_cast<UINT>(i), label.c_str());
+    }
+    InsertMenuA(menu, position, MF_BYPOSITION | MF_SEPARATOR, IDM_TAPE_RECENT_SEPARATOR, nullptr);
+}
+
+void ShowTapeTitle() {
+    const DecString& file = Shell.Context.Settings.TAPE_FILE;
+    const std::string title = file.Empty() ? "Tape" : TapeName(file.Text()) + " - Tape";
+    SetWindowTextA(TapeShell.Window, title.c_str());
+}
+
+std::string TapeAtStart(const std::string& defaultPath) {
+    const DecString& file = Shell.Context.Settings.TAPE_FILE;
+    return file.Empty() ? defaultPath : std::string(file.Text());
+}
