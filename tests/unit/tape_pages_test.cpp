@@ -42,9 +42,9 @@ std::vector<TapeEntry> LongCalculation(int32_t count) {
     std::vector<TapeEntry> lines;
     for (int32_t i = 0; i < count; ++i) {
         lines.push_back({TapeKey::Add, i == 0 ? TapeRole::Start : TapeRole::Entry, "1,234.56", 0,
-                         i == 2 ? Note : ""});
+                         i == 2 ? Note : "", ""});
     }
-    lines.push_back({TapeKey::Equals, TapeRole::Result, "123,456", count, ""});
+    lines.push_back({TapeKey::Equals, TapeRole::Result, "123,456", count, "", ""});
     return lines;
 }
 
@@ -109,9 +109,9 @@ TEST(TapePages, NumbersEndInOneColumnAndResultsStandOut) {
     PageMeasures page{
         80, 60, 1, [](std::string_view text, bool) { return static_cast<int32_t>(text.size()); }};
     const std::vector<TapeEntry> lines = {
-        {TapeKey::Add, TapeRole::Start, "12", 0, ""},
-        {TapeKey::Equals, TapeRole::Entry, "1,003.5", 0, ""},
-        {TapeKey::Equals, TapeRole::Result, "1,015.5", 2, "sum"},
+        {TapeKey::Add, TapeRole::Start, "12", 0, "", ""},
+        {TapeKey::Equals, TapeRole::Entry, "1,003.5", 0, "", ""},
+        {TapeKey::Equals, TapeRole::Result, "1,015.5", 2, "sum", ""},
     };
     const std::vector<TapePage> pages = LayOutPages(lines, {"Quillon.tape", "now"}, page);
     ASSERT_EQ(pages.size(), 1u);
@@ -131,7 +131,7 @@ TEST(TapePages, NumbersEndInOneColumnAndResultsStandOut) {
 
 TEST(TapePages, NoPagesWhereNothingFits) {
     auto chars = [](std::string_view text, bool) { return static_cast<int32_t>(text.size()); };
-    const std::vector<TapeEntry> lines = {{TapeKey::Add, TapeRole::Start, "12", 0, ""}};
+    const std::vector<TapeEntry> lines = {{TapeKey::Add, TapeRole::Start, "12", 0, "", ""}};
     EXPECT_TRUE(LayOutPages({}, {}, {80, 60, 1, chars}).empty());
     EXPECT_TRUE(LayOutPages(lines, {}, {80, HeaderRows, 1, chars}).empty());
     EXPECT_TRUE(LayOutPages(lines, {}, {12, 60, 1, chars}).empty());

@@ -209,7 +209,7 @@ TEST(Tape, BusinessLinesReadLikeAPrintedTape) {
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(TapeLineText(tape.Keeper.Lines.Lines[i]), expected[i]) << "line " << i;
     }
-    const std::string csv = TapeCsv(tape.Keeper.Lines, ',');
+    const std::string csv = TapeCsv(tape.Keeper.Lines, ',', ',');
     EXPECT_NE(csv.find("\r\nadd tax,10,\r\ntax 7.5% result,0.75,\r\ngross result,10.75,"),
               std::string::npos)
         << csv;
