@@ -13,6 +13,8 @@ inline constexpr int32_t UnsavedPlace = INT32_MIN;
 inline constexpr int32_t LowestPlace = -32768;
 inline constexpr int32_t HighestPlace = 32767;
 
+enum class CreditDebit { No, DrNegative, CrNegative };
+
 struct CalcSettings {
     int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
     char DECIMAL_SEPARATOR = '\0';
@@ -41,6 +43,12 @@ struct CalcSettings {
     bool SPACE_IS_NUMBER_SEPARATOR = false;
     // The Total takes only cells that read whole as one number (total/whole_cells.h).
     bool WHOLE_CELLS = false;
+    // Whether a trailing "CR" or "DR" on a whole cell decides its sign, and which one is the
+    // negative: banks print either for money going out.
+    CreditDebit CREDIT_DEBIT = CreditDebit::No;
+    // The language of the words Quillon shows: "AUTO" follows the user's Windows UI
+    // languages, or a tag such as "de" or "pt-BR".
+    DecString LANGUAGE{"AUTO"};
     // Characters that, typed on the keyboard, press the decimal-separator key.
     DecString DecimalKeyChars{".,"};
 };

@@ -53,12 +53,15 @@ constexpr const char* FromSystem = nullptr;
 using enum SettingType;
 using S = CalcSettings;
 
+constexpr const char* CreditDebitNames[] = {"NO", "DR_NEGATIVE", "CR_NEGATIVE"};
+
 // In the order of the file. ROUND_MODE 3 is floating, ROUND_TYPE 1 Mathematical; the
 // separators, the grouping and the colour default to the user's locale and window colour.
 constexpr SettingKey Keys[] = {
     {Common, "ADD_MODE", YesNo, "NO", Field<&S::ADD_MODE>},
     {Common, "ROUND_MODE", Integer, "3", Field<&S::ROUND_MODE>, 0, 3},
     {Common, "ROUND_TYPE", Integer, "1", Field<&S::ROUND_TYPE>, 0, 2},
+    {Total, "CREDIT_DEBIT", Choice, "NO", Field<&S::CREDIT_DEBIT>, 0, 2, CreditDebitNames},
     {Total, "DECIMAL_SEPARATORS", SeparatorSet, "", Field<&S::DECIMAL_SEPARATORS>},
     {Total, "NUMBER_SEPARATORS", SeparatorSet, "", Field<&S::NUMBER_SEPARATORS>},
     {Total, "SPACE_IS_DECIMAL_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_DECIMAL_SEPARATOR>},
@@ -73,6 +76,7 @@ constexpr SettingKey Keys[] = {
     {View, "FONT", Text, DefaultFontFace, Field<&S::FONT>},
     {View, "FONT_FOR_PANEL", Text, DefaultFontFace, Field<&S::FONT_FOR_PANEL>},
     {View, "HOT_KEY_AS_CLICK", YesNo, "YES", Field<&S::HOT_KEY_AS_CLICK>},
+    {View, "LANGUAGE", Text, "AUTO", Field<&S::LANGUAGE>},
     {View, "LEADING_ZERO", YesNo, "YES", Field<&S::LEADING_ZERO>},
     {View, "SCALE", Integer, "1", Field<&S::SCALE>, 0, 3},
     {View, "TAPE", YesNo, "NO", Field<&S::TAPE>},
@@ -83,7 +87,7 @@ constexpr SettingKey Keys[] = {
 };
 
 constexpr bool IsNumberType(SettingType type) {
-    return type == YesNo || type == Integer || type == Place;
+    return type == YesNo || type == Integer || type == Place || type == Choice;
 }
 
 // Numbers go through a number field and texts through a text field, and the rows of one
@@ -94,6 +98,7 @@ constexpr bool RowsAreWellFormed() {
         const bool textField = key.Field.Text != nullptr && key.Field.SetText != nullptr;
         if (IsNumberType(key.Type) ? !numberField : !textField) return false;
         if (key.Field.Restore == nullptr) return false;
+        if ((key.Type == Choice) != (key.Choices != nullptr)) return false;
     }
     for (size_t i = 1; i < std::size(Keys); ++i) {
         for (size_t j = 0; j + 1 < i; ++j) {
@@ -130,6 +135,9 @@ DecString SettingText(const SettingKey& key, const CalcSettings& settings) {
         case Place:
             if (key.Field.Number(settings) != UnsavedPlace)
                 text.AppendInteger(key.Field.Number(settings));
+            break;
+        case Choice:
+            text = key.Choices[key.Field.Number(settings)];
             break;
         case Separator:
         case Text:
@@ -168,6 +176,14 @@ bool TakeSettingText(const SettingKey& key, CalcSettings& settings, const DecStr
             key.Field.SetText(settings, DecString(c));
             return true;
         }
+        case Choice:
+            for (int32_t i = key.Low; i <= key.High; ++i) {
+                if (text == key.Choices[i]) {
+                    key.Field.SetNumber(settings, i);
+                    return true;
+                }
+            }
+            return false;
         case Text:
             key.Field.SetText(settings, text);
             return true;

@@ -16,6 +16,7 @@ enum class SettingType {
     Text,          // any text, taken as read
     SeparatorSet,  // characters, no digit nor '-'; its space is carried by another key
     Place,         // a screen coordinate from Low to High; empty for a place never saved
+    Choice,        // one of the names of Choices, kept as its index
 };
 
 // How the table reaches a field: as a number (flags, integers, enumerations, a part of the
@@ -35,7 +36,8 @@ struct SettingKey {
     SettingType Type;
     const char* Default;  // the value as a read returns it; null: the user's system gives it
     SettingField Field;
-    int32_t Low = 0, High = 0;  // Integer and Place only
+    int32_t Low = 0, High = 0;             // Integer and Place only
+    const char* const* Choices = nullptr;  // Choice only: High + 1 names
 };
 
 std::span<const SettingKey> SettingKeys();
