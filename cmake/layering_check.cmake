@@ -9,3 +9,8 @@ add_test(NAME layering.forbidden_includes_refused
           ${PROJECT_SOURCE_DIR}/docs/architecture.md)
 set_tests_properties(layering.forbidden_includes_refused PROPERTIES PASS_REGULAR_EXPRESSION
   "controls/uses_windows.cpp:2: includes <windows.h>.*decimal/reaches_up.h:4: includes \"calculator/calc_context.h\".*2 forbidden includes")
+
+# The language files against the program's English texts: complete, placeholders and access
+# keys kept, no access key twice in one menu or dialog.
+add_test(NAME language.po_files
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tests/language/check_po.py ${PROJECT_SOURCE_DIR})

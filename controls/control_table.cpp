@@ -1,5 +1,7 @@
 #include "controls/control_table.h"
 
+#include "language/words.h"
+
 namespace {
 
 struct ControlRow {
@@ -22,7 +24,7 @@ constexpr ControlRow Rows[ControlCount] = {
     {Button, Entry, "7", "7", "", 48, 24, 9, 9},
     {Button, Entry, "8", "8", "", 58, 24, 9, 9},
     {Button, Entry, "9", "9", "", 68, 24, 9, 9},
-    {Button, Entry, "", "", "Digital separator", 58, 54, 9, 9},
+    {Button, Entry, "", "", English("Digital separator"), 58, 54, 9, 9},
     {Button, Entry, "4", "4", "", 48, 34, 9, 9},
     {Button, Entry, "5", "5", "", 58, 34, 9, 9},
     {Button, Entry, "6", "6", "", 68, 34, 9, 9},
@@ -30,27 +32,27 @@ constexpr ControlRow Rows[ControlCount] = {
     {Button, Entry, "2", "2", "", 58, 44, 9, 9},
     {Button, Entry, "3", "3", "", 68, 44, 9, 9},
     {Button, Entry, "0", "0", "", 48, 54, 9, 9},
-    {Button, BackSpace, "<-", "\b", "Shift-back [Backspace]", 100, 34, 9, 9},
+    {Button, BackSpace, "<-", "\b", English("Shift-back [Backspace]"), 100, 34, 9, 9},
     {Button, Operator, "+", "+", "", 80, 44, 9, 19},
-    {Indicator, None, "", "", "Current operator", 100, 12, 9, 9},
-    {Button, Equals, "=", "", "[Enter]", 90, 44, 9, 19},
+    {Indicator, None, "", "", English("Current operator"), 100, 12, 9, 9},
+    {Button, Equals, "=", "", English("[Enter]"), 90, 44, 9, 19},
     {Button, Operator, "-", "-", "", 80, 34, 9, 9},
-    {Button, Operator, "*", "*", "Multiply", 80, 24, 9, 9},
-    {Button, Operator, "/", "/", "Divide", 90, 24, 9, 9},
-    {Button, Clear, "C", "c", "Clear [C]", 32, 24, 13, 9},
-    {Button, SignChange, "+-", "sign", "Change sign [S]", 100, 24, 9, 9},
-    {Button, Percent, "%", "p", "Percent [P]", 90, 34, 9, 9},
-    {Button, SquareRoot, "SQR", "q", "Square root [Q]", 32, 44, 13, 9},
-    {Button, Reciprocal, "1/X", "x", "1 Divide TO X [X]", 32, 54, 13, 9},
-    {Button, MemoryClear, "MC", "l", "Memory clear [L]", 32, 12, 13, 9},
-    {Button, MemoryRecall, "MR", "r", "Memory recall [R]", 48, 12, 9, 9},
-    {Button, MemoryAdd, "M+", "a", "Addition to memory [A]", 58, 12, 9, 9},
-    {Button, MemorySubtract, "M-", "u", "Subtraction from memory [U]", 68, 12, 9, 9},
-    {Button, DoubleZero, "00", "d", "Double zeroes [D]", 68, 54, 9, 9},
-    {Indicator, None, "", "", "Indicator of using memory", 90, 12, 9, 9},
-    {Button, ClearEntry, "CE", "\n", "Clear entry [Delete]", 32, 34, 13, 9},
-    {Button, Total, "T", "t", "Total (calculate from clipboard) [T]", 100, 44, 9, 19},
-    {Button, MemoryStore, "MS", "m", "Memory set [M]", 80, 12, 9, 9},
+    {Button, Operator, "*", "*", English("Multiply"), 80, 24, 9, 9},
+    {Button, Operator, "/", "/", English("Divide"), 90, 24, 9, 9},
+    {Button, Clear, "C", "c", English("Clear [C]"), 32, 24, 13, 9},
+    {Button, SignChange, "+-", "sign", English("Change sign [S]"), 100, 24, 9, 9},
+    {Button, Percent, "%", "p", English("Percent [P]"), 90, 34, 9, 9},
+    {Button, SquareRoot, "SQR", "q", English("Square root [Q]"), 32, 44, 13, 9},
+    {Button, Reciprocal, "1/X", "x", English("1 Divide TO X [X]"), 32, 54, 13, 9},
+    {Button, MemoryClear, "MC", "l", English("Memory clear [L]"), 32, 12, 13, 9},
+    {Button, MemoryRecall, "MR", "r", English("Memory recall [R]"), 48, 12, 9, 9},
+    {Button, MemoryAdd, "M+", "a", English("Addition to memory [A]"), 58, 12, 9, 9},
+    {Button, MemorySubtract, "M-", "u", English("Subtraction from memory [U]"), 68, 12, 9, 9},
+    {Button, DoubleZero, "00", "d", English("Double zeroes [D]"), 68, 54, 9, 9},
+    {Indicator, None, "", "", English("Indicator of using memory"), 90, 12, 9, 9},
+    {Button, ClearEntry, "CE", "\n", English("Clear entry [Delete]"), 32, 34, 13, 9},
+    {Button, Total, "T", "t", English("Total (calculate from clipboard) [T]"), 100, 44, 9, 19},
+    {Button, MemoryStore, "MS", "m", English("Memory set [M]"), 80, 12, 9, 9},
 };
 
 static_assert(Rows[PanelRow].Style == Panel);

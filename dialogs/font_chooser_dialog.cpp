@@ -6,6 +6,7 @@
 #include "resources/dialog_ids.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -88,6 +89,7 @@ void TakeFace(HWND dialog) {
 }
 
 BOOL OnInit(HWND dialog, LPARAM labelId) {
+    TranslateDialog(dialog);
     chooser.TargetLabel = static_cast<int>(labelId);
     ListTrueTypeFamilies(dialog);
     chooser.Owner = GetParent(dialog);

@@ -40,3 +40,7 @@
 #define IDM_TAPE_CLEAR 32834
 #define IDM_ALWAYS_ON_TOP 32822
 #define IDM_ADD_MODE 32823
+
+// The "Language" menu: like Windows, then one item per language in the order of Languages().
+#define IDM_LANGUAGE_AUTO 32850
+#define IDM_LANGUAGE_FIRST 32851

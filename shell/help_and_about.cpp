@@ -3,9 +3,11 @@
 #include <shellapi.h>
 
 #include "decimal/dec_string.h"
+#include "language/words.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/shell_state.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -31,16 +33,18 @@ DecString LoadedText(UINT id) {
 }
 
 void FillAboutLines(HWND dialog) {
-    DecString nameAndVersion = LoadedText(IDS_APP_TITLE);
-    nameAndVersion.AppendText(" version ");
-    nameAndVersion.AppendString(LoadedText(IDS_VERSION));
-    SetDlgItemTextA(dialog, IDC_ABOUT_NAME_VERSION, nameAndVersion.Text());
-    SetDlgItemTextA(dialog, IDC_ABOUT_LINE_2, LoadedText(IDS_ABOUT_LINE_2).Text());
-    SetDlgItemTextA(dialog, IDC_ABOUT_LINE_3, LoadedText(IDS_ABOUT_LINE_3).Text());
+    const std::string nameAndVersion = WordsWith(
+        "%1 version %2", {LoadedText(IDS_APP_TITLE).Text(), LoadedText(IDS_VERSION).Text()});
+    SetDlgItemTextW(dialog, IDC_ABOUT_NAME_VERSION, WideWords(nameAndVersion.c_str()).c_str());
+    for (const UINT line : {IDS_ABOUT_LINE_2, IDS_ABOUT_LINE_3}) {
+        const int item = line == IDS_ABOUT_LINE_2 ? IDC_ABOUT_LINE_2 : IDC_ABOUT_LINE_3;
+        SetDlgItemTextW(dialog, item, WideWords(Words(LoadedText(line).Text())).c_str());
+    }
 }
 
 INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
+        TranslateDialog(dialog);
         FillAboutLines(dialog);
         return TRUE;
     }

@@ -11,6 +11,7 @@
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void InstallKeyForwarding() {
 // The window comes to life in this order; it is still hidden throughout.
 LRESULT OnCreate(HWND window) {
     LoadSettingsFile();
+    ChooseLanguageFromSettings();
     Shell.Dpi = WindowDpi(window);
     CreateAllControls(window);
     InstallKeyForwarding();
@@ -42,6 +44,7 @@ LRESULT OnCreate(HWND window) {
     ApplyBackgroundColour(window);
     FitWindow(window);
     MarkRoundMenus(window);
+    ShowLanguageMenu(window);
     CreateTapeWindow(window);
     ApplyAlwaysOnTop(window);
     ShowAddMode(window);

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/total_details_dialog.h"
+#include "language/words.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
@@ -12,6 +14,7 @@
 #include "shell/tape_list.h"
 #include "shell/tape_view.h"
 #include "shell/tape_window.h"
+#include "shell/ui_language.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_replay.h"
 
@@ -33,7 +36,8 @@ INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
     if (message == WM_INITDIALOG) {
         request = reinterpret_cast<LineRequest*>(lParam);
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        SetDlgItemTextA(dialog, IDC_TAPE_PROMPT, request->Prompt);
+        TranslateDialog(dialog);
+        SetDlgItemTextW(dialog, IDC_TAPE_PROMPT, WideWords(request->Prompt).c_str());
         SetDlgItemTextA(dialog, IDC_TAPE_TEXT, request->Text.c_str());
         SendDlgItemMessageA(dialog, IDC_TAPE_TEXT, EM_LIMITTEXT, request->Limit, 0);
         SendDlgItemMessageA(dialog, IDC_TAPE_TEXT, EM_SETSEL, 0, -1);
@@ -49,7 +53,7 @@ INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
     GetDlgItemTextA(dialog, IDC_TAPE_TEXT, text, TextBufferSize);
     std::string shown;
     if (request->Number && !TypedNumber(Shell.Context.Settings, text, shown)) {
-        MessageBoxA(dialog, "Error! Type a number of at most 24 digits.", Shell.ProductName, MB_OK);
+        ShowDialogMessage(dialog, Words("Error! Type a number of at most 24 digits."));
         SetFocus(GetDlgItem(dialog, IDC_TAPE_TEXT));
         return TRUE;
     }
@@ -76,7 +80,7 @@ void CorrectSelectedLine() {
         MessageBeep(0);  // results are computed, not typed
         return;
     }
-    LineRequest request{"Correct the number:", entry->Number, MaxEntryLength * 2, true};
+    LineRequest request{Words("Correct the number:"), entry->Number, MaxEntryLength * 2, true};
     if (!AskForLine(request)) return;
     CorrectTapeLine(TapeShell.Keeper.Lines, SelectedLine(), request.Text, Shell.Context);
     AfterChange();
@@ -88,7 +92,7 @@ void NoteSelectedLine() {
         MessageBeep(0);
         return;
     }
-    LineRequest request{"Note for this line:", entry->Note, MaxNoteLength, false};
+    LineRequest request{Words("Note for this line:"), entry->Note, MaxNoteLength, false};
     if (!AskForLine(request)) return;
     SetTapeNote(TapeShell.Keeper.Lines, SelectedLine(), request.Text);
     AfterChange();
@@ -120,14 +124,14 @@ void SaveTapeAs() {
     const std::string text =
         csv ? TapeCsv(tape, Shell.Context.Settings.THOUSAND_SEPARATOR) : TapeText(tape);
     if (!Shell.Platform.ReplaceWholeFile(path, text)) {
-        const std::string message = "The tape could not be saved to " + name + ".";
-        MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK);
+        const std::string message = WordsWith("The tape could not be saved to %1.", {name});
+        ShowDialogMessage(TapeShell.Window, message.c_str());
     }
 }
 
 void ClearWholeTape() {
-    if (MessageBoxA(TapeShell.Window, "Clear the whole tape?", Shell.ProductName,
-                    MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    if (MessageBoxW(TapeShell.Window, WideWords(Words("Clear the whole tape?")).c_str(),
+                    WideWords(Shell.ProductName).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
     ClearTape(TapeShell.Keeper.Lines);
@@ -198,6 +202,7 @@ void ShowContextMenu(LPARAM position) {
         point = {rect.left, rect.top};
     }
     HMENU menu = LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_TAPE_MENU));
+    TranslateMenu(menu, IDM_TAPE_MENU);
     TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, TapeShell.Window,
                    nullptr);
     DestroyMenu(menu);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "resources/resource_ids.h"
 #include "shell/announce.h"
 #include "shell/dpi_support.h"
@@ -12,6 +13,7 @@
 #include "shell/tape_commands.h"
 #include "shell/tape_list.h"
 #include "shell/tape_view.h"
+#include "shell/ui_language.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_replay.h"
 
@@ -97,6 +99,13 @@ std::string TapeFileName() {
 
 }  // namespace
 
+void TranslateTapeWindow() {
+    if (TapeShell.Window == nullptr) return;
+    SetWindowTextW(TapeShell.Window, WideWords(Words("Tape")).c_str());
+    TranslateMenu(GetMenu(TapeShell.Window), IDM_TAPE_MENU);
+    DrawMenuBar(TapeShell.Window);
+}
+
 void CreateTapeWindow(HWND mainWindow) {
     DefineTapeClass();
     TapeShell.Window = CreateWindowExA(
@@ -121,6 +130,7 @@ void CreateTapeWindow(HWND mainWindow) {
     GetWindowRect(mainWindow, &main);
     MoveWindow(TapeShell.Window, main.right, main.top, TapeWindowWidth(), main.bottom - main.top,
                FALSE);
+    TranslateTapeWindow();
     FollowMainWindow();
 }
 

@@ -7,6 +7,7 @@
 #include "shell/announce.h"
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
+#include "shell/ui_language.h"
 #include "total/code_page_text.h"
 
 namespace {
@@ -80,7 +81,8 @@ void Win32Platform::Beep() {
 void Win32Platform::ShowMessage(const char* text) {
     // Heard before the message that it caused.
     AnnounceDisplayChanges();
-    MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
+    MessageBoxW(Shell.MainWindow, WideWords(text).c_str(), WideWords(Shell.ProductName).c_str(),
+                MB_OK);
 }
 
 std::string Win32Platform::ClipboardText() {
