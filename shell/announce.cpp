@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/spoken_names.h"
+#include "language/words.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -44,9 +45,9 @@ const UiaNotifier& Notifier() {
 
 BSTR WideBstr(const std::string& text) {
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
     return SysAllocStringLen(wide.data(), static_cast<UINT>(length));
 }
 
@@ -154,7 +155,7 @@ void AnnounceDisplayChanges() {
 
 void AnnounceTapeLine(HWND list, const std::string& line) {
     tapeList = list;
-    pendingTapeLines.push_back(line);
+    pendingTapeLines.push_back(Utf8OfCodePage(line));
     if (commandDepth == 0) AnnounceTapeLines();
 }
 
