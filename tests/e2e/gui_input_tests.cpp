@@ -315,9 +315,45 @@ void AcceleratorsTakeTheirKeysFirst() {
     CheckEqual(ValueInFile(run.Exit(), "ROUND_MODE"), "2", "the last chord's ROUND_MODE saved");
 }
 
+// The menus read back as the right Unicode text in the language the settings name, and the
+// Language menu switches every item at once and keeps the choice.
+void MenusSpeakTheChosenLanguage() {
+    const struct {
+        const char* Tag;
+        const char* Exit;
+        const char* Popups;  // the menu bar's and the submenus' titles
+    } languages[] = {
+        {"ru", "В&ыход",
+         "&Результат|Настройка|Знаки после запятой|Способ округления|&Язык|&Справка"},
+        {"zh-CN", "退出(&X)", "结果(&R)|自定义|小数位数|舍入方式|语言(&L)|帮助(&H)"},
+    };
+    for (const auto& language : languages) {
+        CaseRun run(language.Tag, KnownFile({{"LANGUAGE", language.Tag}}));
+        if (!run.Start()) continue;
+        CheckEqual(MenuItemText(run.Session, IdExit), language.Exit,
+                   std::string(language.Tag) + ": Exit");
+        CheckEqual(MenuItemText(run.Session, 0), language.Popups,
+                   std::string(language.Tag) + ": popups");
+        CheckEqual(MenuItemText(run.Session, IdLanguageFirst + 8), "Русский",
+                   std::string(language.Tag) + ": each language by its own name");
+        run.Exit();
+    }
+    CaseRun run("switch", KnownFile());
+    if (!run.Start()) return;
+    CheckEqual(MenuItemText(run.Session, IdExit), "E&xit", "English by default");
+    CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto, IdLanguageFirst}), "10",
+               "Like Windows checked");
+    PostCommand(run.Session, IdLanguageFirst + 1);
+    CheckEqual(MenuItemText(run.Session, IdExit), "&Beenden", "German at once");
+    CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto, IdLanguageFirst + 1}), "01",
+               "Deutsch checked");
+    CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "de", "the choice kept");
+}
+
 }  // namespace
 
 extern const GuiCase InputCases[] = {
+    {"languages", MenusSpeakTheChosenLanguage},
     {"typed_characters", TypedCharactersPressTheirButtons},
     {"decimal_keys", DecimalKeysFollowTheSeparator},
     {"keys_anywhere", KeysReachTheWindowWhereverTheFocusIs},

@@ -58,6 +58,22 @@ void SetMenuProbePath(const std::string& path) {
     menuProbePath = path;
 }
 
+std::string MenuItemText(const QuillonSession& session, UINT id) {
+    MenuItemsChecked(session, {});  // the probe writes the texts before the marks
+    std::istringstream texts(ReadFileBytes(session.Directory + "menu-texts.txt"));
+    std::string line;
+    std::string found;
+    while (std::getline(texts, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos || tab + 1 == line.size()) continue;  // a separator
+        if (std::stoul(line.substr(0, tab)) != id) continue;
+        if (!found.empty()) found.push_back('|');
+        found.append(line, tab + 1, std::string::npos);
+    }
+    return found;
+}
+
 std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids) {
     std::string checked(ids.size(), '-');
     const std::string marksFile = session.Directory + "menu-marks.txt";

@@ -6,7 +6,7 @@ namespace {
 
 const char* const Sections[][2] = {
     {"ADD_MODE", "COMMON"},
-    {"DECIMAL_SEPARATORS", "TOTAL"},
+    {"CREDIT_DEBIT", "TOTAL"},
     {"ALWAYS_ON_TOP", "VIEW"},
 };
 
@@ -36,6 +36,7 @@ SettingsValues KnownSettings() {
         {"ADD_MODE", "NO"},
         {"ROUND_MODE", "3"},
         {"ROUND_TYPE", "1"},
+        {"CREDIT_DEBIT", "NO"},
         {"DECIMAL_SEPARATORS", ""},
         {"NUMBER_SEPARATORS", ""},
         {"SPACE_IS_DECIMAL_SEPARATOR", "NO"},
@@ -50,6 +51,7 @@ SettingsValues KnownSettings() {
         {"FONT", InstalledFace()},
         {"FONT_FOR_PANEL", InstalledFace()},
         {"HOT_KEY_AS_CLICK", "YES"},
+        {"LANGUAGE", "AUTO"},
         {"LEADING_ZERO", "YES"},
         {"SCALE", "1"},
         {"TAPE", "NO"},
