@@ -350,9 +350,22 @@ void MenusSpeakTheChosenLanguage() {
     CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "de", "the choice kept");
 }
 
+// Started under a German UI language (the test sets LC_ALL for Wine), "Like Windows" shows
+// German; the number format stays the settings' own.
+void MenusFollowTheUiLanguage() {
+    CaseRun run("ui-language", KnownFile());
+    if (!run.Start()) return;
+    CheckEqual(MenuItemText(run.Session, IdExit), "&Beenden", "German from the UI language");
+    CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto}), "1", "Like Windows checked");
+    TypeText(run.Session, "1234.5");
+    CheckEqual(Panel(run.Session), "1,234.5", "the settings' number format");
+    CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "AUTO", "the choice stays AUTO");
+}
+
 }  // namespace
 
 extern const GuiCase InputCases[] = {
+    {"language_from_windows", MenusFollowTheUiLanguage},
     {"languages", MenusSpeakTheChosenLanguage},
     {"typed_characters", TypedCharactersPressTheirButtons},
     {"decimal_keys", DecimalKeysFollowTheSeparator},
