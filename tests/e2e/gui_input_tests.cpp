@@ -362,9 +362,29 @@ void MenusFollowTheUiLanguage() {
     CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "AUTO", "the choice stays AUTO");
 }
 
+// Every dialog in every language at SCALE 1: no control clips its text in its own font.
+void DialogsFitEveryLanguage() {
+    const char* tags[] = {"en", "de", "fr", "es", "it", "pt-BR", "nl", "pl", "ru", "zh-CN"};
+    for (const char* tag : tags) {
+        CaseRun run(std::string("fit-") + tag, KnownFile({{"LANGUAGE", tag}}));
+        if (!run.Start()) continue;
+        for (const WORD command : {IdAppearance, IdTotalSettings, IdAbout}) {
+            PostMessageA(run.Session.Window, WM_COMMAND, command, 0);
+            HWND dialog = WaitForWindow(run.Session, "#32770", nullptr, 5000);
+            if (!Check(dialog != nullptr, std::string(tag) + ": dialog opens")) continue;
+            CheckEqual(ClippedControls(dialog, 8, 96), "",
+                       std::string(tag) + ": clipped in dialog " + std::to_string(command));
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            for (int wait = 0; wait < 100 && IsWindow(dialog); ++wait) Sleep(20);
+        }
+        run.Exit();
+    }
+}
+
 }  // namespace
 
 extern const GuiCase InputCases[] = {
+    {"dialog_fit", DialogsFitEveryLanguage},
     {"language_from_windows", MenusFollowTheUiLanguage},
     {"languages", MenusSpeakTheChosenLanguage},
     {"typed_characters", TypedCharactersPressTheirButtons},
