@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "controls/spoken_names.h"
-#include "language/words.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -155,7 +154,7 @@ void AnnounceDisplayChanges() {
 
 void AnnounceTapeLine(HWND list, const std::string& line) {
     tapeList = list;
-    pendingTapeLines.push_back(Utf8OfCodePage(line));
+    pendingTapeLines.push_back(line);
     if (commandDepth == 0) AnnounceTapeLines();
 }
 

@@ -1,11 +1,14 @@
 #include "shell/tape_list.h"
 
+#include <algorithm>
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"
 #include "shell/tape_view.h"
+#include "shell/ui_language.h"
 #include "tape/tape_layout.h"
 
 namespace {
@@ -14,7 +17,7 @@ namespace {
 constexpr const char* MarkSample = "= ";
 constexpr const char* NumberSample = "-000,000,000,000,000,000,000,000 ";
 constexpr const char* KeySample = "SQR";
-constexpr const char* CountSample = "  000,000 numbers";
+constexpr const char* CountSample = "000,000";  // the widest count, in its words
 constexpr int NoteCharacters = MaxNoteLength + 2;
 constexpr int LinePadding = 2;
 
@@ -27,6 +30,13 @@ int TextWidth(HDC dc, const std::string& text) {
 // The padding around a line at the window's DPI.
 int Padding() {
     return ScaleForDpi(LinePadding, static_cast<int32_t>(Shell.Dpi));
+}
+
+int WordsWidth(HDC dc, const std::string& utf8) {
+    const std::wstring text = WideWords(utf8.c_str());
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
 }
 
 void DrawColumn(HDC dc, const std::string& text, int left, int right, const RECT& line,
@@ -73,7 +83,8 @@ void MeasureColumns() {
     columns.Number = Padding() + TextWidth(dc, MarkSample) + TextWidth(dc, NumberSample);
     columns.Key = columns.Number + TextWidth(dc, " ");
     columns.Rest = columns.Key + TextWidth(dc, KeySample);
-    columns.Count = TextWidth(dc, CountSample);
+    columns.Count = std::max(WordsWidth(dc, "  " + WordsWith("%1 numbers", {CountSample})),
+                             WordsWidth(dc, "  " + WordsWith("%1 items", {CountSample})));
     columns.Note = TextWidth(dc, std::string(NoteCharacters, 'n'));
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
@@ -90,7 +101,8 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemID < TapeShell.Keeper.Lines.Lines.size()) {
-        const TapeLineColumns line = ColumnsOfLine(TapeShell.Keeper.Lines.Lines[item.itemID]);
+        const TapeEntry& entry = TapeShell.Keeper.Lines.Lines[item.itemID];
+        const TapeLineColumns line = ColumnsOfLine(entry);
         const int left = item.rcItem.left;
         const ColumnEdges& edges = TapeShell.Columns;
         SetBkMode(item.hDC, TRANSPARENT);
@@ -99,7 +111,10 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
                    DT_LEFT);
         DrawColumn(item.hDC, line.Number, left, left + edges.Number, item.rcItem, DT_RIGHT);
         DrawColumn(item.hDC, line.Key, left + edges.Key, left + edges.Rest, item.rcItem, DT_LEFT);
-        DrawColumn(item.hDC, line.Rest, left + edges.Rest, item.rcItem.right, item.rcItem, DT_LEFT);
+        RECT rest = {left + edges.Rest, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+        const std::wstring words = WideWords(ShownRest(entry).c_str());
+        DrawTextW(item.hDC, words.c_str(), static_cast<int>(words.size()), &rest,
+                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }

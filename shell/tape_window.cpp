@@ -89,7 +89,7 @@ void AnnounceNewLines(uint64_t count) {
     if (!IsWindowVisible(TapeShell.Window)) return;
     const Tape& tape = TapeShell.Keeper.Lines;
     for (size_t i = tape.Lines.size() - count; i < tape.Lines.size(); ++i) {
-        AnnounceTapeLine(TapeShell.List, TapeLineText(tape.Lines[i]));
+        AnnounceTapeLine(TapeShell.List, ShownTapeLine(tape.Lines[i]));
     }
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tape/tape_layout.h"
+
 namespace {
 
 // Every test leaves English chosen, as the other tests expect.
@@ -75,6 +77,17 @@ TEST(Words, PlaceholdersInTheTranslatedOrder) {
                              "234\x80"),
               "1\xC2\xA0"
               "234\xE2\x82\xAC");
+}
+
+// The tape window shows its counts in the language; the tape's text (file, copy) keeps English.
+TEST(Words, TapeCountsInTheWindowOnly) {
+    const ChosenLanguage russian("ru");
+    TapeEntry total{TapeKey::Total, TapeRole::Result, "12", 3, "Miete \xE4"};
+    EXPECT_EQ(ShownRest(total), "  \u0447\u0438\u0441\u0435\u043B: 3  Miete \u00E4");
+    total.Count = 1;
+    EXPECT_EQ(ShownRest(total), "  1 \u0447\u0438\u0441\u043B\u043E  Miete \u00E4");
+    const std::string english = TapeLineText(total);
+    EXPECT_EQ(english.substr(english.size() - 17), "1 number  Miete \xE4");
 }
 
 }  // namespace
