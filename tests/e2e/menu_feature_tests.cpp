@@ -678,13 +678,23 @@ int HoldDialogForScreenshot(const std::vector<std::string>& arguments) {
         open.push_back(OpenDialog(run.Session, IdTotalSettings, TotalTitle));
         SetField(open.back(), TotalNumberField, "; ");
     } else {
-        open.push_back(OpenDialog(run.Session, IdAppearance, ViewTitle));
+        open.push_back(OpenDialog(run.Session, IdAppearance, nullptr));  // in any language
         if (dialogName == "font" && open.back() != nullptr) {
             PushButton(run.Session, open.back(), ViewSelectPanelFace);
             open.push_back(WaitForDialog(run.Session, "Font chooser"));
         }
     }
     if (open.back() == nullptr) return 1;
+    // Where the dialog is, for a script that cannot find it by its (translated) title.
+    RECT place = {};
+    GetWindowRect(open.back(), &place);
+    const std::string rect = std::to_string(place.right - place.left) + "x" +
+                             std::to_string(place.bottom - place.top) + "+" +
+                             std::to_string(place.left) + "+" + std::to_string(place.top) + "\n";
+    if (FILE* out = std::fopen((directory + "\\rect.txt").c_str(), "w")) {
+        std::fputs(rect.c_str(), out);
+        std::fclose(out);
+    }
     WaitForScreenshot(directory, "");
     for (auto window = open.rbegin(); window != open.rend(); ++window) {
         PostMessageA(*window, WM_COMMAND, IDCANCEL, 0);
