@@ -9,6 +9,7 @@
 #include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
+#include "screen_dpi.h"
 #include "settings_text.h"
 
 namespace {
@@ -145,36 +146,6 @@ void EntersAmountsInCents() {
     CheckEqual(Panel(again.Session), "0.25", "cents after a restart");
     again.Exit();
 }
-
-// The screen DPI new programs of the prefix take (LogPixels), set for one case and put
-// back as it was when the case ends.
-struct ScreenDpi {
-    HKEY Key = nullptr;
-    DWORD Saved = 0;
-    bool HadValue = false;
-
-    ScreenDpi() {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
-                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &Key, nullptr);
-        DWORD size = sizeof(Saved);
-        HadValue = RegQueryValueExA(Key, "LogPixels", nullptr, nullptr,
-                                    reinterpret_cast<BYTE*>(&Saved), &size) == ERROR_SUCCESS;
-    }
-    ~ScreenDpi() {
-        if (HadValue) {
-            Set(Saved);
-        } else {
-            RegDeleteValueA(Key, "LogPixels");
-        }
-        RegCloseKey(Key);
-    }
-    ScreenDpi(const ScreenDpi&) = delete;
-    ScreenDpi& operator=(const ScreenDpi&) = delete;
-    void Set(DWORD dpi) const {
-        RegSetValueExA(Key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                       sizeof(dpi));
-    }
-};
 
 struct DpiGeometry {
     int ClientWidth = 0, ClientHeight = 0;
