@@ -14,3 +14,8 @@ set_tests_properties(layering.forbidden_includes_refused PROPERTIES PASS_REGULAR
 # keys kept, no access key twice in one menu or dialog.
 add_test(NAME language.po_files
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tests/language/check_po.py ${PROJECT_SOURCE_DIR})
+add_test(NAME language.po_faults_refused
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tests/language/check_po.py
+          ${PROJECT_SOURCE_DIR}/tests/language/faulty)
+set_tests_properties(language.po_faults_refused PROPERTIES PASS_REGULAR_EXPRESSION
+  "missing 'Not in the template'.*'Shown nowhere' is shown nowhere.*access key of 'File'.*shortcut of '&Open CTRL\\+O'.*placeholders differ in 'Saved.'.*no translation of 'Shown nowhere'.*share the access key 'o'")

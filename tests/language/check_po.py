@@ -110,6 +110,10 @@ def check(source_dir):
     groups = []
     for rc in sorted(glob.glob(os.path.join(source_dir, "resources", "*.rc"))):
         groups += rc_groups(rc)
+    # The shell adds the "Language" submenu to the Customize menu.
+    for name, texts in groups:
+        if name == "IDM_MAIN/Customize":
+            texts.append("&Language")
     shown = {t for _, texts in groups for t in texts} | source_texts(source_dir)
     for text in sorted(shown - template.keys()):
         faults.append("template: missing %r" % text)
