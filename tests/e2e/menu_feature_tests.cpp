@@ -665,12 +665,14 @@ void ChoosersOpenAndCancel() {
 }
 
 // Opens one dialog for its picture, waits until DIRECTORY\shot.png appears (the script that
-// started the driver takes it), then closes everything.
+// started the driver takes it), then closes everything; in the language LANGUAGE names when a
+// third argument gives one.
 int HoldDialogForScreenshot(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 2) return 2;
+    if (arguments.size() < 2 || arguments.size() > 3) return 2;
     const std::string& dialogName = arguments[0];
     const std::string directory = WindowsPath(arguments[1]);
-    CaseRun run("dialog_screenshot", KnownFile());
+    CaseRun run("dialog_screenshot",
+                KnownFile({{"LANGUAGE", arguments.size() == 3 ? arguments[2] : "AUTO"}}));
     if (!run.Start()) return 1;
     TypeText(run.Session, "1234.5");
     std::vector<HWND> open;

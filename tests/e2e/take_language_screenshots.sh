@@ -15,14 +15,17 @@ mkdir -p "$output"
 # shellcheck disable=SC1091
 source "$dir/gui-env"
 
-for language in de_DE:de zh_CN:zh; do
-    export LC_ALL=${language%%:*}.UTF-8
-    tag=${language##*:}
-    bash "$here/take_screenshot.sh" "$dir" "$gui_driver" "$quillon" "$probe" "$output/screenshot_$tag.png"
+# As Windows gives the language: Wine takes the UI language from LC_ALL. (Under a Chinese
+# locale this machine's Wine lacks the fonts it substitutes for the Latin faces, and draws
+# Latin letters and digits, and the menu bar's Chinese, as boxes.)
+for tag in de zh; do
+    if [[ $tag == de ]]; then export LC_ALL=de_DE.UTF-8; else export LC_ALL=zh_CN.UTF-8; fi
+    language=AUTO
+    bash "$here/take_screenshot.sh" "$dir" "$gui_driver" "$quillon" "$probe" "$output/screenshot_$tag.png" "$language"
     handshake=$dir/dialog-screenshot
     rm -rf "$handshake"
     mkdir -p "$handshake"
-    bash "$here/gui_env.sh" run "$dir" "$menu_driver" "$quillon" "$fake_hh" screenshot view "$handshake" &
+    bash "$here/gui_env.sh" run "$dir" "$menu_driver" "$quillon" "$fake_hh" screenshot view "$handshake" "$language" &
     driver_pid=$!
     for _ in $(seq 200); do
         [[ -e $handshake/ready ]] && break
@@ -30,12 +33,10 @@ for language in de_DE:de zh_CN:zh; do
     done
     [[ -e $handshake/ready && -e $handshake/rect.txt ]] || { echo "no dialog" >&2; kill "$driver_pid"; exit 1; }
     sleep 1  # let the dialog finish painting
-    if [[ $tag == de ]]; then  # a title X can name; otherwise the dialog's place on the screen
-        xwd -display "$DISPLAY" -name "Ansicht anpassen" -silent | convert xwd:- "$output/customize_view_$tag.png"
-    else
-        xwd -display "$DISPLAY" -root -silent |
-            convert xwd:- -crop "$(tr -d '\r\n' < "$handshake/rect.txt")" +repage "$output/customize_view_$tag.png"
-    fi
+    # The dialog's X window, found by its size: its title may be one X cannot name.
+    size=$(tr -d '\r\n' < "$handshake/rect.txt" | cut -d+ -f1)
+    window=$(xwininfo -display "$DISPLAY" -root -tree | awk -v size=" $size+" 'index($0, size) {print $1; exit}')
+    xwd -display "$DISPLAY" -id "$window" -silent | convert xwd:- "$output/customize_view_$tag.png"
     touch "$handshake/shot.png"
     wait "$driver_pid"
     echo "saved $output/customize_view_$tag.png"
