@@ -105,6 +105,8 @@ void TranslateTapeWindow() {
     SetWindowTextW(TapeShell.List, WideWords(Words("Tape")).c_str());  // its accessible name
     TranslateMenu(GetMenu(TapeShell.Window), IDM_TAPE_MENU);
     DrawMenuBar(TapeShell.Window);
+    MeasureColumns();  // the counts' words take another width
+    InvalidateRect(TapeShell.List, nullptr, TRUE);
 }
 
 void CreateTapeWindow(HWND mainWindow) {

@@ -346,6 +346,8 @@ void MenusSpeakTheChosenLanguage() {
                "Like Windows checked");
     PostCommand(run.Session, IdLanguageFirst + 1);
     CheckEqual(MenuItemText(run.Session, IdExit), "&Beenden", "German at once");
+    CheckEqual(WaitForWindow(run.Session, "QUILLON_TAPE", "Streifen", 2000) != nullptr, true,
+               "the tape window's title at once");
     CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto, IdLanguageFirst + 1}), "01",
                "Deutsch checked");
     CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "de", "the choice kept");
