@@ -106,25 +106,36 @@ bool EndsWith(const std::string& text, const char* end) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+std::string PathText(const wchar_t* path, UINT codePage) {
+    char text[PathBufferSize * 3] = {};
+    WideCharToMultiByte(codePage, 0, path, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
 void SaveTapeAs() {
-    char path[PathBufferSize] = "Tape.txt";
-    OPENFILENAMEA dialog = {};
+    wchar_t path[PathBufferSize] = L"Tape.txt";
+    // The file types in words, each followed by its pattern, the list ending in an empty item.
+    std::wstring filter = WideWords(Words("Text (*.txt)")) + L'\0' + L"*.txt" + L'\0' +
+                          WideWords(Words("CSV, comma-separated (*.csv)")) + L'\0' + L"*.csv" +
+                          L'\0';
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = TapeShell.Window;
-    dialog.lpstrFilter = "Text (*.txt)\0*.txt\0CSV, comma-separated (*.csv)\0*.csv\0";
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = PathBufferSize;
-    dialog.lpstrDefExt = "txt";
+    dialog.lpstrDefExt = L"txt";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameA(&dialog)) return;
-    const std::string name = path;
+    if (!GetSaveFileNameW(&dialog)) return;
+    const std::string name = PathText(path, CP_ACP);  // the files' functions take ANSI paths
     const bool csv = dialog.nFilterIndex == 2 || EndsWith(name, ".csv");
     const Tape& tape = TapeShell.Keeper.Lines;
     const std::string text =
         csv ? TapeCsv(tape, Shell.Context.Settings.THOUSAND_SEPARATOR) : TapeText(tape);
-    if (!Shell.Platform.ReplaceWholeFile(path, text)) {
-        const std::string message = WordsWith("The tape could not be saved to %1.", {name});
+    if (!Shell.Platform.ReplaceWholeFile(name.c_str(), text)) {
+        const std::string message =
+            WordsWith("The tape could not be saved to %1.", {PathText(path, CP_UTF8)});
         ShowDialogMessage(TapeShell.Window, message.c_str());
     }
 }
