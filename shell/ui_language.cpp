@@ -75,13 +75,11 @@ BOOL CALLBACK TranslateChild(HWND control, LPARAM) {
     return TRUE;
 }
 
-HMENU CustomizeMenu(HWND mainWindow) {
-    HMENU bar = GetMenu(mainWindow);
+// The popup of `bar` that holds the command `id` (the Customize menu holds Appearance).
+HMENU PopupWith(HMENU bar, UINT id) {
     for (int i = 0; i < GetMenuItemCount(bar); ++i) {
         HMENU sub = GetSubMenu(bar, i);
-        if (sub != nullptr && GetMenuState(sub, IDM_APPEARANCE, MF_BYCOMMAND) != 0xFFFFFFFF) {
-            return sub;
-        }
+        if (sub != nullptr && GetMenuState(sub, id, MF_BYCOMMAND) != 0xFFFFFFFF) return sub;
     }
     return nullptr;
 }
@@ -131,11 +129,11 @@ void TranslateDialog(HWND dialog) {
 
 void ShowLanguageMenu(HWND mainWindow) {
     TranslateMenu(GetMenu(mainWindow), IDM_MAIN);
-    HMENU customize = CustomizeMenu(mainWindow);
-    if (customize == nullptr) return;
+    HMENU customize = PopupWith(GetMenu(mainWindow), IDM_APPEARANCE);
     HMENU english = LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_MAIN));
-    const int own = GetMenuItemCount(GetSubMenu(english, 1));
+    const int own = GetMenuItemCount(PopupWith(english, IDM_APPEARANCE));
     DestroyMenu(english);
+    if (customize == nullptr || own < 0) return;
     while (GetMenuItemCount(customize) > own) DeleteMenu(customize, own, MF_BYPOSITION);
     AppendMenuW(customize, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(customize, MF_POPUP, reinterpret_cast<UINT_PTR>(LanguageSubmenu()),
