@@ -3,6 +3,7 @@
 #include "calculator/business_keys.h"
 #include "decimal/add_subtract.h"
 #include "decimal/format_result.h"
+#include "language/words.h"
 #include "total/fast_sum.h"
 #include "total/running_sum.h"
 #include "total/total_scan.h"
@@ -42,7 +43,8 @@ struct Summation {
     bool Number(const NumberRun& run) {
         if (run.Separators > 1) {
             Context.SetPanelText(ErrorText);
-            Context.Host->ShowMessage("Error. Too many decimal separators found in clipboard.");
+            Context.Host->ShowMessage(
+                Words("Error. Too many decimal separators found in clipboard."));
             Stopped = true;
             return false;
         }
@@ -128,7 +130,7 @@ void PressTotal(CalcContext& context) {
     context.LastTotal = KeptTotal{context.Host->SharedClipboardText(), context.Settings, 0};
     const std::string_view text = context.LastTotal.Text.Text;
     if (text.empty()) {
-        context.Host->ShowMessage("Clipboard is empty!");
+        context.Host->ShowMessage(Words("Clipboard is empty!"));
         return;
     }
     context.TotalNumbers = 0;
@@ -143,7 +145,7 @@ size_t SumClipboardNumbers(CalcContext& context, std::string_view text) {
     context.TotalNumbers = sum.Numbers;
 
     if (sum.Numbers == 0) {
-        context.Host->ShowMessage("There are no valid numbers in clipboard.");
+        context.Host->ShowMessage(Words("There are no valid numbers in clipboard."));
     } else if (sum.Numbers == 1) {
         context.SetPanelText(FormatNumberText(WithLeadingSignOnly(sum.RunningText), sum.Format));
     } else if (sum.ShownCurrent) {

@@ -2,6 +2,7 @@
 
 #include "decimal/add_subtract.h"
 #include "decimal/number_text.h"
+#include "language/words.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ void CombineWithMemory(CalcContext& context, NumberOperation operation) {
     context.OperandB = PanelNumber(context);
     const DecString result = operation(context.OperandA, context.OperandB, format);
     if (result == ErrorText) {
-        context.Host->ShowMessage(MemoryOverflowMessage);
+        context.Host->ShowMessage(Words(MemoryOverflowMessage));
     } else {
         context.MemoryValue = result;
     }

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "calculator/calc_context.h"
+#include "language/words.h"
 
-inline constexpr const char* MemoryOverflowMessage = "Memory operation overflow.";
+inline constexpr const char* MemoryOverflowMessage = English("Memory operation overflow.");
 
 void MemoryClear(CalcContext& context);
 // The stored text becomes an entry on the panel.

@@ -4,6 +4,7 @@
 
 #include "calculator/key_press.h"
 #include "decimal/format_result.h"
+#include "language/words.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void PasteNumber(CalcContext& context, const void*) {
     const PastedNumber pasted =
         CollectPastedNumber(context.Settings, context.Host->ClipboardText());
     if (!pasted.Found) {
-        context.Host->ShowMessage("There is no valid number in clipboard.");
+        context.Host->ShowMessage(Words("There is no valid number in clipboard."));
         return;
     }
     context.AddModeEntry = false;

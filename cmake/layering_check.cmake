@@ -9,3 +9,13 @@ add_test(NAME layering.forbidden_includes_refused
           ${PROJECT_SOURCE_DIR}/docs/architecture.md)
 set_tests_properties(layering.forbidden_includes_refused PROPERTIES PASS_REGULAR_EXPRESSION
   "controls/uses_windows.cpp:2: includes <windows.h>.*decimal/reaches_up.h:4: includes \"calculator/calc_context.h\".*2 forbidden includes")
+
+# The language files against the program's English texts: complete, placeholders and access
+# keys kept, no access key twice in one menu or dialog.
+add_test(NAME language.po_files
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tests/language/check_po.py ${PROJECT_SOURCE_DIR})
+add_test(NAME language.po_faults_refused
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tests/language/check_po.py
+          ${PROJECT_SOURCE_DIR}/tests/language/faulty)
+set_tests_properties(language.po_faults_refused PROPERTIES PASS_REGULAR_EXPRESSION
+  "missing 'Not in the template'.*'Shown nowhere' is shown nowhere.*access key of 'File'.*shortcut of '&Open CTRL\\+O'.*placeholders differ in 'Saved.'.*no translation of 'Shown nowhere'.*share the access key 'o'")

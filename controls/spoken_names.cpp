@@ -1,16 +1,19 @@
 #include "controls/spoken_names.h"
 
+#include <string>
+
 #include "decimal/number_text.h"
+#include "language/words.h"
 
 namespace {
 
 // By row of the control table; the decimal key is DecimalKeyRow whatever its caption shows.
 constexpr const char* Names[ControlCount] = {
-    "Display",
+    English("Display"),
     "7",
     "8",
     "9",
-    "Decimal separator",
+    English("Decimal separator"),
     "4",
     "5",
     "6",
@@ -18,34 +21,34 @@ constexpr const char* Names[ControlCount] = {
     "2",
     "3",
     "0",
-    "Back-space",
-    "Plus",
-    "Pending operator",
-    "Equals",
-    "Minus",
-    "Multiply",
-    "Divide",
-    "Clear",
-    "Change sign",
-    "Percent",
-    "Square root",
-    "Reciprocal",
-    "Memory clear",
-    "Memory recall",
-    "Memory add",
-    "Memory subtract",
-    "Double zero",
-    "Memory",
-    "Clear entry",
-    "Total",
-    "Memory store",
-    "Add tax",
-    "Remove tax",
-    "Grand total",
-    "Cost",
-    "Sell",
-    "Margin",
-    "Grand total",
+    English("Back-space"),
+    English("Plus"),
+    English("Pending operator"),
+    English("Equals"),
+    English("Minus"),
+    English("Multiply"),
+    English("Divide"),
+    English("Clear"),
+    English("Change sign"),
+    English("Percent"),
+    English("Square root"),
+    English("Reciprocal"),
+    English("Memory clear"),
+    English("Memory recall"),
+    English("Memory add"),
+    English("Memory subtract"),
+    English("Double zero"),
+    English("Memory"),
+    English("Clear entry"),
+    English("Total"),
+    English("Memory store"),
+    English("Add tax"),
+    English("Remove tax"),
+    English("Grand total"),
+    English("Cost"),
+    English("Sell"),
+    English("Margin"),
+    English("Grand total"),
 };
 
 struct OperatorWord {
@@ -53,15 +56,17 @@ struct OperatorWord {
     const char* Word;
 };
 
-constexpr OperatorWord OperatorWords[] = {
-    {'+', "Plus"}, {'-', "Minus"}, {'*', "Multiply"}, {'/', "Divide"}};
+constexpr OperatorWord OperatorWords[] = {{'+', English("Plus")},
+                                          {'-', English("Minus")},
+                                          {'*', English("Multiply")},
+                                          {'/', English("Divide")}};
 
 DecString SpokenOperator(const DecString& indicator) {
-    if (indicator.Empty()) return "none";
+    if (indicator.Empty()) return Words("none");
     for (const OperatorWord& word : OperatorWords) {
-        if (indicator.First() == word.Operator) return word.Word;
+        if (indicator.First() == word.Operator) return Words(word.Word);
     }
-    return indicator;
+    return Utf8OfCodePage(indicator.Text()).c_str();
 }
 
 char UpperCase(char c) {
@@ -76,7 +81,7 @@ bool InRange(int32_t row) {
 
 DecString SpokenName(int32_t row, const DecString& shownText) {
     if (!InRange(row)) return "";
-    DecString name = Names[row];
+    DecString name = Words(Names[row]);
     if (row == OperatorIndicatorRow || row == MemoryIndicatorRow || row == GrandTotalIndicatorRow) {
         name.AppendText(", ");
         name.AppendString(SpokenValue(row, shownText));
@@ -85,10 +90,10 @@ DecString SpokenName(int32_t row, const DecString& shownText) {
 }
 
 DecString SpokenValue(int32_t row, const DecString& shownText) {
-    if (row == PanelRow) return shownText;
+    if (row == PanelRow) return Utf8OfCodePage(shownText.Text()).c_str();
     if (row == OperatorIndicatorRow) return SpokenOperator(shownText);
     if (row == MemoryIndicatorRow || row == GrandTotalIndicatorRow) {
-        return shownText.Empty() ? "empty" : "in use";
+        return shownText.Empty() ? Words("empty") : Words("in use");
     }
     return "";
 }
@@ -99,29 +104,27 @@ bool HasSpokenValue(int32_t row) {
 }
 
 DecString SpokenShortcut(int32_t row, const ControlRecord& record) {
-    if (row == EqualsRow) return "Enter";
+    if (row == EqualsRow) return Words("Enter");
     if (record.HotKey.Empty()) return "";
     switch (record.HotKey.First()) {
         case '\b':
-            return "Backspace";
+            return Words("Backspace");
         case '\n':
-            return "Delete";
+            return Words("Delete");
         case ' ':
-            return "Space";
+            return Words("Space");
         default:
             return DecString(UpperCase(record.HotKey.First()));
     }
 }
 
 DecString SpokenResult(const DecString& panelText) {
-    return panelText == ErrorText ? DecString("Error") : panelText;
+    return panelText == ErrorText ? DecString(Words("Error"))
+                                  : DecString(Utf8OfCodePage(panelText.Text()).c_str());
 }
 
 DecString SpokenTotal(const DecString& panelText, int32_t numbers) {
-    DecString text = "Total ";
-    text.AppendString(SpokenResult(panelText));
-    text.AppendText(", ");
-    text.AppendInteger(numbers);
-    text.AppendText(numbers == 1 ? " number" : " numbers");
-    return text;
+    const std::string result(SpokenResult(panelText).Text());
+    if (numbers == 1) return WordsWith("Total %1, 1 number", {result}).c_str();
+    return WordsWith("Total %1, %2 numbers", {result, std::to_string(numbers)}).c_str();
 }

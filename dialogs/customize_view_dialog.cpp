@@ -9,6 +9,7 @@
 #include "controls/control_geometry.h"
 #include "dialogs/dialog_fields.h"
 #include "dialogs/font_chooser_dialog.h"
+#include "language/words.h"
 #include "resources/dialog_ids.h"
 #include "settings/separator_rules.h"
 #include "shell/help_and_about.h"
@@ -17,6 +18,7 @@
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -51,7 +53,7 @@ void FillGroupingSamples(HWND dialog, char separator) {
     HWND list = GetDlgItem(dialog, IDC_VIEW_DIGIT_GROUPING);
     const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    const char* samples[3][4] = {{"None"}, {"123", "456", "789"}, {"12", "34", "56", "789"}};
+    const char* samples[3][4] = {{""}, {"123", "456", "789"}, {"12", "34", "56", "789"}};
     for (const auto& groups : samples) {
         DecString sample;
         for (const char* group : groups) {
@@ -60,7 +62,9 @@ void FillGroupingSamples(HWND dialog, char separator) {
                 sample.AppendChar(separator);
             sample.AppendText(group);
         }
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sample.Text()));
+        const std::wstring shown =
+            WideWords(sample.Empty() ? Words("None") : Utf8OfCodePage(sample.Text()).c_str());
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     }
     if (selected != CB_ERR) SendMessageA(list, CB_SETCURSEL, selected, 0);
 }
@@ -216,6 +220,7 @@ void MakeFaceLabelsBold(HWND dialog) {
 }
 
 BOOL OnInit(HWND dialog) {
+    TranslateDialog(dialog);
     FillViewDialog(dialog, Shell.Context.Settings);
     SendDlgItemMessageA(dialog, IDC_VIEW_THOUSAND_SEPARATOR, EM_LIMITTEXT, 1, 0);
     SendDlgItemMessageA(dialog, IDC_VIEW_DECIMAL_SEPARATOR, EM_LIMITTEXT, 1, 0);

@@ -1,6 +1,8 @@
 #include "dialogs/dialog_fields.h"
 
+#include "language/words.h"
 #include "shell/shell_state.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -15,5 +17,6 @@ DecString FieldText(HWND dialog, int id) {
 }
 
 void ShowDialogMessage(HWND dialog, const char* text) {
-    MessageBoxA(dialog, text, Shell.ProductName, MB_OK);
+    MessageBoxW(dialog, WideWords(Words(text)).c_str(), WideWords(Shell.ProductName).c_str(),
+                MB_OK);
 }

@@ -7,6 +7,7 @@
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ void TakeFace(HWND dialog) {
 }
 
 BOOL OnInit(HWND dialog, LPARAM labelId) {
+    TranslateDialog(dialog);
     chooser.TargetLabel = static_cast<int>(labelId);
     ListTrueTypeFamilies(dialog);
     chooser.Owner = GetParent(dialog);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "resources/dialog_ids.h"
 #include "shell/app_theme.h"
 #include "shell/clipboard_copy.h"
@@ -13,6 +14,7 @@
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 #include "total/total_details.h"
 
 namespace {
@@ -35,48 +37,51 @@ void ThemeList(HWND list) {
 }
 
 void AddColumn(HWND list, int column, const char* title, int width, int format) {
-    LVCOLUMNA settings = {};
+    LVCOLUMNW settings = {};
     settings.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     settings.fmt = format;
     settings.cx = width;
-    settings.pszText = const_cast<char*>(title);
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&settings));
+    const std::wstring shown = WideWords(Words(title));
+    settings.pszText = const_cast<wchar_t*>(shown.c_str());
+    SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&settings));
 }
 
 std::string SummaryOf(const TotalDetails& details) {
     size_t skipped = 0;
     for (const DetailRow& row : details.Rows) skipped += row.Skipped ? 1 : 0;
-    std::string summary = std::to_string(details.Rows.size() - skipped) + " numbers taken";
-    if (details.Total.Settings.WHOLE_CELLS) {
-        summary += ", " + std::to_string(skipped) + " cells skipped (whole cells only)";
-    }
-    return summary;
+    const std::string taken = std::to_string(details.Rows.size() - skipped);
+    if (!details.Total.Settings.WHOLE_CELLS) return WordsWith("%1 numbers taken", {taken});
+    return WordsWith("%1 numbers taken, %2 cells skipped (whole cells only)",
+                     {taken, std::to_string(skipped)});
 }
 
 // The list holds no texts of its own: it asks for each cell as it draws it.
-void FillCell(const TotalDetails& details, NMLVDISPINFOA& info) {
+void FillCell(const TotalDetails& details, NMLVDISPINFOW& info) {
     if (!(info.item.mask & LVIF_TEXT) || info.item.cchTextMax <= 0) return;
     const DetailRow& row = details.Rows[static_cast<size_t>(info.item.iItem)];
     std::string text;
     if (info.item.iSubItem == LineColumn) {
         text = std::to_string(row.Line);
     } else if (info.item.iSubItem == TextColumn) {
-        text = DetailText(details, row);
+        text = Utf8OfCodePage(DetailText(details, row));
     } else {
-        text = row.Skipped ? "skipped" : DetailNumber(details, row);
+        text = row.Skipped ? Words("skipped") : Utf8OfCodePage(DetailNumber(details, row));
     }
-    lstrcpynA(info.item.pszText, text.c_str(), info.item.cchTextMax);
+    lstrcpynW(info.item.pszText, WideWords(text.c_str()).c_str(), info.item.cchTextMax);
 }
 
 void Open(HWND dialog, TotalDetails& details) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&details));
-    SetDlgItemTextA(dialog, IDC_DETAILS_SUMMARY, SummaryOf(details).c_str());
+    TranslateDialog(dialog);
+    SetDlgItemTextW(dialog, IDC_DETAILS_SUMMARY, WideWords(SummaryOf(details).c_str()).c_str());
     HWND list = GetDlgItem(dialog, IDC_DETAILS_LIST);
+    // Cells are asked for as wide text, so words and numbers show whatever the code page.
+    SendMessageW(list, CCM_SETUNICODEFORMAT, TRUE, 0);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     const int dpi = static_cast<int>(WindowDpi(dialog));
-    AddColumn(list, LineColumn, "Line", ScaleForDpi(LineWidth, dpi), LVCFMT_RIGHT);
-    AddColumn(list, TextColumn, "Text", ScaleForDpi(TextWidth, dpi), LVCFMT_LEFT);
-    AddColumn(list, NumberColumn, "Number", ScaleForDpi(NumberWidth, dpi), LVCFMT_RIGHT);
+    AddColumn(list, LineColumn, English("Line"), ScaleForDpi(LineWidth, dpi), LVCFMT_RIGHT);
+    AddColumn(list, TextColumn, English("Text"), ScaleForDpi(TextWidth, dpi), LVCFMT_LEFT);
+    AddColumn(list, NumberColumn, English("Number"), ScaleForDpi(NumberWidth, dpi), LVCFMT_RIGHT);
     ThemeList(list);
     SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(details.Rows.size()),
                  LVSICF_NOINVALIDATEALL);
@@ -94,8 +99,8 @@ INT_PTR CALLBACK TotalDetailsProcedure(HWND dialog, UINT message, WPARAM wParam,
     if (details == nullptr) return FALSE;
     if (message == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->idFrom != IDC_DETAILS_LIST || header->code != LVN_GETDISPINFOA) return FALSE;
-        FillCell(*details, *reinterpret_cast<NMLVDISPINFOA*>(lParam));
+        if (header->idFrom != IDC_DETAILS_LIST || header->code != LVN_GETDISPINFOW) return FALSE;
+        FillCell(*details, *reinterpret_cast<NMLVDISPINFOW*>(lParam));
         return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;

@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CalcContext context(host);
     context.Settings = FuzzSettings(input);
     context.Settings.WHOLE_CELLS = input.Flag();
+    context.Settings.CREDIT_DEBIT = static_cast<CreditDebit>(input.Below(3));
     const std::string text(input.Rest());
 
     if (context.Settings.WHOLE_CELLS) {

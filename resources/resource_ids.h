@@ -53,3 +53,7 @@
 #define IDM_THEME_SYSTEM 32860
 #define IDM_THEME_LIGHT 32861
 #define IDM_THEME_DARK 32862
+
+// The "Language" menu: like Windows, then one item per language in the order of Languages().
+#define IDM_LANGUAGE_AUTO 32880
+#define IDM_LANGUAGE_FIRST 32881

@@ -18,6 +18,7 @@ enum class ThemeSetting : int32_t { System, Light, Dark };
 
 // The tape window's width when it was never changed: as wide as its longest number.
 inline constexpr int32_t NarrowTape = 0;
+enum class CreditDebit { No, DrNegative, CrNegative };
 
 struct CalcSettings {
     int32_t SCALE = 0;  // 0..3: "100 %" .. "400 %"
@@ -56,6 +57,12 @@ struct CalcSettings {
     ThemeSetting THEME = ThemeSetting::System;
     // The tape window's outer width in pixels at 96 DPI as the user left it, or NarrowTape.
     int32_t TAPE_WIDTH = NarrowTape;
+    // Whether a trailing "CR" or "DR" on a whole cell decides its sign, and which one is the
+    // negative: banks print either for money going out.
+    CreditDebit CREDIT_DEBIT = CreditDebit::No;
+    // The language of the words Quillon shows: "AUTO" follows the user's Windows UI
+    // languages, or a tag such as "de" or "pt-BR".
+    DecString LANGUAGE{"AUTO"};
     // Characters that, typed on the keyboard, press the decimal-separator key.
     DecString DecimalKeyChars{".,"};
 };

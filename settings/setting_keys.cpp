@@ -56,6 +56,7 @@ using S = CalcSettings;
 
 constexpr const char* ThemeWords[] = {"SYSTEM", "LIGHT", "DARK"};
 constexpr int32_t WidestTape = 4000;
+constexpr const char* CreditDebitNames[] = {"NO", "DR_NEGATIVE", "CR_NEGATIVE"};
 
 // In the order of the file. ROUND_MODE 3 is floating, ROUND_TYPE 1 Mathematical; the
 // separators, the grouping and the colour default to the user's locale and window colour.
@@ -64,6 +65,7 @@ constexpr SettingKey Keys[] = {
     {Common, "ROUND_MODE", Integer, "3", Field<&S::ROUND_MODE>, 0, 3},
     {Common, "ROUND_TYPE", Integer, "1", Field<&S::ROUND_TYPE>, 0, 2},
     {Common, "TAX_RATE", Percentage, "0", Field<&S::TAX_RATE>},
+    {Total, "CREDIT_DEBIT", Choice, "NO", Field<&S::CREDIT_DEBIT>, 0, 2, CreditDebitNames},
     {Total, "DECIMAL_SEPARATORS", SeparatorSet, "", Field<&S::DECIMAL_SEPARATORS>},
     {Total, "NUMBER_SEPARATORS", SeparatorSet, "", Field<&S::NUMBER_SEPARATORS>},
     {Total, "SPACE_IS_DECIMAL_SEPARATOR", YesNo, "NO", Field<&S::SPACE_IS_DECIMAL_SEPARATOR>},
@@ -79,6 +81,7 @@ constexpr SettingKey Keys[] = {
     {View, "FONT", Text, DefaultFontFace, Field<&S::FONT>},
     {View, "FONT_FOR_PANEL", Text, DefaultFontFace, Field<&S::FONT_FOR_PANEL>},
     {View, "HOT_KEY_AS_CLICK", YesNo, "YES", Field<&S::HOT_KEY_AS_CLICK>},
+    {View, "LANGUAGE", Text, "AUTO", Field<&S::LANGUAGE>},
     {View, "LEADING_ZERO", YesNo, "YES", Field<&S::LEADING_ZERO>},
     {View, "SCALE", Integer, "1", Field<&S::SCALE>, 0, 3},
     {View, "TAPE", YesNo, "NO", Field<&S::TAPE>},

@@ -20,12 +20,12 @@ DecString ControlText(HWND control) {
     return DecString(text);
 }
 
-// A new BSTR of the text, read in the system code page.
+// A new BSTR of the spoken text (UTF-8: words, and numbers brought over from the code page).
 HRESULT ToBstr(const DecString& text, BSTR* out) {
     if (out == nullptr) return E_POINTER;
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.Text(), text.Length(), nullptr, 0);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.Text(), text.Length(), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.Text(), text.Length(), wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, text.Text(), text.Length(), wide.data(), length);
     *out = SysAllocStringLen(wide.data(), static_cast<UINT>(length));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }

@@ -44,9 +44,9 @@ const UiaNotifier& Notifier() {
 
 BSTR WideBstr(const std::string& text) {
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
     return SysAllocStringLen(wide.data(), static_cast<UINT>(length));
 }
 

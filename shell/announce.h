@@ -20,7 +20,7 @@ void NoteDisplayChange(DisplayField field);
 void AnnounceDisplayChanges();
 
 // Speaks a line just added to the tape's list; within a command, after the result it records.
-void AnnounceTapeLine(HWND list, const std::string& line);
+void AnnounceTapeLine(HWND list, const std::string& line);  // UTF-8
 
 // Held while a command runs; when the outermost one ends, its changes are announced. The
 // panel reports its own text change as a command, which runs inside the one that set it.

@@ -19,6 +19,7 @@
 #include "shell/round_menus.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         ShowAddMode(mainWindow);
     } else if (IsRoundTypeItem(id)) {
         SelectRoundType(mainWindow, id);
+    } else if (HandleLanguageCommand(mainWindow, id)) {
     } else if (id == IDM_EXIT) {
         DestroyWindow(mainWindow);
     } else if (id == IDM_COPY) {

@@ -4,12 +4,14 @@
 
 #include "controls/control_geometry.h"
 #include "decimal/dec_string.h"
+#include "language/words.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/dpi_support.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -35,12 +37,13 @@ DecString LoadedText(UINT id) {
 }
 
 void FillAboutLines(HWND dialog) {
-    DecString nameAndVersion = LoadedText(IDS_APP_TITLE);
-    nameAndVersion.AppendText(" version ");
-    nameAndVersion.AppendString(LoadedText(IDS_VERSION));
-    SetDlgItemTextA(dialog, IDC_ABOUT_NAME_VERSION, nameAndVersion.Text());
-    SetDlgItemTextA(dialog, IDC_ABOUT_LINE_2, LoadedText(IDS_ABOUT_LINE_2).Text());
-    SetDlgItemTextA(dialog, IDC_ABOUT_LINE_3, LoadedText(IDS_ABOUT_LINE_3).Text());
+    const std::string nameAndVersion = WordsWith(
+        "%1 version %2", {LoadedText(IDS_APP_TITLE).Text(), LoadedText(IDS_VERSION).Text()});
+    SetDlgItemTextW(dialog, IDC_ABOUT_NAME_VERSION, WideWords(nameAndVersion.c_str()).c_str());
+    for (const UINT line : {IDS_ABOUT_LINE_2, IDS_ABOUT_LINE_3}) {
+        const int item = line == IDS_ABOUT_LINE_2 ? IDC_ABOUT_LINE_2 : IDC_ABOUT_LINE_3;
+        SetDlgItemTextW(dialog, item, WideWords(Words(LoadedText(line).Text())).c_str());
+    }
 }
 
 // The picture at the dialog's DPI: the dialog grows with it, and so does its picture. The
@@ -65,6 +68,7 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return themed;
     }
     if (message == WM_INITDIALOG) {
+        TranslateDialog(dialog);
         FillAboutLines(dialog);
         ScalePicture(dialog);
         return TRUE;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "shell/announce.h"
 #include "shell/app_theme.h"
 #include "shell/desk_options.h"
@@ -10,6 +11,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -118,8 +120,14 @@ void CreateControl(int32_t row, int32_t scaleFactor, HWND parent) {
 
 void SetToolTipText(int32_t row, bool show) {
     const ControlWindows& windows = Shell.ControlHandles[row];
-    TOOLINFOA tool = ToolOf(windows.Control, show ? Shell.Controls[row].ToolTipText.Text() : "");
-    SendMessageA(windows.ToolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    const std::wstring text = WideWords(show ? Words(Shell.Controls[row].ToolTipText.Text()) : "");
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = windows.Control;
+    tool.uId = reinterpret_cast<UINT_PTR>(windows.Control);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());  // the tip window copies the text
+    SendMessageW(windows.ToolTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void CreateAddModeIndicator(int32_t scaleFactor, HWND parent) {

@@ -14,6 +14,7 @@
 #include "shell/shell_state.h"
 #include "shell/tape_window.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ void InstallKeyForwarding() {
 // The window comes to life in this order; it is still hidden throughout.
 LRESULT OnCreate(HWND window) {
     LoadSettingsFile();
+    ChooseLanguageFromSettings();
     Shell.Dpi = WindowDpi(window);
     CreateAllControls(window);
     InstallKeyForwarding();
@@ -46,6 +48,7 @@ LRESULT OnCreate(HWND window) {
     FitWindow(window);
     ApplyBusinessKeys(window);
     MarkRoundMenus(window);
+    ShowLanguageMenu(window);
     CreateTapeWindow(window);
     FollowTheme(window);
     ApplyAlwaysOnTop(window);

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/total_details_dialog.h"
+#include "language/words.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
@@ -17,6 +19,7 @@
 #include "shell/tape_view.h"
 #include "shell/tape_window.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_names.h"
 #include "tape/tape_replay.h"
@@ -44,7 +47,8 @@ INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
     if (message == WM_INITDIALOG) {
         request = reinterpret_cast<LineRequest*>(lParam);
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        SetDlgItemTextA(dialog, IDC_TAPE_PROMPT, request->Prompt);
+        TranslateDialog(dialog);
+        SetDlgItemTextW(dialog, IDC_TAPE_PROMPT, WideWords(request->Prompt).c_str());
         SetDlgItemTextA(dialog, IDC_TAPE_TEXT, request->Text.c_str());
         SendDlgItemMessageA(dialog, IDC_TAPE_TEXT, EM_LIMITTEXT, request->Limit, 0);
         SendDlgItemMessageA(dialog, IDC_TAPE_TEXT, EM_SETSEL, 0, -1);
@@ -60,7 +64,7 @@ INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
     GetDlgItemTextA(dialog, IDC_TAPE_TEXT, text, TextBufferSize);
     std::string shown;
     if (request->Number && !TypedNumber(Shell.Context.Settings, text, shown)) {
-        MessageBoxA(dialog, "Error! Type a number of at most 24 digits.", Shell.ProductName, MB_OK);
+        ShowDialogMessage(dialog, Words("Error! Type a number of at most 24 digits."));
         SetFocus(GetDlgItem(dialog, IDC_TAPE_TEXT));
         return TRUE;
     }
@@ -88,7 +92,7 @@ void CorrectSelectedLine() {
         MessageBeep(0);  // results are computed, not typed
         return;
     }
-    LineRequest request{"Correct the number:", entry->Number, MaxEntryLength * 2, true};
+    LineRequest request{Words("Correct the number:"), entry->Number, MaxEntryLength * 2, true};
     if (!AskForLine(request)) return;
     CorrectTapeLine(TapeShell.Keeper.Lines, SelectedLine(), request.Text, Shell.Context);
     AfterChange();
@@ -100,7 +104,7 @@ void NoteSelectedLine() {
         MessageBeep(0);
         return;
     }
-    LineRequest request{"Note for this line:", entry->Note, MaxNoteLength, false};
+    LineRequest request{Words("Note for this line:"), entry->Note, MaxNoteLength, false};
     if (!AskForLine(request)) return;
     SetTapeNote(TapeShell.Keeper.Lines, SelectedLine(), request.Text);
     AfterChange();
@@ -114,20 +118,30 @@ bool EndsWith(const std::string& text, const char* end) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+std::string PathText(const wchar_t* path, UINT codePage) {
+    char text[PathBufferSize * 3] = {};
+    WideCharToMultiByte(codePage, 0, path, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
 void SaveTapeAs() {
-    char path[PathBufferSize] = "Tape.txt";
-    OPENFILENAMEA dialog = {};
+    wchar_t path[PathBufferSize] = L"Tape.txt";
+    // The file types in words, each followed by its pattern, the list ending in an empty item.
+    std::wstring filter = WideWords(Words("Text (*.txt)")) + L'\0' + L"*.txt" + L'\0' +
+                          WideWords(Words("CSV (*.csv)")) + L'\0' + L"*.csv" + L'\0' +
+                          WideWords(Words("Quillon tape (*.tape)")) + L'\0' + L"*.tape" + L'\0';
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = TapeShell.Window;
-    dialog.lpstrFilter = "Text (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0Quillon tape (*.tape)\0*.tape\0";
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = PathBufferSize;
-    dialog.lpstrDefExt = "txt";
+    dialog.lpstrDefExt = L"txt";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     const ModalScope modal(TapeShell.Window);  // the dialog and its "already exists" prompt
-    if (!GetSaveFileNameA(&dialog)) return;
-    const std::string name = path;
+    if (!GetSaveFileNameW(&dialog)) return;
+    const std::string name = PathText(path, CP_ACP);  // the files' functions take ANSI paths
     if (dialog.nFilterIndex == TapeFilterIndex || EndsWith(name, ".tape")) {
         SaveTapeToFile(name);  // the tape goes on in the file it is saved to
         return;
@@ -139,16 +153,17 @@ void SaveTapeAs() {
     const std::string text =
         csv ? TapeCsv(tape, listSeparator, Shell.Context.Settings.THOUSAND_SEPARATOR)
             : TapeText(tape);
-    if (!Shell.Platform.ReplaceWholeFile(path, text)) {
-        const std::string message = "The tape could not be saved to " + name + ".";
-        MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK);
+    if (!Shell.Platform.ReplaceWholeFile(name.c_str(), text)) {
+        const std::string message =
+            WordsWith("The tape could not be saved to %1.", {PathText(path, CP_UTF8)});
+        ShowDialogMessage(TapeShell.Window, message.c_str());
     }
 }
 
 void ClearWholeTape() {
     const ModalScope modal(TapeShell.Window);
-    if (MessageBoxA(TapeShell.Window, "Clear the whole tape?", Shell.ProductName,
-                    MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    if (MessageBoxW(TapeShell.Window, WideWords(Words("Clear the whole tape?")).c_str(),
+                    WideWords(Shell.ProductName).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
     ClearTape(TapeShell.Keeper.Lines);
@@ -234,6 +249,7 @@ void ShowContextMenu(LPARAM position) {
         point = {rect.left, rect.top};
     }
     HMENU menu = LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_TAPE_MENU));
+    TranslateMenu(menu, IDM_TAPE_MENU);
     TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, TapeShell.Window,
                    nullptr);
     DestroyMenu(menu);

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "shell/app_theme.h"
 #include "shell/dpi_support.h"
 #include "shell/shell_state.h"
 #include "shell/tape_view.h"
+#include "shell/ui_language.h"
 #include "tape/tape_layout.h"
 
 namespace {
@@ -29,10 +31,12 @@ int RowHeight(HDC dc, const TapeLineLook& look) {
     return metrics.tmHeight + metrics.tmExternalLeading + ScaleForDpi(LineSpace, look.Dpi);
 }
 
-// The count and note of a line, without the spaces that set them apart on one line.
-std::string RestOf(const TapeLineColumns& line) {
-    const size_t start = line.Rest.find_first_not_of(' ');
-    return start == std::string::npos ? std::string() : line.Rest.substr(start);
+// The count and note of a line in the chosen language, without the spaces that set them apart
+// on one line.
+std::wstring RestWords(const TapeEntry& entry) {
+    const std::string rest = ShownRest(entry);
+    const size_t start = rest.find_first_not_of(' ');
+    return start == std::string::npos ? std::wstring() : WideWords(rest.substr(start).c_str());
 }
 
 void DrawColumn(HDC dc, const std::string& text, int left, int right, int top, int bottom,
@@ -57,11 +61,11 @@ TapeView TapeShell;
 
 int TapeLineHeight(HDC dc, const TapeEntry& entry, int width, const TapeLineLook& look) {
     const int row = RowHeight(dc, look);
-    const std::string rest = RestOf(ColumnsOfLine(entry));
+    const std::wstring rest = RestWords(entry);
     if (rest.empty()) return row;
     HGDIOBJ previous = SelectObject(dc, look.Font);
     RECT box = RestBox({0, 0, width, 0}, 0, look);
-    DrawTextA(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
+    DrawTextW(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
               DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
     SelectObject(dc, previous);
     return row + (box.bottom - box.top) + ScaleForDpi(LineSpace, look.Dpi);
@@ -97,11 +101,11 @@ void DrawTapeLine(HDC dc, const TapeEntry& entry, const RECT& rect, const TapeLi
     SetTextColor(dc, look.Text);
     DrawColumn(dc, line.Key, left + columns.KeyStart, rect.right, top, top + row, DT_LEFT);
     SelectObject(dc, look.Font);
-    const std::string rest = RestOf(line);
+    const std::wstring rest = RestWords(entry);
     if (!rest.empty()) {
         RECT box = RestBox(rect, top + row, look);
         SetTextColor(dc, look.Note);
-        DrawTextA(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
+        DrawTextW(dc, rest.c_str(), static_cast<int>(rest.size()), &box,
                   DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
     }
     SelectObject(dc, previous);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "resources/resource_ids.h"
 #include "shell/announce.h"
 #include "shell/app_theme.h"
@@ -17,6 +18,7 @@
 #include "shell/tape_print.h"
 #include "shell/tape_view.h"
 #include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 #include "tape/tape_columns.h"
 #include "tape/tape_layout.h"
 #include "tape/tape_replay.h"
@@ -146,7 +148,7 @@ void AnnounceNewLines(uint64_t count) {
     if (!IsWindowVisible(TapeShell.Window)) return;
     const Tape& tape = TapeShell.Keeper.Lines;
     for (size_t i = tape.Lines.size() - count; i < tape.Lines.size(); ++i) {
-        AnnounceTapeLine(TapeShell.List, TapeLineText(tape.Lines[i]));
+        AnnounceTapeLine(TapeShell.List, ShownTapeLine(tape.Lines[i]));
     }
 }
 
@@ -155,6 +157,16 @@ std::string TapeFileName() {
 }
 
 }  // namespace
+
+void TranslateTapeWindow() {
+    if (TapeShell.Window == nullptr) return;
+    SetWindowTextW(TapeShell.Window, WideWords(Words("Tape")).c_str());
+    SetWindowTextW(TapeShell.List, WideWords(Words("Tape")).c_str());  // its accessible name
+    TranslateMenu(GetMenu(TapeShell.Window), IDM_TAPE_MENU);
+    DrawMenuBar(TapeShell.Window);
+    MeasureColumns();  // the counts' words take another width
+    InvalidateRect(TapeShell.List, nullptr, TRUE);
+}
 
 void CreateTapeWindow(HWND mainWindow) {
     DefineTapeClass();
@@ -181,6 +193,7 @@ void CreateTapeWindow(HWND mainWindow) {
     GetWindowRect(mainWindow, &main);
     MoveWindow(TapeShell.Window, main.right, main.top, TapeWindowWidth(), main.bottom - main.top,
                FALSE);
+    TranslateTapeWindow();
     FollowMainWindow();
 }
 

@@ -6,6 +6,9 @@
 
 // Reads the tape file and makes the (hidden) window; the keys are recorded from now on.
 void CreateTapeWindow(HWND mainWindow);
+
+// Shows the tape window's title and menu in the chosen language.
+void TranslateTapeWindow();
 // Shows or hides the window, keeps the choice in the settings and marks the menu item.
 void ShowTapeWindow(bool show);
 void ToggleTapeWindow();

@@ -8,6 +8,7 @@
 #include "shell/main_controls.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
+#include "shell/ui_language.h"
 #include "total/code_page_text.h"
 
 namespace {
@@ -82,7 +83,8 @@ void Win32Platform::ShowMessage(const char* text) {
     // Heard before the message that it caused.
     AnnounceDisplayChanges();
     const ModalScope modal(Shell.MainWindow);
-    MessageBoxA(Shell.MainWindow, text, Shell.ProductName, MB_OK);
+    MessageBoxW(Shell.MainWindow, WideWords(text).c_str(), WideWords(Shell.ProductName).c_str(),
+                MB_OK);
 }
 
 std::string Win32Platform::ClipboardText() {

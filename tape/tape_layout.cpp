@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "language/words.h"
+
 namespace {
 
 constexpr const char* KeyWords[] = {
@@ -65,6 +67,29 @@ std::string TapeLineText(const TapeEntry& entry) {
     line += columns.Rest;
     line.erase(line.find_last_not_of(' ') + 1);
     return line;
+}
+
+std::string ShownRest(const TapeEntry& entry) {
+    std::string rest;
+    if (entry.Count > 0) {
+        const std::string count = std::to_string(entry.Count);
+        const bool total = entry.Key == TapeKey::Total;
+        rest = "  " + (total && entry.Count == 1 ? std::string(Words("1 number"))
+                       : total                   ? WordsWith("%1 numbers", {count})
+                                                 : WordsWith("%1 items", {count}));
+    }
+    if (!entry.Note.empty()) rest += "  " + Utf8OfCodePage(entry.Note);
+    return rest;
+}
+
+std::string ShownTapeLine(const TapeEntry& entry) {
+    TapeEntry bare = entry;
+    bare.Count = 0;
+    bare.Note.clear();
+    std::string line = Utf8OfCodePage(TapeLineText(bare));
+    const std::string rest = ShownRest(entry);
+    if (!rest.empty()) line.append(3 - std::min<size_t>(ColumnsOfLine(bare).Key.size(), 3), ' ');
+    return line + rest;
 }
 
 std::string TapeText(const Tape& tape) {

@@ -23,6 +23,12 @@ TapeLineColumns ColumnsOfLine(const TapeEntry& entry);
 // number brought in), the number right-aligned, the key, then the count and the note.
 std::string TapeLineText(const TapeEntry& entry);
 
+// The rest column as the tape window shows it (UTF-8): the count in the chosen language
+// ("2 items" or its translation) and the note brought over from the code page.
+std::string ShownRest(const TapeEntry& entry);
+// TapeLineText with that rest, as a screen reader hears the line (UTF-8).
+std::string ShownTapeLine(const TapeEntry& entry);
+
 // Every line in that layout, each ending in CR LF.
 std::string TapeText(const Tape& tape);
 

@@ -1,5 +1,6 @@
 #include "tape/tape_store.h"
 
+#include "language/words.h"
 #include "tape/tape_file.h"
 
 namespace {
@@ -10,9 +11,9 @@ constexpr size_t TrimSlack = MaxTapeLines / 10;
 
 void SetAsideDamagedFile(TapeStore& store) {
     const std::string aside = store.Path + ".bad";
-    const std::string message = "The tape file " + store.Path +
-                                " could not be read. It was renamed to " + aside +
-                                " and a new tape starts.";
+    const std::string message =
+        WordsWith("The tape file %1 could not be read. It was renamed to %2 and a new tape starts.",
+                  {store.Path, aside});
     store.Host->RenameFile(store.Path.c_str(), aside.c_str());
     store.Host->ShowMessage(message.c_str());
 }

@@ -12,7 +12,8 @@
 // --clipboard hands the file's bytes over as code page 1252 text; --clipboard-utf8 reads the
 // file as UTF-8 and maps it as the program maps the clipboard's Unicode text. The settings
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
-// in memory only.
+// in memory only. Messages print in the language [VIEW] LANGUAGE names (--set LANGUAGE=de);
+// "AUTO" is English here, so that what the harness prints never depends on the machine.
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
 #include <sys/file.h>
@@ -36,6 +37,7 @@
 #include "calculator/keypad.h"
 #include "calculator/paste.h"
 #include "controls/control_table.h"
+#include "language/words.h"
 #include "platform/platform.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
@@ -244,6 +246,7 @@ void LoadSettings(CalcContext& context, const Options& options) {
         SetProfileValue(profile, known->Section, key.c_str(), set.substr(equals + 1).c_str());
     }
     ReadSettings(context.Settings, profile, context.Host->QueryLocale());
+    ChooseLanguage(LanguageForSetting(context.Settings.LANGUAGE.Text(), {}));
 }
 
 // As the program saves them: a temporary file moved over the old one, so that a run killed

@@ -16,6 +16,7 @@ char PlainForm(char32_t c) {
     if (c == 0x00A0 || c == 0x2007 || c == 0x202F || (c >= 0x2000 && c <= 0x200A)) return ' ';
     if (c == 0x2212 || c == 0x2012 || c == 0x2013) return '-';
     if (c == 0x2019 || c == 0x02BC) return '\'';
+    if (c == 0x0141 || c == 0x0142) return c == 0x0141 ? 'L' : 'l';
     if (c >= 0xFF10 && c <= 0xFF19) return static_cast<char>('0' + (c - 0xFF10));
     if (c >= 0x0660 && c <= 0x0669) return static_cast<char>('0' + (c - 0x0660));
     if (c >= 0x06F0 && c <= 0x06F9) return static_cast<char>('0' + (c - 0x06F0));
@@ -32,6 +33,7 @@ char CodePageChar(char32_t c) {
     for (int i = 0; i < 32; ++i) {
         if (Upper1252[i] != 0 && Upper1252[i] == c) return static_cast<char>(0x80 + i);
     }
+    if (c >= 0x20A0 && c <= 0x20CF) return OtherCurrencySign;  // the Currency Symbols block
     return UnmappedChar;
 }
 

@@ -1,12 +1,17 @@
 // Unicode clipboard text brought to the code page 1252 text the Total and paste read. Blanks,
 // minus signs, apostrophes and digits of other scripts become their plain forms; the euro,
 // pound and yen signs their code page bytes; every other character the code page cannot
-// hold becomes UnmappedChar, never a digit, a separator or a '-'.
+// hold becomes UnmappedChar, never a digit, a separator or a '-'; but the other currency signs
+// (the rupee's, the rouble's, ...) all become OtherCurrencySign, and the letter of the zloty's
+// sign its plain form, so "1 234,56 z\u0142" reads as "1 234,56 zl".
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+// A byte code page 1252 leaves empty: every currency sign the code page cannot hold.
+inline constexpr char OtherCurrencySign = '\x81';
 
 // One character; `c` is a Unicode scalar value, or anything else for a broken sequence.
 char CodePageChar(char32_t c);

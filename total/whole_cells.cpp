@@ -1,5 +1,7 @@
 #include "total/whole_cells.h"
 
+#include "total/code_page_text.h"
+
 namespace {
 
 uint8_t ClassOf(const CellRules& rules, char c) {
@@ -10,8 +12,43 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The sign and currency around the digits: "-", "+" or "(" in front, "-" or ")" behind, and
-// one currency sign before or after, each with or without a blank.
+// Currency in letters: the signs these users' statements print ("zl" is the zloty's sign as
+// the clipboard reading maps its letter), longer ones before their beginnings, and the
+// ISO 4217 codes in use, one blank apart.
+constexpr std::string_view CurrencyWords[] = {"R$",  "kr.", "kr", "Fr.", "Fr",
+                                              "Rs.", "Rs",  "zl", "RMB"};
+constexpr std::string_view IsoCodes =
+    "AED AFN ALL AMD ANG AOA ARS AUD AWG AZN BAM BBD BDT BGN BHD BIF BMD BND BOB BRL BSD BTN "
+    "BWP BYN BZD CAD CDF CHF CLP CNY COP CRC CUP CVE CZK DJF DKK DOP DZD EGP ERN ETB EUR FJD "
+    "FKP GBP GEL GHS GIP GMD GNF GTQ GYD HKD HNL HTG HUF IDR ILS INR IQD IRR ISK JMD JOD JPY "
+    "KES KGS KHR KMF KPW KRW KWD KYD KZT LAK LBP LKR LRD LSL LYD MAD MDL MGA MKD MMK MNT MOP "
+    "MRU MUR MVR MWK MXN MYR MZN NAD NGN NIO NOK NPR NZD OMR PAB PEN PGK PHP PKR PLN PYG QAR "
+    "RON RSD RUB RWF SAR SBD SCR SDG SEK SGD SHP SLE SLL SOS SRD SSP STN SVC SYP SZL THB TJS "
+    "TMT TND TOP TRY TTD TWD TZS UAH UGX USD UYU UZS VES VND VUV WST XAF XCD XOF XPF YER ZAR "
+    "ZMW ZWL";
+
+bool IsIsoCode(std::string_view word) {
+    for (size_t i = 0; i + 3 <= IsoCodes.size(); i += 4) {
+        if (IsoCodes.substr(i, 3) == word) return true;
+    }
+    return false;
+}
+
+// The length of the currency sign or code `text` starts with (`atEnd`: ends with); 0 for none.
+size_t CurrencyLength(std::string_view text, const CellRules& rules, bool atEnd) {
+    if (text.empty()) return 0;
+    for (const std::string_view word : CurrencyWords) {
+        if (atEnd ? text.ends_with(word) : text.starts_with(word)) return word.size();
+    }
+    if (text.size() >= 3 && IsIsoCode(atEnd ? text.substr(text.size() - 3) : text.substr(0, 3))) {
+        return 3;
+    }
+    return (ClassOf(rules, atEnd ? text.back() : text.front()) & CurrencySign) ? 1 : 0;
+}
+
+// The sign and currency around the digits: "-", "+" or "(" in front, "-" or ")" behind, one
+// currency sign or code before or after, each with or without a blank; and, where the
+// settings read them, a credit or debit mark at the very end.
 struct Frame {
     size_t Begin = 0;
     size_t End = 0;
@@ -19,21 +56,39 @@ struct Frame {
     bool Closed = false;
     bool TrailingMinus = false;
     bool Currency = false;
+    char Mark = '\0';  // 'C' for "CR", 'D' for "DR"
 
-    bool Negative() const { return Opener == '-' || Opener == '(' || TrailingMinus; }
+    bool Negative(CreditDebit reading) const {
+        const char negativeMark = reading == CreditDebit::DrNegative   ? 'D'
+                                  : reading == CreditDebit::CrNegative ? 'C'
+                                                                       : '\0';
+        return Opener == '-' || Opener == '(' || TrailingMinus ||
+               (Mark != '\0' && Mark == negativeMark);
+    }
 };
+
+void PeelMark(std::string_view cell, const CellRules& rules, Frame& frame) {
+    if (rules.CreditMarks == CreditDebit::No || frame.End < 2) return;
+    const std::string_view last = cell.substr(frame.End - 2, 2);
+    if (last != "CR" && last != "DR" && last != "Cr" && last != "Dr") return;
+    frame.Mark = last[0];
+    frame.End -= 2;
+    if (frame.End > 0 && IsCellBlank(cell[frame.End - 1])) --frame.End;
+}
 
 Frame PeelFrame(std::string_view cell, const CellRules& rules) {
     Frame frame;
     frame.End = cell.size();
-    const auto currency = [&](char c) {
-        return !frame.Currency && (ClassOf(rules, c) & CurrencySign);
+    PeelMark(cell, rules, frame);
+    const auto currency = [&](bool atEnd) -> size_t {
+        if (frame.Currency) return 0;
+        return CurrencyLength(cell.substr(frame.Begin, frame.End - frame.Begin), rules, atEnd);
     };
     while (frame.Begin < frame.End) {
         const char c = cell[frame.Begin];
-        if (currency(c)) {
+        if (const size_t length = currency(false); length > 0) {
             frame.Currency = true;
-            ++frame.Begin;
+            frame.Begin += length;
             if (frame.Begin < frame.End && IsCellBlank(cell[frame.Begin])) ++frame.Begin;
         } else if (frame.Opener == '\0' && (c == '-' || c == '+' || c == '(')) {
             frame.Opener = c;
@@ -44,9 +99,9 @@ Frame PeelFrame(std::string_view cell, const CellRules& rules) {
     }
     while (frame.End > frame.Begin) {
         const char c = cell[frame.End - 1];
-        if (currency(c)) {
+        if (const size_t length = currency(true); length > 0) {
             frame.Currency = true;
-            --frame.End;
+            frame.End -= length;
             if (frame.End > frame.Begin && IsCellBlank(cell[frame.End - 1])) --frame.End;
         } else if (frame.Opener == '(' && !frame.Closed && c == ')') {
             frame.Closed = true;
@@ -103,15 +158,20 @@ CellRules MakeCellRules(const CalcSettings& settings) {
     for (int32_t i = 0; i < settings.DECIMAL_SEPARATORS.Length(); ++i) {
         mark(settings.DECIMAL_SEPARATORS.At(i), DecimalMark);
     }
-    for (const char c : {'$', EuroSign, PoundSign, YenSign}) mark(c, CurrencySign);
+    for (const char c : {'$', EuroSign, PoundSign, YenSign, OtherCurrencySign}) {
+        mark(c, CurrencySign);
+    }
     for (const char c : {' ', NoBreakSpace}) mark(c, CellBlank);
     rules.Separator = settings.DECIMAL_SEPARATOR;
+    rules.CreditMarks = settings.CREDIT_DEBIT;
     return rules;
 }
 
 bool ReadWholeCell(std::string_view cell, const CellRules& rules, NumberRun& run) {
     const Frame frame = PeelFrame(cell, rules);
     if (frame.Opener == '(' && !frame.Closed) return false;
+    // A credit or debit mark is the cell's sign: no other may stand beside it.
+    if (frame.Mark != '\0' && (frame.Opener != '\0' || frame.TrailingMinus)) return false;
     const std::string_view body = cell.substr(frame.Begin, frame.End - frame.Begin);
 
     // The last character that can be a decimal separator is the one.
@@ -141,7 +201,7 @@ bool ReadWholeCell(std::string_view cell, const CellRules& rules, NumberRun& run
     if (digits + fraction.size() == 0) return false;
     if (groupMark != '\0' && !ValidGrouping(integer, groupMark)) return false;
 
-    if (frame.Negative()) run.Append('-');
+    if (frame.Negative(rules.CreditMarks)) run.Append('-');
     for (const char c : integer) {
         if (IsDigit(c)) run.AppendDigit(c);
     }

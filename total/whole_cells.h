@@ -1,5 +1,6 @@
 // The Total's reading by whole cells: the text is cut into cells, and a cell counts only when
-// all of it reads as one number ("1,234.56", "(25.50)", "25.50-", "$ 1,000", "12,34,567").
+// all of it reads as one number ("1,234.56", "(25.50)", "25.50-", "$ 1,000", "12,34,567",
+// "CHF 1'234.50", "1 234,56 z\u0142", "EUR12"; "1,234.56 CR" where CREDIT_DEBIT says so).
 // Any other cell (a word, a date, a time, "5 %", "1,23,4") is skipped, not guessed at.
 #pragma once
 
@@ -26,6 +27,7 @@ enum CellCharClass : uint8_t {
 
 struct CellRules {
     std::array<uint8_t, 256> Class{};
+    CreditDebit CreditMarks = CreditDebit::No;
     char Separator = '.';  // the view's decimal separator, written into every number read
 };
 

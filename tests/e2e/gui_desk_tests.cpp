@@ -9,6 +9,7 @@
 #include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
+#include "screen_dpi.h"
 #include "settings_text.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
+#include "screen_dpi.h"
 #include "settings_text.h"
 
 namespace {
@@ -315,9 +316,87 @@ void AcceleratorsTakeTheirKeysFirst() {
     CheckEqual(ValueInFile(run.Exit(), "ROUND_MODE"), "2", "the last chord's ROUND_MODE saved");
 }
 
+// The menus read back as the right Unicode text in the language the settings name, and the
+// Language menu switches every item at once and keeps the choice.
+void MenusSpeakTheChosenLanguage() {
+    const struct {
+        const char* Tag;
+        const char* Exit;
+        const char* Popups;  // the menu bar's and the submenus' titles
+    } languages[] = {
+        {"ru", "В&ыход",
+         "&Результат|Настройка|Знаки после запятой|Способ округления|&Язык|&Справка"},
+        {"zh-CN", "退出(&X)", "结果(&R)|自定义|小数位数|舍入方式|语言(&L)|帮助(&H)"},
+    };
+    for (const auto& language : languages) {
+        CaseRun run(language.Tag, KnownFile({{"LANGUAGE", language.Tag}}));
+        if (!run.Start()) continue;
+        CheckEqual(MenuItemText(run.Session, IdExit), language.Exit,
+                   std::string(language.Tag) + ": Exit");
+        CheckEqual(MenuItemText(run.Session, 0), language.Popups,
+                   std::string(language.Tag) + ": popups");
+        CheckEqual(MenuItemText(run.Session, IdLanguageFirst + 8), "Русский",
+                   std::string(language.Tag) + ": each language by its own name");
+        run.Exit();
+    }
+    CaseRun run("switch", KnownFile());
+    if (!run.Start()) return;
+    CheckEqual(MenuItemText(run.Session, IdExit), "E&xit", "English by default");
+    CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto, IdLanguageFirst}), "10",
+               "Like Windows checked");
+    PostCommand(run.Session, IdLanguageFirst + 1);
+    CheckEqual(MenuItemText(run.Session, IdExit), "&Beenden", "German at once");
+    CheckEqual(WaitForWindow(run.Session, "QUILLON_TAPE", "Streifen", 2000) != nullptr, true,
+               "the tape window's title at once");
+    CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto, IdLanguageFirst + 1}), "01",
+               "Deutsch checked");
+    CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "de", "the choice kept");
+}
+
+// Started under a German UI language (the test sets LC_ALL for Wine), "Like Windows" shows
+// German; the number format stays the settings' own.
+void MenusFollowTheUiLanguage() {
+    CaseRun run("ui-language", KnownFile());
+    if (!run.Start()) return;
+    CheckEqual(MenuItemText(run.Session, IdExit), "&Beenden", "German from the UI language");
+    CheckEqual(MenuItemsChecked(run.Session, {IdLanguageAuto}), "1", "Like Windows checked");
+    TypeText(run.Session, "1234.5");
+    CheckEqual(Panel(run.Session), "1,234.5", "the settings' number format");
+    CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "AUTO", "the choice stays AUTO");
+}
+
+// Every dialog in every language at SCALE 1, at 96 and at 192 DPI: no control clips its
+// text in the dialogs' font.
+void DialogsFitEveryLanguage() {
+    const char* tags[] = {"en", "de", "fr", "es", "it", "pt-BR", "nl", "pl", "ru", "zh-CN"};
+    ScreenDpi screen;
+    for (const UINT dpi : {96u, 192u}) {
+        screen.Set(dpi);
+        for (const char* tag : tags) {
+            const std::string name = std::string(tag) + " at " + std::to_string(dpi) + " DPI";
+            CaseRun run("fit-" + std::string(tag), KnownFile({{"LANGUAGE", tag}}));
+            if (!run.Start()) continue;
+            for (const WORD command : {IdAppearance, IdTotalSettings, IdAbout}) {
+                PostMessageA(run.Session.Window, WM_COMMAND, command, 0);
+                HWND dialog = WaitForWindow(run.Session, "#32770", nullptr, 5000);
+                if (!Check(dialog != nullptr, name + ": dialog opens")) continue;
+                CheckEqual(ClippedControls(dialog, 8, dpi), "",
+                           name + ": clipped in dialog " + std::to_string(command));
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                for (int wait = 0; wait < 100 && IsWindow(dialog); ++wait) Sleep(20);
+            }
+            run.Exit();
+        }
+    }
+    screen.Set(96);
+}
+
 }  // namespace
 
 extern const GuiCase InputCases[] = {
+    {"dialog_fit", DialogsFitEveryLanguage},
+    {"language_from_windows", MenusFollowTheUiLanguage},
+    {"languages", MenusSpeakTheChosenLanguage},
     {"typed_characters", TypedCharactersPressTheirButtons},
     {"decimal_keys", DecimalKeysFollowTheSeparator},
     {"keys_anywhere", KeysReachTheWindowWhereverTheFocusIs},

@@ -26,11 +26,13 @@ extern const size_t DeskCasesCount;
 namespace {
 
 // Shows a window with a number on it, waits for DIRECTORY\shot.png to appear (the script
-// that started the driver takes it), then ends the program.
+// that started the driver takes it), then ends the program; in the language LANGUAGE names
+// when a second argument gives one.
 int HoldForScreenshot(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 1) return 2;
+    if (arguments.empty() || arguments.size() > 2) return 2;
     const std::string directory = WindowsPath(arguments[0]);
-    const std::string file = KnownFile();
+    const std::string file =
+        KnownFile({{"LANGUAGE", arguments.size() == 2 ? arguments[1] : "AUTO"}});
     CaseRun run("screenshot", file);
     if (!run.Start()) return 1;
     TypeText(run.Session, "1234567.89");

@@ -665,12 +665,14 @@ void ChoosersOpenAndCancel() {
 }
 
 // Opens one dialog for its picture, waits until DIRECTORY\shot.png appears (the script that
-// started the driver takes it), then closes everything.
+// started the driver takes it), then closes everything; in the language LANGUAGE names when a
+// third argument gives one.
 int HoldDialogForScreenshot(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 2) return 2;
+    if (arguments.size() < 2 || arguments.size() > 3) return 2;
     const std::string& dialogName = arguments[0];
     const std::string directory = WindowsPath(arguments[1]);
-    CaseRun run("dialog_screenshot", KnownFile());
+    CaseRun run("dialog_screenshot",
+                KnownFile({{"LANGUAGE", arguments.size() == 3 ? arguments[2] : "AUTO"}}));
     if (!run.Start()) return 1;
     TypeText(run.Session, "1234.5");
     std::vector<HWND> open;
@@ -678,13 +680,23 @@ int HoldDialogForScreenshot(const std::vector<std::string>& arguments) {
         open.push_back(OpenDialog(run.Session, IdTotalSettings, TotalTitle));
         SetField(open.back(), TotalNumberField, "; ");
     } else {
-        open.push_back(OpenDialog(run.Session, IdAppearance, ViewTitle));
+        open.push_back(OpenDialog(run.Session, IdAppearance, nullptr));  // in any language
         if (dialogName == "font" && open.back() != nullptr) {
             PushButton(run.Session, open.back(), ViewSelectPanelFace);
             open.push_back(WaitForDialog(run.Session, "Font chooser"));
         }
     }
     if (open.back() == nullptr) return 1;
+    // Where the dialog is, for a script that cannot find it by its (translated) title.
+    RECT place = {};
+    GetWindowRect(open.back(), &place);
+    const std::string rect = std::to_string(place.right - place.left) + "x" +
+                             std::to_string(place.bottom - place.top) + "+" +
+                             std::to_string(place.left) + "+" + std::to_string(place.top) + "\n";
+    if (FILE* out = std::fopen((directory + "\\rect.txt").c_str(), "w")) {
+        std::fputs(rect.c_str(), out);
+        std::fclose(out);
+    }
     WaitForScreenshot(directory, "");
     for (auto window = open.rbegin(); window != open.rend(); ++window) {
         PostMessageA(*window, WM_COMMAND, IDCANCEL, 0);

@@ -1,11 +1,24 @@
 // Loaded into quillon.exe by the GUI tests: writes the check state of every menu item of
-// the main window to "menu-marks.txt" in the working directory, then declines to stay
+// the main window to "menu-marks.txt" and its text, as UTF-8, to "menu-texts.txt" in the
+// working directory, then declines to stay
 // loaded, so that the next probe loads afresh.
 #include <windows.h>
 
 #include <cstdio>
 
 namespace {
+
+void WriteTexts(HMENU menu, FILE* out) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[256] = {};
+        char utf8[1024] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        HMENU sub = GetSubMenu(menu, i);
+        std::fprintf(out, "%u\t%s\n", sub != nullptr ? 0u : GetMenuItemID(menu, i), utf8);
+        if (sub != nullptr) WriteTexts(sub, out);
+    }
+}
 
 void WriteMarks(HMENU menu, FILE* out) {
     const int count = GetMenuItemCount(menu);
@@ -39,6 +52,10 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason != DLL_PROCESS_ATTACH) return TRUE;
     HWND window = nullptr;
     EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&window));
+    if (FILE* texts = std::fopen("menu-texts.txt", "w")) {
+        if (window != nullptr) WriteTexts(GetMenu(window), texts);
+        std::fclose(texts);
+    }
     FILE* out = std::fopen("menu-marks.tmp", "w");
     if (out != nullptr) {
         if (window != nullptr) WriteMarks(GetMenu(window), out);

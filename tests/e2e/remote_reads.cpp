@@ -58,6 +58,100 @@ void SetMenuProbePath(const std::string& path) {
     menuProbePath = path;
 }
 
+namespace {
+
+struct FitSearch {
+    HFONT Font;
+    std::string Clipped;
+};
+
+// The width a button leaves its text: a check box or radio button its box and gap, a group
+// box its frame, a push button its edges.
+int TextRoom(LONG style, int width, int averageChar) {
+    switch (style & BS_TYPEMASK) {
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+            return width - GetSystemMetrics(SM_CXMENUCHECK) - averageChar / 2 - 2;
+        case BS_GROUPBOX:
+            return width - 2 * averageChar;
+        default:
+            return width - 2 * GetSystemMetrics(SM_CXEDGE) - 4;
+    }
+}
+
+BOOL CALLBACK MeasureControl(HWND control, LPARAM parameter) {
+    auto* search = reinterpret_cast<FitSearch*>(parameter);
+    char className[32] = {};
+    GetClassNameA(control, className, sizeof(className));
+    const bool button = lstrcmpiA(className, "Button") == 0;
+    if (!button && lstrcmpiA(className, "Static") != 0) return TRUE;
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (!button && (style & SS_TYPEMASK) > SS_RIGHT) return TRUE;  // pictures, owner-drawn
+    if (button && (style & BS_TYPEMASK) == BS_OWNERDRAW) return TRUE;
+    wchar_t text[512] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &length);
+    if (length == 0 || !IsWindowVisible(control)) return TRUE;
+    RECT client = {};
+    GetClientRect(control, &client);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, search->Font);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    const bool wraps = !button && (style & SS_TYPEMASK) == SS_LEFT;
+    RECT need = {0, 0, wraps ? client.right : 0, 0};
+    DrawTextW(dc, text, -1, &need, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    const int room = button ? TextRoom(style, client.right, metrics.tmAveCharWidth) : client.right;
+    const bool clipped =
+        wraps ? need.bottom > client.bottom || need.right > client.right : need.right > room;
+    if (clipped) {
+        char utf8[1024] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        search->Clipped += "\"" + std::string(utf8) + "\" needs " + std::to_string(need.right) +
+                           "x" + std::to_string(need.bottom) + ", has " +
+                           std::to_string(wraps ? client.right : room) + "x" +
+                           std::to_string(client.bottom) + "; ";
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ClippedControls(HWND dialog, int pointSize, UINT dpi) {
+    // The dialogs' font: "MS Shell Dlg" at its point size, as the template names it.
+    FitSearch search{
+        CreateFontA(-MulDiv(pointSize, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg"),
+        ""};
+    EnumChildWindows(dialog, MeasureControl, reinterpret_cast<LPARAM>(&search));
+    DeleteObject(search.Font);
+    return search.Clipped;
+}
+
+std::string MenuItemText(const QuillonSession& session, UINT id) {
+    MenuItemsChecked(session, {});  // the probe writes the texts before the marks
+    std::istringstream texts(ReadFileBytes(session.Directory + "menu-texts.txt"));
+    std::string line;
+    std::string found;
+    while (std::getline(texts, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos || tab + 1 == line.size()) continue;  // a separator
+        if (std::stoul(line.substr(0, tab)) != id) continue;
+        if (!found.empty()) found.push_back('|');
+        found.append(line, tab + 1, std::string::npos);
+    }
+    return found;
+}
+
 std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids) {
     std::string checked(ids.size(), '-');
     const std::string marksFile = session.Directory + "menu-marks.txt";

@@ -6,7 +6,7 @@ namespace {
 
 const char* const Sections[][2] = {
     {"ADD_MODE", "COMMON"},
-    {"DECIMAL_SEPARATORS", "TOTAL"},
+    {"CREDIT_DEBIT", "TOTAL"},
     {"ALWAYS_ON_TOP", "VIEW"},
 };
 
@@ -37,6 +37,7 @@ SettingsValues KnownSettings() {
         {"ROUND_MODE", "3"},
         {"ROUND_TYPE", "1"},
         {"TAX_RATE", "0"},
+        {"CREDIT_DEBIT", "NO"},
         {"DECIMAL_SEPARATORS", ""},
         {"NUMBER_SEPARATORS", ""},
         {"SPACE_IS_DECIMAL_SEPARATOR", "NO"},
@@ -52,6 +53,7 @@ SettingsValues KnownSettings() {
         {"FONT", InstalledFace()},
         {"FONT_FOR_PANEL", InstalledFace()},
         {"HOT_KEY_AS_CLICK", "YES"},
+        {"LANGUAGE", "AUTO"},
         {"LEADING_ZERO", "YES"},
         {"SCALE", "1"},
         {"TAPE", "NO"},

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Saves a picture of the main window with a number on it:
-#   take_screenshot.sh GUI_DIR DRIVER QUILLON_EXE MENU_PROBE OUTPUT.png
+#   take_screenshot.sh GUI_DIR DRIVER QUILLON_EXE MENU_PROBE OUTPUT.png [LANGUAGE]
 set -euo pipefail
 dir=$(realpath -m "$1")
 driver=$2
@@ -12,7 +12,7 @@ here=$(dirname "$0")
 handshake=$dir/screenshot
 rm -rf "$handshake"
 mkdir -p "$handshake" "$(dirname "$output")"
-bash "$here/gui_env.sh" run "$dir" "$driver" "$quillon" "$probe" screenshot "$handshake" &
+bash "$here/gui_env.sh" run "$dir" "$driver" "$quillon" "$probe" screenshot "$handshake" ${6:+"$6"} &
 driver_pid=$!
 for _ in $(seq 200); do
     [[ -e $handshake/ready ]] && break

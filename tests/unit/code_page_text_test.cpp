@@ -38,11 +38,16 @@ const struct {
     {0x00E9, '\xE9'},
     {0x201C, '\x93'},
     {0x2014, '\x97'},
+    {0x20B9, OtherCurrencySign},  // rupee
+    {0x20BD, OtherCurrencySign},  // rouble
+    {0x20A9, OtherCurrencySign},  // won
+    {0x0142, 'l'},                // the zloty's "z\u0142"
+    {0x0141, 'L'},
     // What the code page cannot hold never becomes a digit, a separator or a '-'.
     {0x2011, UnmappedChar},  // non-breaking hyphen
     {0x066B, UnmappedChar},  // Arabic decimal separator
     {0x0966, UnmappedChar},  // Devanagari zero
-    {0x00B7 + 0x2000, UnmappedChar},
+    {0x00B7 + 0x2100, UnmappedChar},
     {0x0081, UnmappedChar},
     {0x1F600, UnmappedChar},
 };

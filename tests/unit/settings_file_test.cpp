@@ -48,6 +48,8 @@ void ExpectSameSettings(const CalcSettings& a, const CalcSettings& b) {
     EXPECT_TRUE(a.DECIMAL_SEPARATORS == b.DECIMAL_SEPARATORS)
         << "'" << a.DECIMAL_SEPARATORS.Text() << "' / '" << b.DECIMAL_SEPARATORS.Text() << "'";
     EXPECT_EQ(a.WHOLE_CELLS, b.WHOLE_CELLS);
+    EXPECT_EQ(a.CREDIT_DEBIT, b.CREDIT_DEBIT);
+    EXPECT_TRUE(a.LANGUAGE == b.LANGUAGE) << a.LANGUAGE.Text() << " / " << b.LANGUAGE.Text();
 }
 
 TEST(ProfileText, ReaderSemantics) {
@@ -200,6 +202,23 @@ TEST(ReadSettings, Booleans) {
     EXPECT_FALSE(Read("[VIEW]\nWHOLE_CELLS = YES").WHOLE_CELLS);
 }
 
+TEST(ReadSettings, Choices) {
+    const struct {
+        const char* Line;
+        CreditDebit Read;
+    } cases[] = {
+        {"", CreditDebit::No},
+        {"CREDIT_DEBIT = DR_NEGATIVE", CreditDebit::DrNegative},
+        {"CREDIT_DEBIT = CR_NEGATIVE", CreditDebit::CrNegative},
+        {"CREDIT_DEBIT = cr_negative", CreditDebit::No},
+        {"CREDIT_DEBIT = 1", CreditDebit::No},
+        {"CREDIT_DEBIT = YES", CreditDebit::No},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Read(std::string("[TOTAL]\n") + c.Line).CREDIT_DEBIT, c.Read) << c.Line;
+    }
+}
+
 TEST(ReadSettings, Separators) {
     const struct {
         const char* Text;
@@ -310,6 +329,7 @@ TEST(WriteSettings, ExactBytes) {
         "TAX_RATE = 7.25\r\n"
         "\r\n"
         "[TOTAL]\r\n"
+        "CREDIT_DEBIT = NO\r\n"
         "DECIMAL_SEPARATORS = :\r\n"
         "NUMBER_SEPARATORS = ;\r\n"
         "SPACE_IS_DECIMAL_SEPARATOR = NO\r\n"
@@ -327,6 +347,7 @@ TEST(WriteSettings, ExactBytes) {
         "FONT = Segmenta\r\n"
         "FONT_FOR_PANEL = Segmenta\r\n"
         "HOT_KEY_AS_CLICK = YES\r\n"
+        "LANGUAGE = AUTO\r\n"
         "LEADING_ZERO = YES\r\n"
         "SCALE = 1\r\n"
         "TAPE = NO\r\n"
@@ -369,6 +390,8 @@ TEST(WriteSettings, RoundTripKeepsEverySetting) {
     changed.NUMBER_SEPARATORS = ";|";
     changed.DECIMAL_SEPARATORS = ":, ";
     changed.WHOLE_CELLS = true;
+    changed.CREDIT_DEBIT = CreditDebit::CrNegative;
+    changed.LANGUAGE = "pt-BR";
     changed.ALWAYS_ON_TOP = true;
     changed.ADD_MODE = true;
     changed.WINDOW_X = -1250;

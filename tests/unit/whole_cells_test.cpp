@@ -10,6 +10,7 @@
 
 #include "keypad_driver.h"
 #include "seeded_random.h"
+#include "total/code_page_text.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ constexpr const char* CommaView = "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPAR
 constexpr const char* CommaViewPointToo =
     "[VIEW]\nDECIMAL_SEPARATOR = ,\nTHOUSAND_SEPARATOR = .\n[TOTAL]\nDECIMAL_SEPARATORS = .\n";
 constexpr const char* ApostropheGroups = "[VIEW]\nTHOUSAND_SEPARATOR = '\n";
+constexpr const char* DrNegative = "[TOTAL]\nCREDIT_DEBIT = DR_NEGATIVE\n";
+constexpr const char* CrNegative = "[TOTAL]\nCREDIT_DEBIT = CR_NEGATIVE\n";
 
 CalcSettings SettingsOf(const std::string& text) {
     return KeypadDriver(text).Context.Settings;
@@ -77,7 +80,7 @@ const CellCase CellCases[] = {
      "\xA3"
      "12.5",
      "12.5"},
-    {"", "EUR 12", "refused"},
+    {"", "Euro 12", "refused"},
     {"", "12 \xA5", "12"},
     {"", "Invoice 7", "refused"},
     {"", "5.", "5."},
@@ -107,12 +110,110 @@ const CellCase CellCases[] = {
     {CommaViewPointToo, "1,234.5", "refused"},
     {ApostropheGroups, "1'234'567.25", "1234567.25"},
     {ApostropheGroups, "1,234", "refused"},
+    // Currency signs the code page cannot hold arrive as OtherCurrencySign (\x81), the
+    // zloty's as "zl"; codes and signs in letters stand where "$" may, glued to no letter.
+    {"",
+     "\x81"
+     "1,23,456.00",
+     "123456.00"},
+    {"",
+     "\x81\x81"
+     "5",
+     "refused"},
+    {"", "5 \x81", "5"},
+    {"", "5 \x1A", "refused"},  // a character the code page cannot hold, no currency
+    {"", "USD 12.00", "12.00"},
+    {"", "USDA 12", "refused"},
+    {"", "USD12", "12"},
+    {"", "EURO 12", "refused"},
+    {"", "12 EUR", "12"},
+    {"", "12 TEUR", "refused"},
+    {"", "12EUR", "12"},
+    {"", "12EURO", "refused"},
+    {"", "CHF 1'234.50", "1234.50"},
+    {"", "CHF 5 EUR", "refused"},
+    {"", "GBP 7", "7"},
+    {"", "ABC 7", "refused"},  // no currency's code
+    {"", "INR 1,23,456", "123456"},
+    {"", "eur 7", "refused"},
+    {"", "CNY 88", "88"},
+    {"", "RMB88", "88"},
+    {"", "-EUR 5", "-5"},
+    {"", "EUR --5", "refused"},
+    {"", "(EUR 5)", "-5"},
+    {"", "EUR 5-", "-5"},
+    {"", "Rs. 1,23,456", "123456"},
+    {"", "Rs 1,23,456", "123456"},
+    {"", "5 kr.", "5"},
+    {"", "5 krone", "refused"},
+    {"", "kr 5", "5"},
+    {"", "Frs 12", "refused"},
+    {"", "Fr. 12.50", "12.50"},
+    {"", "Fr.12.50", "12.50"},
+    {"", "12.50 Fr.", "12.50"},
+    {"", "12.50 F.", "refused"},
+    {CommaView, "R$ 1.234,56", "1234,56"},
+    {CommaView, "R 1.234,56", "refused"},
+    {CommaView, "R$1.234,56", "1234,56"},
+    {CommaView, "R$ R$ 1.234,56", "refused"},
+    {CommaView, "1 234,56 zl", "1234,56"},
+    {CommaView, "1 234,56 z", "refused"},
+    {CommaView, "1 234,56zl", "1234,56"},
+    {CommaView, "1 234,56 z\x1A", "refused"},  // "z" and a letter the mapping left unmapped
+    {CommaView, "1 234,56 \x81", "1234,56"},
+    {CommaView, "1 234,56 RUB", "1234,56"},
+    {CommaView, "PLN 1 234,56", "1234,56"},
+    {CommaView, "BRL 1.234,56", "1234,56"},
+    // UTF-8 bytes in code page text are that text's own characters, not a currency sign.
+    {"",
+     "\xE2\x82\xB9"
+     "5",
+     "refused"},
+    // A trailing "CR" or "DR" is read only where CREDIT_DEBIT says which one is negative.
+    {DrNegative, "1,234.56 DR", "-1234.56"},
+    {"", "1,234.56 DR", "refused"},
+    {DrNegative, "1,234.56 CR", "1234.56"},
+    {"", "1,234.56 CR", "refused"},
+    {DrNegative, "$5 Dr", "-5"},
+    {DrNegative, "-5 DR", "refused"},
+    {CrNegative, "5CR", "-5"},
+    {CrNegative, "(5) CR", "refused"},
+    {CrNegative, "5 DR", "5"},
+    {CrNegative, "CR", "refused"},
+    {CrNegative, "5 EUR CR", "-5"},
+    {CrNegative, "5 CR-", "refused"},
 };
 
 TEST(WholeCells, AcceptedAndRefusedCells) {
     for (const CellCase& c : CellCases) {
         EXPECT_EQ(ReadCell(SettingsOf(c.Settings), c.Cell), c.Number)
             << "cell \"" << c.Cell << "\" with " << c.Settings;
+    }
+}
+
+// Amounts as bank statements and invoices print them, in Unicode as the clipboard holds them,
+// mapped as the program maps the clipboard's text.
+TEST(WholeCells, StatementAmountsInUnicode) {
+    struct Sample {
+        const char* Settings;
+        const char* Utf8;
+        const char* Number;
+    };
+    const Sample samples[] = {
+        {"", "\u20B91,23,456.00", "123456.00"},
+        {"", "USD 12.00", "12.00"},
+        {"", "CHF 1\u2019234.50", "1234.50"},
+        {"", "\u00A51,234", "1234"},
+        {CommaView, "R$ 1.234,56", "1234,56"},
+        {CommaView, "1\u00A0234,56 z\u0142", "1234,56"},
+        {CommaView, "1\u202F234,56 \u20BD", "1234,56"},
+        {CommaView, "1 234,56 \u0440\u0443\u0431.", "refused"},  // "rub." in Cyrillic letters
+        {CommaView, "12,50 \u20AC", "12,50"},
+    };
+    for (const Sample& sample : samples) {
+        std::string cell = sample.Utf8;
+        MapUtf8ToCodePageInPlace(cell);
+        EXPECT_EQ(ReadCell(SettingsOf(sample.Settings), cell), sample.Number) << sample.Utf8;
     }
 }
 
@@ -161,7 +262,7 @@ class ReferenceReader {
     ReferenceReader(char decimal, char thousand, const std::string& extraDecimals) {
         candidates_ = std::string(1, decimal) + extraDecimals;
         const std::string groups = std::string(1, thousand) + " \xA0'";
-        const std::string currency = "[\\x24\\x80\\xA3\\xA5]";
+        const std::string currency = "(?:[\\x24\\x80\\xA3\\xA5\\x81]|R\\$|zl|EUR|CHF)";
         const std::string blank = "[ \\xA0]";
         const std::string before = currency + blank + "?";
         const std::string after = blank + "?" + currency;
@@ -243,8 +344,9 @@ class ReferenceReader {
 
 std::string RandomCell(Random& random) {
     static const std::vector<std::string> pieces = {
-        "0", "1", "2", "5", "7", "9", "12",   "345",  "1234", ",", ".", " ", "\xA0",
-        "'", "-", "+", "(", ")", "$", "\x80", "\xA3", "\xA5", "%", "a", ":", ";"};
+        "0", "1",    "2", "5", "7",    "9",  "12", "345", "1234", ",",    ".",
+        " ", "\xA0", "'", "-", "+",    "(",  ")",  "$",   "\x80", "\xA3", "\xA5",
+        "%", "a",    ":", ";", "\x81", "R$", "zl", "z",   "EUR",  "CHF",  "E"};
     std::string cell;
     const int count = 1 + random.Below(8);
     for (int i = 0; i < count; ++i) cell += pieces[random.Below(static_cast<int>(pieces.size()))];
@@ -265,9 +367,10 @@ std::string RandomNumberCell(Random& random, char decimal, char thousand) {
         cell += digits[i];
     }
     if (random.Chance(50)) cell += decimal + std::to_string(random.Below(100));
-    const char* frames[] = {"%s", "-%s", "(%s)", "%s-", "$ %s", "%s \x80", "-$%s", "(\xA3%s)"};
+    const char* frames[] = {"%s",       "-%s",   "(%s)",  "%s-",    "$ %s",     "%s \x80", "-$%s",
+                            "(\xA3%s)", "EUR%s", "%s zl", "R$ %s-", "(CHF %s)", "\x81%s"};
     char framed[96];
-    std::snprintf(framed, sizeof framed, frames[random.Below(8)], cell.c_str());
+    std::snprintf(framed, sizeof framed, frames[random.Below(13)], cell.c_str());
     return framed;
 }
 

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Saves the main window and the Customize view dialog in German and in Simplified Chinese, as
+# Quillon shows them under those Windows UI languages (Wine takes it from LC_ALL):
+#   take_language_screenshots.sh GUI_DIR GUI_DRIVER MENU_DRIVER QUILLON_EXE PROBE FAKE_HH OUTPUT_DIR
+set -euo pipefail
+dir=$(realpath -m "$1")
+gui_driver=$2
+menu_driver=$3
+quillon=$4
+probe=$5
+fake_hh=$6
+output=$(realpath -m "$7")
+here=$(dirname "$0")
+mkdir -p "$output"
+# shellcheck disable=SC1091
+source "$dir/gui-env"
+
+# As Windows gives the language: Wine takes the UI language from LC_ALL. (Under a Chinese
+# locale this machine's Wine lacks the fonts it substitutes for the Latin faces, and draws
+# Latin letters and digits, and the menu bar's Chinese, as boxes.)
+for tag in de zh; do
+    if [[ $tag == de ]]; then export LC_ALL=de_DE.UTF-8; else export LC_ALL=zh_CN.UTF-8; fi
+    language=AUTO
+    bash "$here/take_screenshot.sh" "$dir" "$gui_driver" "$quillon" "$probe" "$output/screenshot_$tag.png" "$language"
+    handshake=$dir/dialog-screenshot
+    rm -rf "$handshake"
+    mkdir -p "$handshake"
+    bash "$here/gui_env.sh" run "$dir" "$menu_driver" "$quillon" "$fake_hh" screenshot view "$handshake" "$language" &
+    driver_pid=$!
+    for _ in $(seq 200); do
+        [[ -e $handshake/ready ]] && break
+        sleep 0.1
+    done
+    [[ -e $handshake/ready && -e $handshake/rect.txt ]] || { echo "no dialog" >&2; kill "$driver_pid"; exit 1; }
+    sleep 1  # let the dialog finish painting
+    # The dialog's X window, found by its size: its title may be one X cannot name.
+    size=$(tr -d '\r\n' < "$handshake/rect.txt" | cut -d+ -f1)
+    window=$(xwininfo -display "$DISPLAY" -root -tree | awk -v size=" $size+" 'index($0, size) {print $1; exit}')
+    xwd -display "$DISPLAY" -id "$window" -silent | convert xwd:- "$output/customize_view_$tag.png"
+    touch "$handshake/shot.png"
+    wait "$driver_pid"
+    echo "saved $output/customize_view_$tag.png"
+done
