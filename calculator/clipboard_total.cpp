@@ -127,7 +127,8 @@ void PressTotal(CalcContext& context) {
     context.LastTotal = KeptTotal{context.Host->SharedClipboardText(), context.Settings, 0};
     const std::string_view text = context.LastTotal.Text.Text;
     if (text.empty()) {
-        context.Host->ShowMessage("Clipboard is empty!");
+        context.Host->ShowMessage(context.Host->ClipboardBusy() ? ClipboardBusyMessage
+                                                                : "Clipboard is empty!");
         return;
     }
     context.LastTotal.ScannedEnd = SumClipboardNumbers(context, text);

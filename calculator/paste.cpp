@@ -54,7 +54,9 @@ void PasteNumber(CalcContext& context, const void*) {
     const PastedNumber pasted =
         CollectPastedNumber(context.Settings, context.Host->ClipboardText());
     if (!pasted.Found) {
-        context.Host->ShowMessage("There is no valid number in clipboard.");
+        context.Host->ShowMessage(context.Host->ClipboardBusy()
+                                      ? ClipboardBusyMessage
+                                      : "There is no valid number in clipboard.");
         return;
     }
     context.AddModeEntry = false;

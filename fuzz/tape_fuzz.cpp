@@ -31,12 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CalcContext context(host);
     context.Settings = FuzzSettings(input);
     Tape tape;
-    if (!ParseTapeFile(input.Rest(), tape.Lines)) return 0;
+    TapeNotation notation;
+    if (!ParseTapeFile(input.Rest(), tape.Lines, notation)) return 0;
     if (tape.Lines.size() > MaxTapeLines) Fail("more lines than the tape keeps");
 
-    const std::string text = TapeFileText(tape);
+    const std::string text = TapeFileText(tape, notation);
     Tape again;
-    if (!ParseTapeFile(text, again.Lines) || again.Lines != tape.Lines) {
+    TapeNotation notationAgain;
+    if (!ParseTapeFile(text, again.Lines, notationAgain) || again.Lines != tape.Lines ||
+        notationAgain != notation) {
         Fail("written tape reads back otherwise");
     }
 

@@ -10,7 +10,9 @@
 // --clipboard hands the file's bytes over as code page 1252 text; --clipboard-utf8 reads the
 // file as UTF-8 and maps it as the program maps the clipboard's Unicode text. The settings
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
-// in memory only.
+// in memory only. While it runs, the harness holds the tape's folder: a second harness on
+// the same folder waits until the first has ended, so no line either writes is lost. A file
+// that cannot be written prints the program's message once and the run ends with status 1.
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -18,7 +20,12 @@
 #include <unistd.h>
 #define QUILLON_MAPS_FILES 1
 #endif
+#if __has_include(<sys/file.h>) && !defined(_WIN32)
+#include <sys/file.h>
+#define QUILLON_LOCKS_FOLDERS 1
+#endif
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -43,6 +50,7 @@
 namespace {
 
 constexpr int UsageError = 2;
+constexpr int WriteError = 1;
 
 // The harness's platform: the three texts the engine shows, a terminal for the speaker and
 // the message box, a file for the clipboard, and a fixed locale.
@@ -61,17 +69,25 @@ class ConsolePlatform : public Platform {
         std::ofstream file(path, std::ios::binary | std::ios::app);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.flush();
-        return file.good();
+        return Kept(file.good());
     }
     bool ReplaceWholeFile(const char* path, std::string_view text) override {
         const std::string temporary = std::string(path) + ".new";
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.close();
-        return file.good() && std::rename(temporary.c_str(), path) == 0;
+        const bool moved = file.good() && std::rename(temporary.c_str(), path) == 0;
+        if (!moved) std::remove(temporary.c_str());
+        return Kept(moved);
     }
     bool RenameFile(const char* path, const char* newPath) override {
-        return std::rename(path, newPath) == 0;
+        return Kept(std::rename(path, newPath) == 0);
+    }
+    std::string LastFileError() override { return lastError_; }
+    // Notes the system's reason when a file call failed.
+    bool Kept(bool done) {
+        if (!done) lastError_ = std::strerror(errno);
+        return done;
     }
     SystemLocale QueryLocale() override {
         SystemLocale locale;
@@ -89,6 +105,7 @@ class ConsolePlatform : public Platform {
 
    private:
     SharedText clipboard_;  // the file, mapped once
+    std::string lastError_;
     std::string shown_[3] = {"0", "", ""};
 };
 
@@ -205,9 +222,25 @@ void LoadSettings(CalcContext& context, const Options& options) {
     ReadSettings(context.Settings, profile, context.Host->QueryLocale());
 }
 
-void SaveSettings(const CalcContext& context, const std::string& path) {
+void SaveSettings(const CalcContext& context, ConsolePlatform& platform, const std::string& path) {
     const DecString text = WriteSettings(context.Settings);
-    std::ofstream(path, std::ios::binary).write(text.Text(), text.Length());
+    std::ofstream file(path, std::ios::binary);
+    file.write(text.Text(), text.Length());
+    file.close();
+    if (!platform.Kept(file.good())) platform.ReportWriteFailure(path);
+}
+
+// Holds the folder of `tape` for the rest of the run, waiting while another harness holds it.
+void HoldTapeFolder(const std::string& tape) {
+#ifdef QUILLON_LOCKS_FOLDERS
+    if (tape.empty()) return;
+    const size_t slash = tape.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : tape.substr(0, slash + 1);
+    const int handle = open(folder.c_str(), O_RDONLY);  // kept open until the process ends
+    if (handle >= 0) flock(handle, LOCK_EX);
+#else
+    (void)tape;
+#endif
 }
 
 void PrintTotalDetails(const CalcContext& context) {
@@ -277,6 +310,7 @@ bool RunTapeCommand(CalcContext& context, const ConsolePlatform& platform, TapeK
 
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
+    HoldTapeFolder(options.TapeFile);
     ConsolePlatform platform(ClipboardFromFile(options));
     CalcContext context(platform);
     LoadSettings(context, options);
@@ -298,6 +332,7 @@ int main(int argc, char** argv) {
         if (pressed) platform.PrintShown();
     }
     std::fflush(stdout);
-    if (!options.SaveFile.empty()) SaveSettings(context, options.SaveFile);
-    return 0;
+    if (!options.SaveFile.empty()) SaveSettings(context, platform, options.SaveFile);
+    std::fflush(stdout);
+    return platform.WriteFailed() ? WriteError : 0;
 }
