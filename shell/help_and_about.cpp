@@ -5,6 +5,7 @@
 #include "decimal/dec_string.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
+#include "shell/files_folder.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -37,6 +38,8 @@ void FillAboutLines(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_ABOUT_NAME_VERSION, nameAndVersion.Text());
     SetDlgItemTextA(dialog, IDC_ABOUT_LINE_2, LoadedText(IDS_ABOUT_LINE_2).Text());
     SetDlgItemTextA(dialog, IDC_ABOUT_LINE_3, LoadedText(IDS_ABOUT_LINE_3).Text());
+    const std::wstring files = L"Settings and tape are kept in " + WideOfUtf8(FilesFolderText());
+    SetDlgItemTextW(dialog, IDC_ABOUT_FILES, files.c_str());
 }
 
 INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

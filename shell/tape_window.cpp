@@ -7,6 +7,7 @@
 #include "resources/resource_ids.h"
 #include "shell/announce.h"
 #include "shell/dpi_support.h"
+#include "shell/files_folder.h"
 #include "shell/main_controls.h"
 #include "shell/shell_state.h"
 #include "shell/tape_commands.h"
@@ -111,7 +112,7 @@ void CreateTapeWindow(HWND mainWindow) {
                                      Shell.Instance, nullptr);
     TapeShell.ListProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(TapeShell.List, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
-    StartTape(TapeShell.Keeper, Shell.Context, TapeFileName());
+    StartTape(TapeShell.Keeper, Shell.Context, FilesPath(TapeFileName()));
     ApplyTapeFont();
     FillList();
     TapeShell.Appended = TapeShell.Keeper.Lines.Appended;
