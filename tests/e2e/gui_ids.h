@@ -34,3 +34,5 @@ constexpr WORD IdTapeClear = 32834;
 constexpr WORD IdTotalDetails = 32821;
 constexpr WORD IdTotalKey = 10031;
 constexpr int FirstControlId = 10000;
+constexpr WORD IdOpenFilesFolder = 32871;
+constexpr int AboutFilesId = 1091;
