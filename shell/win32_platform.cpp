@@ -69,6 +69,18 @@ bool OwnerSetUnicodeText() {
     return false;
 }
 
+// True when the file has more than one name.
+bool IsHardLinked(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION information = {};
+    const bool linked =
+        GetFileInformationByHandle(file, &information) && information.nNumberOfLinks > 1;
+    CloseHandle(file);
+    return linked;
+}
+
 // The system's words for `error`, without the line end it closes with.
 std::string SystemErrorText(DWORD error) {
     wchar_t* text = nullptr;
@@ -165,9 +177,21 @@ bool Win32Platform::ReplaceWholeFile(const char* path, std::string_view text) {
     HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Failed();
-    if (WriteAndFlush(file, text) &&
-        MoveFileExW(temporary.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const bool written = WriteAndFlush(file, text);
+    if (written && IsHardLinked(target)) {
+        // Another name shares the file (a package manager's persisted copy): a move would
+        // part the two, so the file is written in place, with the whole copy kept beside it
+        // until that write is on disk.
+        HANDLE same = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (same != INVALID_HANDLE_VALUE && WriteAndFlush(same, text)) {
+            DeleteFileW(temporary.c_str());
+            return true;
+        }
+        return Failed();
+    }
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
     Failed();

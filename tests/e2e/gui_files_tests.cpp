@@ -178,6 +178,23 @@ void AboutNamesTheFilesFolder() {
     run.Exit();
 }
 
+// A settings file that shares its data with another name (Scoop keeps the persisted copy so)
+// is written in place: both names see the new settings.
+void KeepsAFileSharedWithAnotherName() {
+    CaseRun run("persist", KnownFile({{"SCALE", "0"}}));
+    const std::string persisted = run.Directory + "persisted.ini";
+    MoveFileA(run.IniPath().c_str(), persisted.c_str());
+    if (!Check(CreateHardLinkA(run.IniPath().c_str(), persisted.c_str(), nullptr) != 0,
+               "a second name for the settings file")) {
+        return;
+    }
+    if (!run.Start()) return;
+    PostCommand(run.Session, IdFixed0);
+    const std::string saved = run.Exit();
+    CheckEqual(ValueInFile(saved, "ROUND_MODE"), "0", "the new settings are written");
+    CheckEqual(ReadFileBytes(persisted), run.SavedFile, "the other name sees them too");
+}
+
 }  // namespace
 
 extern const GuiCase FilesCases[] = {
@@ -185,5 +202,6 @@ extern const GuiCase FilesCases[] = {
     {"failed_writes_told", FailedWritesAreTold},
     {"clipboard_busy", BusyClipboardIsWaitedForAndTold},
     {"about_files_folder", AboutNamesTheFilesFolder},
+    {"shared_file_names", KeepsAFileSharedWithAnotherName},
 };
 extern const size_t FilesCasesCount = std::size(FilesCases);
