@@ -28,6 +28,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -76,14 +77,19 @@ class ConsolePlatform : public Platform {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.close();
-        const bool moved = file.good() && std::rename(temporary.c_str(), path) == 0;
+        const bool moved = Kept(file.good()) && Moved(temporary.c_str(), path);
         if (!moved) std::remove(temporary.c_str());
-        return Kept(moved);
+        return moved;
     }
-    bool RenameFile(const char* path, const char* newPath) override {
-        return Kept(std::rename(path, newPath) == 0);
-    }
+    bool RenameFile(const char* path, const char* newPath) override { return Moved(path, newPath); }
     std::string LastFileError() override { return lastError_; }
+    // Moves `path` over `newPath`, replacing it (std::rename does not replace on Windows).
+    bool Moved(const char* path, const char* newPath) {
+        std::error_code error;
+        std::filesystem::rename(path, newPath, error);
+        if (error) lastError_ = error.message();
+        return !error;
+    }
     // Notes the system's reason when a file call failed.
     bool Kept(bool done) {
         if (!done) lastError_ = std::strerror(errno);
