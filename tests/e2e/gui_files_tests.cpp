@@ -195,6 +195,59 @@ void KeepsAFileSharedWithAnotherName() {
     CheckEqual(ReadFileBytes(persisted), run.SavedFile, "the other name sees them too");
 }
 
+std::wstring Wide(const std::string& text) {
+    wchar_t buffer[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer, MAX_PATH);
+    return buffer;
+}
+
+std::string WideFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    char buffer[4096] = {};
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
+    CloseHandle(file);
+    return std::string(buffer, read);
+}
+
+// A folder whose name the ANSI code page cannot spell (a Chinese user name on an English
+// system): the settings and the tape are read and written there all the same.
+void WorksInAFolderOutsideTheCodePage() {
+    const std::string base = MakeWorkDirectory("wide");
+    const std::wstring folder = Wide(base) + L"\x674e\x56db\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    HANDLE ini = CreateFileW((folder + L"Quillon.ini").c_str(), GENERIC_WRITE, 0, nullptr,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(ini);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    QuillonSession session;
+    std::wstring line = L"\"" + Wide(QuillonPath()) + L"\"";
+    if (!Check(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &session.Process) != 0,
+               "starts in the folder")) {
+        return;
+    }
+    session.Window = WaitForWindow(session, "QUILLON", nullptr, 15000);
+    if (!Check(session.Window != nullptr, "the window appears")) return;
+    while (!IsWindowVisible(session.Window)) Sleep(10);
+    session.Sentinel = TipWindowOf(session, Control(session, PanelRow));
+    TypeText(session, "12+3\r");
+    CheckEqual(Panel(session), "15", "calculates");
+    PostCommand(session, IdExit);
+    CheckEqual(WaitForExit(session), 0, "exit code");
+    Check(WideFileBytes(folder + L"Quillon.tape").find("=\tresult\t15\t2\t") != std::string::npos,
+          "the tape is written there");
+    Check(WideFileBytes(folder + L"Quillon.ini").find("[VIEW]") != std::string::npos,
+          "the settings are written there");
+    for (const wchar_t* name : {L"Quillon.tape", L"Quillon.ini"})
+        DeleteFileW((folder + name).c_str());
+    RemoveDirectoryW(folder.c_str());
+    RemoveWorkDirectory(base);
+}
+
 }  // namespace
 
 extern const GuiCase FilesCases[] = {
@@ -203,5 +256,6 @@ extern const GuiCase FilesCases[] = {
     {"clipboard_busy", BusyClipboardIsWaitedForAndTold},
     {"about_files_folder", AboutNamesTheFilesFolder},
     {"shared_file_names", KeepsAFileSharedWithAnotherName},
+    {"folder_outside_code_page", WorksInAFolderOutsideTheCodePage},
 };
 extern const size_t FilesCasesCount = std::size(FilesCases);
