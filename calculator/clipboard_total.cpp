@@ -130,7 +130,8 @@ void PressTotal(CalcContext& context) {
     context.LastTotal = KeptTotal{context.Host->SharedClipboardText(), context.Settings, 0};
     const std::string_view text = context.LastTotal.Text.Text;
     if (text.empty()) {
-        context.Host->ShowMessage(Words("Clipboard is empty!"));
+        context.Host->ShowMessage(context.Host->ClipboardBusy() ? Words(ClipboardBusyMessage)
+                                                                : Words("Clipboard is empty!"));
         return;
     }
     context.TotalNumbers = 0;

@@ -17,6 +17,7 @@ class BeepCounter : public Platform {
     void ShowMessage(const char* text) override { host_.ShowMessage(text); }
     std::string ClipboardText() override { return host_.ClipboardText(); }
     SharedText SharedClipboardText() override { return host_.SharedClipboardText(); }
+    bool ClipboardBusy() override { return host_.ClipboardBusy(); }
     SystemLocale QueryLocale() override { return host_.QueryLocale(); }
 
     int32_t Beeps = 0;

@@ -55,7 +55,9 @@ void PasteNumber(CalcContext& context, const void*) {
     const PastedNumber pasted =
         CollectPastedNumber(context.Settings, context.Host->ClipboardText());
     if (!pasted.Found) {
-        context.Host->ShowMessage(Words("There is no valid number in clipboard."));
+        context.Host->ShowMessage(context.Host->ClipboardBusy()
+                                      ? Words(ClipboardBusyMessage)
+                                      : Words("There is no valid number in clipboard."));
         return;
     }
     context.AddModeEntry = false;

@@ -54,6 +54,20 @@ if(NOT WIN32)
 endif()
 
 if(WIN32)
+  # The installer Quillon-<version>-setup.exe holds the manual, so it needs the help too.
+  if(QUILLON_INSTALLER)
+    find_program(QUILLON_MAKENSIS makensis)
+    if(NOT QUILLON_MAKENSIS)
+      quillon_leave_out(QUILLON_INSTALLER "The installer and the package manifests"
+        "makensis was not found (package nsis)")
+    elseif(NOT QUILLON_HELP)
+      quillon_leave_out(QUILLON_INSTALLER "The installer and the package manifests"
+        "the user manual it holds is off (QUILLON_HELP)")
+    endif()
+  else()
+    quillon_report_off(QUILLON_INSTALLER "The installer and the package manifests")
+  endif()
+
   # Wine runs the engine's tests built for Windows (win.) and, with Xvfb, the GUI tests.
   find_program(QUILLON_WINE_PROGRAM NAMES wine64 wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
   find_program(QUILLON_WINE_PROGRAM NAMES wine wine64)

@@ -12,10 +12,17 @@ if(NOT QUILLON_HELP)
   return()
 endif()
 
+# The empty Quillon.ini beside quillon.exe marks the unpacked ZIP as a portable copy: it keeps
+# its settings and tape in its own folder.
+file(WRITE ${QUILLON_VERSION_GENERATED}/portable/Quillon.ini "")
+# The ZIP is built as a step of the build itself (cmake/installer.cmake), so packing it must not
+# build "all" again first; the step depends on what the ZIP holds.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(TARGETS quillon RUNTIME DESTINATION .)
 install(FILES ${QUILLON_CHM}
   ${PROJECT_SOURCE_DIR}/package/brenmark.url
   ${QUILLON_VERSION_GENERATED}/README.txt
+  ${QUILLON_VERSION_GENERATED}/portable/Quillon.ini
   DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
@@ -31,3 +38,7 @@ enable_testing()
 add_test(NAME package.zip_holds_program_manual_shortcut_readme
   COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/check_zip.sh ${CMAKE_BINARY_DIR}
           "Quillon-${PROJECT_VERSION}-win64" $<TARGET_FILE:quillon> ${PROJECT_VERSION})
+
+if(QUILLON_INSTALLER)
+  include(${PROJECT_SOURCE_DIR}/cmake/installer.cmake)
+endif()

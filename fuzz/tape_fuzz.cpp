@@ -1,6 +1,6 @@
 // The tape file reader over arbitrary bytes: what it accepts writes back to the same text it
-// reads as, holds at most the tape's bound, and replays without fault when a number in it is
-// corrected.
+// reads as, holds at most the tape's bound, carries its numbers over to the reader's separators
+// and replays without fault when a number in it is corrected.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,13 +31,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CalcContext context(host);
     context.Settings = FuzzSettings(input);
     Tape tape;
-    if (!ParseTapeFile(input.Rest(), tape.Lines)) return 0;
+    TapeNotation notation;
+    if (!ParseTapeFile(input.Rest(), tape.Lines, notation)) return 0;
     if (tape.Lines.size() > MaxTapeLines) Fail("more lines than the tape keeps");
 
-    const std::string text = TapeFileText(tape);
+    const std::string text = TapeFileText(tape, notation);
     Tape again;
-    if (!ParseTapeFile(text, again.Lines) || again.Lines != tape.Lines) {
+    TapeNotation notationAgain;
+    if (!ParseTapeFile(text, again.Lines, notationAgain) || again.Lines != tape.Lines ||
+        notationAgain != notation) {
         Fail("written tape reads back otherwise");
+    }
+
+    // Numbers written with other separators than the reader's are carried over to them, as
+    // the tape does at start.
+    const TapeNotation reader{context.Settings.DECIMAL_SEPARATOR,
+                              context.Settings.THOUSAND_SEPARATOR};
+    if (notation != TapeNotation{} && notation != reader) {
+        ConvertTapeSeparators(tape, notation.Thousand, notation.Decimal, PanelFormat(context));
     }
 
     int corrections = 0;

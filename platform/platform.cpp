@@ -21,3 +21,22 @@ bool Platform::HoldFile(const char*) {
 }
 
 void Platform::ReleaseFile(const char*) {}
+bool Platform::FileExists(const char* path) {
+    std::string bytes;
+    return ReadFile(path, 0, bytes) != FileRead::Absent;
+}
+
+std::string WriteFailureMessage(const std::string& path, const std::string& reason) {
+    std::string message = "Quillon cannot write " + path + ".";
+    if (!reason.empty()) message += "\n\n" + reason;
+    message +=
+        "\n\nQuillon goes on working, but keeps your tape and settings in memory only until "
+        "it is closed. Use \"Save tape as...\" on the tape's menu to keep the tape elsewhere.";
+    return message;
+}
+
+void Platform::ReportWriteFailure(const std::string& path) {
+    if (writeFailed_) return;
+    writeFailed_ = true;
+    ShowUnicodeMessage(WriteFailureMessage(path, LastFileError()));
+}

@@ -17,6 +17,7 @@
 #define IDC_ABOUT_LINE_2 1013
 #define IDC_ABOUT_LINE_3 1014
 #define IDC_ABOUT_PICTURE 1015
+#define IDC_ABOUT_FILES 1091
 
 // Customize view.
 #define IDD_CUSTOMIZE_VIEW 129

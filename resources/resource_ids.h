@@ -57,3 +57,4 @@
 // The "Language" menu: like Windows, then one item per language in the order of Languages().
 #define IDM_LANGUAGE_AUTO 32880
 #define IDM_LANGUAGE_FIRST 32881
+#define IDM_OPEN_FILES_FOLDER 32871

@@ -6,6 +6,11 @@
 
 namespace {
 
+// Another program may hold the clipboard for a moment (a clipboard manager reading what
+// was copied): tried again every 25 ms for half a second.
+constexpr int ClipboardTries = 20;
+constexpr DWORD ClipboardRetryMs = 25;
+
 // A movable block holding `text` and its terminating zero; the clipboard takes it over.
 HGLOBAL TextBlock(const char* text, size_t length) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
@@ -18,19 +23,32 @@ HGLOBAL TextBlock(const char* text, size_t length) {
 
 }  // namespace
 
+bool OpenClipboardPatiently(HWND owner) {
+    for (int i = 0; i < ClipboardTries; ++i) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(ClipboardRetryMs);
+    }
+    return false;
+}
+
 void CopyToClipboard(HWND mainWindow) {
     const DecString& text = Shell.Context.PanelText();
-    OpenClipboard(mainWindow);
-    EmptyClipboard();
-    HGLOBAL block = TextBlock(text.Text(), static_cast<size_t>(text.Length()));
-    if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
-    CloseClipboard();
+    CopyTextToClipboard(mainWindow, std::string(text.Text(), static_cast<size_t>(text.Length())));
 }
 
 void CopyTextToClipboard(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) return;
-    EmptyClipboard();
-    HGLOBAL block = TextBlock(text.c_str(), text.size());
-    if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
-    CloseClipboard();
+    bool copied = false;
+    if (OpenClipboardPatiently(owner)) {
+        EmptyClipboard();
+        HGLOBAL block = TextBlock(text.c_str(), text.size());
+        copied = block != nullptr && SetClipboardData(CF_TEXT, block) != nullptr;
+        if (block != nullptr && !copied) GlobalFree(block);
+        CloseClipboard();
+    }
+    if (!copied) {
+        MessageBoxA(owner,
+                    "Nothing was copied: the clipboard is in use by another program. "
+                    "Try again in a moment.",
+                    Shell.ProductName, MB_OK);
+    }
 }

@@ -14,6 +14,7 @@
 #include "shell/business_row.h"
 #include "shell/clipboard_copy.h"
 #include "shell/desk_options.h"
+#include "shell/files_folder.h"
 #include "shell/help_and_about.h"
 #include "shell/main_controls.h"
 #include "shell/round_menus.h"
@@ -67,6 +68,8 @@ bool ExecuteCommand(HWND mainWindow, WORD id) {
         ShowHelp(mainWindow, HelpStartPage);
     } else if (id == IDM_HOME_PAGE) {
         OpenHomePage(mainWindow);
+    } else if (id == IDM_OPEN_FILES_FOLDER) {
+        OpenFilesFolder(mainWindow);
     } else if (id == IDM_ABOUT) {
         AboutDialog(mainWindow);
     } else if (id == IDM_APPEARANCE) {

@@ -8,6 +8,7 @@
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/dpi_support.h"
+#include "shell/files_folder.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
 #include "shell/themed_drawing.h"
@@ -44,6 +45,8 @@ void FillAboutLines(HWND dialog) {
         const int item = line == IDS_ABOUT_LINE_2 ? IDC_ABOUT_LINE_2 : IDC_ABOUT_LINE_3;
         SetDlgItemTextW(dialog, item, WideWords(Words(LoadedText(line).Text())).c_str());
     }
+    const std::string files = WordsWith("Settings and tape are kept in %1", {FilesFolderText()});
+    SetDlgItemTextW(dialog, IDC_ABOUT_FILES, WideWords(files.c_str()).c_str());
 }
 
 // The picture at the dialog's DPI: the dialog grows with it, and so does its picture. The

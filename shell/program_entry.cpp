@@ -4,8 +4,10 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "shell/files_folder.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
+#include "shell/single_window.h"
 
 namespace {
 
@@ -26,18 +28,24 @@ int ProgramEntry(HINSTANCE instance, int showCommand) {
     LoadStringA(instance, IDS_APP_TITLE, Shell.ProductName, TitleBufferSize);
     LoadStringA(instance, IDS_CLASS_NAME, Shell.ClassName, TitleBufferSize);
 
-    // 2. The window class; the tool-tip class comes with the common controls.
+    // 2. Where the settings and the tape live; a Quillon already working on them is brought
+    //    forward instead of a second window.
+    ChooseFilesFolder(Shell.ProductName);
+    if (!ClaimFilesFolder(FilesFolderText())) return 0;
+
+    // 3. The window class; the tool-tip class comes with the common controls.
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     DefineMainClass(instance);
 
-    // 3. The main window builds itself while it is created, then shows and paints.
+    // 4. The main window builds itself while it is created, then shows and paints.
     if (!CreateMainWindow(instance, showCommand)) return 0;
+    MarkMainWindow(Shell.MainWindow);
 
-    // 4. The keyboard shortcuts of the menu.
+    // 5. The keyboard shortcuts of the menu.
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDM_MAIN));
 
-    // 5. Until the window is destroyed and the quit message arrives.
+    // 6. Until the window is destroyed and the quit message arrives.
     return RunMessageLoop(accelerators);
 }
 

@@ -10,6 +10,7 @@
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/clipboard_copy.h"
+#include "shell/files_folder.h"
 #include "shell/modal_scope.h"
 #include "shell/print_preview.h"
 #include "shell/shell_state.h"
@@ -118,12 +119,6 @@ bool EndsWith(const std::string& text, const char* end) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-std::string PathText(const wchar_t* path, UINT codePage) {
-    char text[PathBufferSize * 3] = {};
-    WideCharToMultiByte(codePage, 0, path, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
-}
-
 void SaveTapeAs() {
     wchar_t path[PathBufferSize] = L"Tape.txt";
     // The file types in words, each followed by its pattern, the list ending in an empty item.
@@ -141,7 +136,7 @@ void SaveTapeAs() {
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     const ModalScope modal(TapeShell.Window);  // the dialog and its "already exists" prompt
     if (!GetSaveFileNameW(&dialog)) return;
-    const std::string name = PathText(path, CP_ACP);  // the files' functions take ANSI paths
+    const std::string name = Utf8OfWide(path);  // the seam's paths are UTF-8
     if (dialog.nFilterIndex == TapeFilterIndex || EndsWith(name, ".tape")) {
         SaveTapeToFile(name);  // the tape goes on in the file it is saved to
         return;
@@ -155,7 +150,7 @@ void SaveTapeAs() {
             : TapeText(tape);
     if (!Shell.Platform.ReplaceWholeFile(name.c_str(), text)) {
         const std::string message =
-            WordsWith("The tape could not be saved to %1.", {PathText(path, CP_UTF8)});
+            WordsWith("The tape could not be saved to %1.", {Utf8OfWide(path)});
         ShowDialogMessage(TapeShell.Window, message.c_str());
     }
 }

@@ -4,33 +4,38 @@
 
 #include <vector>
 
+#include "language/words.h"
 #include "resources/resource_ids.h"
+#include "shell/files_folder.h"
 #include "shell/shell_state.h"
 #include "shell/tape_commands.h"
 #include "shell/tape_view.h"
+#include "shell/ui_language.h"
 #include "tape/tape_names.h"
 
 namespace {
 
 constexpr int PathBufferSize = MAX_PATH;
-constexpr const char* TapeFilter = "Quillon tape (*.tape)\0*.tape\0";
-
 // Asks for a tape file: to open (it must exist) or to start (an existing one is replaced).
 bool AskForTapeFile(bool open, std::string& path) {
-    char buffer[PathBufferSize] = "";
-    OPENFILENAMEA dialog = {};
+    wchar_t buffer[PathBufferSize] = L"";
+    // The file type in words, then its pattern, the list ending in an empty item.
+    const std::wstring filter =
+        WideWords(Words("Quillon tape (*.tape)")) + L'\0' + L"*.tape" + L'\0';
+    const std::wstring title = WideWords(Words(open ? "Open tape" : "New tape"));
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = TapeShell.Window;
-    dialog.lpstrFilter = TapeFilter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = buffer;
     dialog.nMaxFile = PathBufferSize;
-    dialog.lpstrDefExt = "tape";
-    dialog.lpstrTitle = open ? "Open tape" : "New tape";
+    dialog.lpstrDefExt = L"tape";
+    dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
                    (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
-    const BOOL chosen = open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
     if (!chosen) return false;
-    path = buffer;
+    path = Utf8OfWide(buffer);  // the seam's paths are UTF-8
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "shell/announce.h"
 #include "shell/app_theme.h"
 #include "shell/dpi_support.h"
+#include "shell/files_folder.h"
 #include "shell/main_controls.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
@@ -182,7 +183,7 @@ void CreateTapeWindow(HWND mainWindow) {
         Shell.Instance, nullptr);
     TapeShell.ListProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(TapeShell.List, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
-    StartTape(TapeShell.Keeper, Shell.Context, TapeAtStart(TapeFileName()));
+    StartTape(TapeShell.Keeper, Shell.Context, TapeAtStart(FilesPath(TapeFileName())));
     ShowTapeTitle();
     ApplyTapeFont();
     FillList();

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "shell/announce.h"
+#include "shell/clipboard_copy.h"
+#include "shell/files_folder.h"
 #include "shell/main_controls.h"
 #include "shell/modal_scope.h"
 #include "shell/shell_state.h"
@@ -69,7 +71,37 @@ bool OwnerSetUnicodeText() {
     return false;
 }
 
+// True when the file has more than one name.
+bool IsHardLinked(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION information = {};
+    const bool linked =
+        GetFileInformationByHandle(file, &information) && information.nNumberOfLinks > 1;
+    CloseHandle(file);
+    return linked;
+}
+
+// The system's words for `error`, without the line end it closes with.
+std::string SystemErrorText(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD flags =
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words = text != nullptr ? text : L"";
+    LocalFree(text);
+    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r')) words.pop_back();
+    if (words.empty()) words = L"Windows error " + std::to_wstring(error) + L".";
+    return Utf8OfWide(words);
+}
+
 }  // namespace
+
+bool Win32Platform::Failed() {
+    lastFileError_ = SystemErrorText(GetLastError());
+    return false;
+}
 
 void Win32Platform::ShowText(DisplayField field, const DecString& text) {
     ShowEngineText(field, text);
@@ -87,9 +119,16 @@ void Win32Platform::ShowMessage(const char* text) {
                 MB_OK);
 }
 
+void Win32Platform::ShowUnicodeMessage(const std::string& text) {
+    AnnounceDisplayChanges();
+    const std::wstring caption = WideOfUtf8(Shell.ProductName);
+    MessageBoxW(Shell.MainWindow, WideOfUtf8(text).c_str(), caption.c_str(), MB_OK);
+}
+
 std::string Win32Platform::ClipboardText() {
     std::string text;
-    if (!OpenClipboard(Shell.MainWindow)) return text;
+    clipboardBusy_ = !OpenClipboardPatiently(Shell.MainWindow);
+    if (clipboardBusy_) return text;
     if (OwnerSetUnicodeText()) {
         HANDLE block = GetClipboardData(CF_UNICODETEXT);
         if (block != nullptr) text = UnicodeTextOfBlock(block);
@@ -112,8 +151,8 @@ SystemLocale Win32Platform::QueryLocale() {
 }
 
 FileRead Win32Platform::ReadFile(const char* path, size_t limit, std::string& bytes) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(WideOfUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return FileRead::Absent;
     LARGE_INTEGER size = {};
     FileRead result = FileRead::TooLarge;
@@ -131,32 +170,53 @@ FileRead Win32Platform::ReadFile(const char* path, size_t limit, std::string& by
 }
 
 bool Win32Platform::AppendToFile(const char* path, std::string_view text) {
-    HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    return WriteAndFlush(file, text);
+    HANDLE file = CreateFileW(WideOfUtf8(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Failed();
+    return WriteAndFlush(file, text) || Failed();
 }
 
 bool Win32Platform::ReplaceWholeFile(const char* path, std::string_view text) {
-    const std::string temporary = std::string(path) + ".new";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::wstring target = WideOfUtf8(path);
+    const std::wstring temporary = target + L".new";
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    if (WriteAndFlush(file, text) &&
-        MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (file == INVALID_HANDLE_VALUE) return Failed();
+    const bool written = WriteAndFlush(file, text);
+    if (written && IsHardLinked(target)) {
+        // Another name shares the file (a package manager's persisted copy): a move would
+        // part the two, so the file is written in place, with the whole copy kept beside it
+        // until that write is on disk.
+        HANDLE same = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (same != INVALID_HANDLE_VALUE && WriteAndFlush(same, text)) {
+            DeleteFileW(temporary.c_str());
+            return true;
+        }
+        return Failed();
+    }
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
-    DeleteFileA(temporary.c_str());
+    Failed();
+    DeleteFileW(temporary.c_str());
     return false;
 }
 
 bool Win32Platform::RenameFile(const char* path, const char* newPath) {
-    return MoveFileExA(path, newPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(WideOfUtf8(path).c_str(), WideOfUtf8(newPath).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ||
+           Failed();
+}
+
+bool Win32Platform::FileExists(const char* path) {
+    return GetFileAttributesW(WideOfUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32Platform::HoldFile(const char* path) {
     const std::string lock = std::string(path) + ".lock";
-    HANDLE file = CreateFileA(lock.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    HANDLE file = CreateFileW(WideOfUtf8(lock).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         // Only another holder refuses the sharing; a folder without a lock file is written.

@@ -11,7 +11,9 @@ class Win32Platform : public Platform {
     void ShowText(DisplayField field, const DecString& text) override;
     void Beep() override;
     void ShowMessage(const char* text) override;
+    void ShowUnicodeMessage(const std::string& text) override;
     std::string ClipboardText() override;
+    bool ClipboardBusy() override { return clipboardBusy_; }
     SystemLocale QueryLocale() override;
     FileRead ReadFile(const char* path, size_t limit, std::string& bytes) override;
     bool AppendToFile(const char* path, std::string_view text) override;
@@ -21,7 +23,14 @@ class Win32Platform : public Platform {
     // closed, which the system does when the program ends, however it ends.
     bool HoldFile(const char* path) override;
     void ReleaseFile(const char* path) override;
+    bool FileExists(const char* path) override;
+    std::string LastFileError() override { return lastFileError_; }
 
    private:
+    // Notes the system's reason for the failure that just happened; returns false.
+    bool Failed();
+
     std::map<std::string, void*> held_;  // the lock file's handle of each file held
+    bool clipboardBusy_ = false;
+    std::string lastFileError_;
 };

@@ -106,6 +106,24 @@ bool ParseEntry(std::string_view line, TapeEntry& entry) {
     return true;
 }
 
+// A separator a version line may name: one printable character that cannot be part of a
+// number's digits, sign or the field layout.
+bool IsSeparator(char c) {
+    return c >= ' ' && c <= '~' && !IsDigit(c) && !IsLetter(c) && c != '-';
+}
+
+bool ParseVersionLine(std::string_view line, TapeNotation& notation) {
+    notation = TapeNotation{};
+    if (line == TapeVersion1Line) return true;
+    const std::string_view start = TapeVersion2Start;
+    if (line.size() != start.size() + 4 || line.substr(0, start.size()) != start) return false;
+    line.remove_prefix(start.size());
+    if (line[0] != '\t' || line[2] != '\t') return false;
+    notation = TapeNotation{line[1], line[3]};
+    return IsSeparator(notation.Decimal) && IsSeparator(notation.Thousand) &&
+           notation.Decimal != notation.Thousand;
+}
+
 // The next line without its end; `rest` moves past it.
 std::string_view NextLine(std::string_view& rest) {
     const size_t end = rest.find('\n');
@@ -117,6 +135,12 @@ std::string_view NextLine(std::string_view& rest) {
 
 }  // namespace
 
+std::string TapeVersionLine(const TapeNotation& notation) {
+    if (notation == TapeNotation{}) return std::string(TapeVersion1Line) + "\r\n";
+    return std::string(TapeVersion2Start) + '\t' + notation.Decimal + '\t' + notation.Thousand +
+           "\r\n";
+}
+
 std::string TapeFileLine(const TapeEntry& entry) {
     std::string line = TapeKeyLabel(entry.Key);
     if (entry.Key == TapeKey::Tax) line += ' ' + entry.Rate + '%';
@@ -126,18 +150,24 @@ std::string TapeFileLine(const TapeEntry& entry) {
     return line;
 }
 
-std::string TapeFileText(const Tape& tape) {
-    std::string text = std::string(TapeVersionLine) + "\r\n";
+std::string TapeFileText(const Tape& tape, const TapeNotation& notation) {
+    std::string text = TapeVersionLine(notation);
     for (const TapeEntry& entry : tape.Lines) text += TapeFileLine(entry);
     return text;
 }
 
 bool ParseTapeFile(std::string_view bytes, std::deque<TapeEntry>& lines) {
+    TapeNotation notation;
+    return ParseTapeFile(bytes, lines, notation);
+}
+
+bool ParseTapeFile(std::string_view bytes, std::deque<TapeEntry>& lines, TapeNotation& notation) {
     lines.clear();
+    notation = TapeNotation{};
     if (bytes.empty()) return true;
     if (bytes.size() >= MaxTapeFileSize) return false;
     std::string_view rest = bytes;
-    if (NextLine(rest) != TapeVersionLine) return false;
+    if (!ParseVersionLine(NextLine(rest), notation)) return false;
     while (!rest.empty()) {
         TapeEntry entry;
         if (!ParseEntry(NextLine(rest), entry)) return false;

@@ -10,11 +10,13 @@
 struct TapeKeeper {
     Tape Lines;
     TapeStore Store;
+    const CalcSettings* Settings = nullptr;  // whose separators the file's numbers are in
 };
 
 // Reads the tape file at `path` (empty: the tape is kept in memory only) through the
 // context's platform, and records every later key of `context` into it, each new line on
-// disk before the key returns.
+// disk before the key returns. Numbers the file wrote with other separators are shown in
+// the context's.
 void StartTape(TapeKeeper& keeper, CalcContext& context, const std::string& path);
 
 // How a tape is switched to.

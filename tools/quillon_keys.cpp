@@ -14,6 +14,9 @@
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
 // in memory only. Messages print in the language [VIEW] LANGUAGE names (--set LANGUAGE=de);
 // "AUTO" is English here, so that what the harness prints never depends on the machine.
+// in memory only. While it runs, the harness holds the tape's folder: a second harness on
+// the same folder waits until the first has ended, so no line either writes is lost. A file
+// that cannot be written prints the program's message once and the run ends with status 1.
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
 #include <sys/file.h>
@@ -22,7 +25,12 @@
 #include <unistd.h>
 #define QUILLON_MAPS_FILES 1
 #endif
+#if __has_include(<sys/file.h>) && !defined(_WIN32)
+#include <sys/file.h>
+#define QUILLON_LOCKS_FOLDERS 1
+#endif
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -52,13 +60,7 @@
 namespace {
 
 constexpr int UsageError = 2;
-
-// Replaces a file of the new name, on Windows as well (where std::rename refuses to).
-bool Rename(const char* path, const char* newPath) {
-    std::error_code failure;
-    std::filesystem::rename(path, newPath, failure);
-    return !failure;
-}
+constexpr int WriteError = 1;
 
 // The harness's platform: the three texts the engine shows, a terminal for the speaker and
 // the message box, a file for the clipboard, and a fixed locale.
@@ -77,17 +79,30 @@ class ConsolePlatform : public Platform {
         std::ofstream file(path, std::ios::binary | std::ios::app);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.flush();
-        return file.good();
+        return Kept(file.good());
     }
     bool ReplaceWholeFile(const char* path, std::string_view text) override {
         const std::string temporary = std::string(path) + ".new";
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.close();
-        return file.good() && Rename(temporary.c_str(), path);
+        const bool moved = Kept(file.good()) && Moved(temporary.c_str(), path);
+        if (!moved) std::remove(temporary.c_str());
+        return moved;
     }
-    bool RenameFile(const char* path, const char* newPath) override {
-        return Rename(path, newPath);
+    bool RenameFile(const char* path, const char* newPath) override { return Moved(path, newPath); }
+    std::string LastFileError() override { return lastError_; }
+    // Moves `path` over `newPath`, replacing it (std::rename does not replace on Windows).
+    bool Moved(const char* path, const char* newPath) {
+        std::error_code error;
+        std::filesystem::rename(path, newPath, error);
+        if (error) lastError_ = error.message();
+        return !error;
+    }
+    // Notes the system's reason when a file call failed.
+    bool Kept(bool done) {
+        if (!done) lastError_ = std::strerror(errno);
+        return done;
     }
     SystemLocale QueryLocale() override {
         SystemLocale locale;
@@ -132,6 +147,7 @@ class ConsolePlatform : public Platform {
    private:
     SharedText clipboard_;             // the file, mapped once
     std::map<std::string, int> held_;  // the lock file of each file held
+    std::string lastError_;
     std::string shown_[4] = {"0", "", "", ""};
 };
 
@@ -250,10 +266,26 @@ void LoadSettings(CalcContext& context, const Options& options) {
 }
 
 // As the program saves them: a temporary file moved over the old one, so that a run killed
-// meanwhile leaves the old file or the new one.
+// meanwhile leaves the old file or the new one; a write that fails is told.
 void SaveSettings(CalcContext& context, const std::string& path) {
     const DecString text = WriteSettings(context.Settings);
-    context.Host->ReplaceWholeFile(path.c_str(), std::string_view(text.Text(), text.Length()));
+    if (!context.Host->ReplaceWholeFile(path.c_str(),
+                                        std::string_view(text.Text(), text.Length()))) {
+        context.Host->ReportWriteFailure(path);
+    }
+}
+
+// Holds the folder of `tape` for the rest of the run, waiting while another harness holds it.
+void HoldTapeFolder(const std::string& tape) {
+#ifdef QUILLON_LOCKS_FOLDERS
+    if (tape.empty()) return;
+    const size_t slash = tape.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : tape.substr(0, slash + 1);
+    const int handle = open(folder.c_str(), O_RDONLY);  // kept open until the process ends
+    if (handle >= 0) flock(handle, LOCK_EX);
+#else
+    (void)tape;
+#endif
 }
 
 void PrintTotalDetails(const CalcContext& context) {
@@ -352,6 +384,7 @@ bool RunTapeCommand(CalcContext& context, const ConsolePlatform& platform, TapeK
 
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
+    HoldTapeFolder(options.TapeFile);
     ConsolePlatform platform(ClipboardFromFile(options));
     CalcContext context(platform);
     LoadSettings(context, options);
@@ -374,5 +407,6 @@ int main(int argc, char** argv) {
     }
     std::fflush(stdout);
     if (!options.SaveFile.empty()) SaveSettings(context, options.SaveFile);
-    return 0;
+    std::fflush(stdout);
+    return platform.WriteFailed() ? WriteError : 0;
 }

@@ -50,3 +50,5 @@ constexpr int FirstControlId = 10000;
 constexpr WORD IdThemeSystem = 32860;
 constexpr WORD IdThemeLight = 32861;
 constexpr WORD IdThemeDark = 32862;
+constexpr WORD IdOpenFilesFolder = 32871;
+constexpr int AboutFilesId = 1091;

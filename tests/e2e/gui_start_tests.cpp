@@ -162,14 +162,19 @@ void ExitAndCloseBoxSaveAlike() {
     }
 }
 
-// The previous settings survive a write that cannot be completed.
+// The previous settings survive a write that cannot be completed, and the user is told.
 void FailedWriteKeepsThePreviousFile() {
     const std::string file = KnownFile({{"SCALE", "0"}});
     CaseRun run("keepold", file);
     CreateDirectoryA((run.Directory + "Quillon.ini.new").c_str(), nullptr);
     if (!run.Start()) return;
     PostCommand(run.Session, IdFixed0);
-    CheckEqual(run.Exit(), file, "the old settings file is unchanged");
+    PostMessageA(run.Session.Window, WM_COMMAND, IdExit, 0);
+    HWND box = WaitForWindow(run.Session, "#32770", "Quillon", 5000);
+    Check(box != nullptr, "the failed write is told");
+    if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
+    CheckEqual(WaitForExit(run.Session), 0, "exit code");
+    CheckEqual(ReadFileBytes(run.IniPath()), file, "the old settings file is unchanged");
 }
 
 // ---- Working directory ----------------------------------------------------------------
@@ -250,6 +255,7 @@ void KeepsTheFileInAReadOnlyDirectory() {
 // A directory where the file should be: the defaults, and the directory is left alone.
 void LeavesADirectoryNamedLikeTheFile() {
     CaseRun run("inidirectory", std::nullopt);
+    DeleteFileA(run.IniPath().c_str());
     CreateDirectoryA(run.IniPath().c_str(), nullptr);
     FaultRun result;
     if (!StartsWorksAndEnds(run, "directory as file", result)) return;

@@ -22,6 +22,8 @@ extern const GuiCase InputCases[];
 extern const size_t InputCasesCount;
 extern const GuiCase DeskCases[];
 extern const size_t DeskCasesCount;
+extern const GuiCase FilesCases[];
+extern const size_t FilesCasesCount;
 
 namespace {
 
@@ -54,5 +56,6 @@ int main(int argc, char** argv) {
                      {{StartCases, StartCasesCount},
                       {LayoutCases, LayoutCasesCount},
                       {InputCases, InputCasesCount},
-                      {DeskCases, DeskCasesCount}});
+                      {DeskCases, DeskCasesCount},
+                      {FilesCases, FilesCasesCount}});
 }

@@ -103,12 +103,16 @@ const std::string& QuillonPath() {
     return quillonPath;
 }
 
+// A folder of the test's own with an empty Quillon.ini, so that quillon.exe started there keeps
+// its files there. Not in the temporary folder: a copy started there keeps its files in the
+// user's profile.
 std::string MakeWorkDirectory(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string directory =
-        std::string(temp) + "quillon-" + name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    const std::string directory = std::string(current) + "\\quillon-" + name + "-" +
+                                  std::to_string(GetCurrentProcessId()) + "\\";
     CreateDirectoryA(directory.c_str(), nullptr);
+    WriteFileBytes(directory + "Quillon.ini", "");
     return directory;
 }
 

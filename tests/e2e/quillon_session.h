@@ -20,7 +20,8 @@ std::string WindowsPath(const std::string& path);
 void SetQuillonPath(const std::string& path);
 const std::string& QuillonPath();
 
-// A new empty working directory for one case, named after it.
+// A new working directory for one case, named after it, holding an empty Quillon.ini so that
+// quillon.exe started there keeps its files there.
 std::string MakeWorkDirectory(const std::string& name);
 void RemoveWorkDirectory(const std::string& directory);
 

@@ -103,7 +103,7 @@ void ShowsBesideAndFollows() {
                                                Line("= ", "15", "=    2 items")};
     CheckEqual(TapeLines(list) == expected, true, "lines appear as keys are pressed");
     CheckEqual(ReadFileBytes(run.Directory + "Quillon.tape"),
-               std::string("QUILLON TAPE 1\r\n+\tstart\t12\t0\t\r\n=\tentry\t3\t0\t\r\n"
+               std::string("QUILLON TAPE 2\t.\t,\r\n+\tstart\t12\t0\t\r\n=\tentry\t3\t0\t\r\n"
                            "=\tresult\t15\t2\t\r\n"),
                "the tape file while running");
     const std::string settings = run.Exit();
@@ -170,8 +170,8 @@ void CopiesAndClearsAfterYes() {
     PostMessageA(tape, WM_COMMAND, IdTapeClear, 0);
     Check(AnswerMessage(s, IDYES), "clearing asks again");
     CheckEqual(TapeLines(TapeList(tape)).size(), size_t{0}, "Yes clears the tape");
-    CheckEqual(ReadFileBytes(run.Directory + "Quillon.tape"), std::string("QUILLON TAPE 1\r\n"),
-               "the cleared file");
+    CheckEqual(ReadFileBytes(run.Directory + "Quillon.tape"),
+               std::string("QUILLON TAPE 2\t.\t,\r\n"), "the cleared file");
     run.Exit();
 }
 

@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# check_zip.sh BUILD_DIR PACKAGE_NAME BUILT_EXE VERSION: builds the ZIP with CPack and checks that it
-# unpacks into one folder holding exactly the program, the manual, the home-page shortcut and the
-# read-me, each of them not empty, that the program in it is the one just built, without symbols,
-# and that the read-me names the version.
+# check_zip.sh BUILD_DIR PACKAGE_NAME BUILT_EXE VERSION: checks the ZIP the build made (or builds it
+# with CPack) unpacks into one folder holding exactly the program, the manual, the home-page
+# shortcut, the read-me, each of them not empty, and the empty Quillon.ini that marks a portable
+# copy; that the program in it is the one just built, without symbols, and that the read-me names
+# the version.
 set -euo pipefail
 build_dir=$1
 name=$2
 built_exe=$3
 version=$4
 cd "$build_dir"
-rm -f "$name.zip"
-cpack -G ZIP --config CPackConfig.cmake >/dev/null
+[[ -f "$name.zip" && "$name.zip" -nt "$built_exe" ]] || cpack -G ZIP --config CPackConfig.cmake >/dev/null
 listing=$(unzip -Z1 "$name.zip" | grep -v '/$' | sort)
-expected=$(printf '%s\n' "$name/Quillon.chm" "$name/README.txt" "$name/brenmark.url" "$name/quillon.exe" | sort)
+expected=$(printf '%s\n' "$name/Quillon.chm" "$name/Quillon.ini" "$name/README.txt" "$name/brenmark.url" "$name/quillon.exe" | sort)
 if [[ "$listing" != "$expected" ]]; then
     echo "ZIP entries differ:"; diff <(echo "$expected") <(echo "$listing") || true
     exit 1
@@ -21,8 +21,10 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$name.zip" -d "$unpacked"
 for entry in $expected; do
+    [[ $entry == */Quillon.ini ]] && continue
     [[ -s "$unpacked/$entry" ]] || { echo "empty entry: $entry"; exit 1; }
 done
+[[ -f "$unpacked/$name/Quillon.ini" && ! -s "$unpacked/$name/Quillon.ini" ]] || { echo "Quillon.ini is not the empty portable mark"; exit 1; }
 cmp "$unpacked/$name/quillon.exe" "$built_exe"
 head -c 2 "$unpacked/$name/quillon.exe" | grep -q MZ || { echo "quillon.exe is no Windows program"; exit 1; }
 symbols=$(x86_64-w64-mingw32-nm "$unpacked/$name/quillon.exe" 2>/dev/null | wc -l)

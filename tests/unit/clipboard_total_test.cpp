@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "calculator/paste.h"
 #include "case_name.h"
 #include "keypad_driver.h"
 
@@ -122,6 +123,23 @@ TEST(TotalKey, EmptyClipboardChangesNothing) {
     EXPECT_EQ(calc.Host.Messages[0], "Clipboard is empty!");
     EXPECT_EQ(calc.Panel(), "4");
     EXPECT_EQ(calc.Context.EntryState, EntryState::ResultShown);
+}
+
+// Another program holding the clipboard is no empty clipboard: Total and Paste say so.
+TEST(TotalKey, BusyClipboardIsNotCalledEmpty) {
+    for (const char* key : {"T", "PASTE"}) {
+        KeypadDriver calc;
+        calc.Host.Busy = true;
+        calc.Press("4");
+        if (std::string_view(key) == "PASTE") {
+            PasteFromClipboard(calc.Context);
+        } else {
+            calc.Press(key);
+        }
+        ASSERT_EQ(calc.Host.Messages.size(), 1u) << key;
+        EXPECT_EQ(calc.Host.Messages[0], ClipboardBusyMessage) << key;
+        EXPECT_EQ(calc.Panel(), "4");
+    }
 }
 
 // Found by the Total fuzz target: an empty text read one byte before its start.

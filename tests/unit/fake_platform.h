@@ -21,6 +21,7 @@ class FakePlatform : public Platform {
         PanelsUnderMessages.push_back(Shown[0]);
     }
     std::string ClipboardText() override { return Clipboard; }
+    bool ClipboardBusy() override { return Busy; }
     SystemLocale QueryLocale() override { return Locale; }
     FileRead ReadFile(const char* path, size_t limit, std::string& bytes) override {
         const auto file = Files.find(path);
@@ -59,6 +60,7 @@ class FakePlatform : public Platform {
     std::vector<std::string> Messages;
     std::vector<std::string> PanelsUnderMessages;
     std::string Clipboard;
+    bool Busy = false;  // another program holds the clipboard
     std::map<std::string, std::string> Files;
     int Replacements = 0;
     std::set<std::string> Held;           // files this program holds

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr const char* TapePath = "Quillon.tape";
+// The version line of a tape written with the standard separators.
+const std::string Header = "QUILLON TAPE 2\t.\t,\r\n";
 
 struct TapeDriver {
     KeypadDriver Calc;
@@ -465,12 +467,12 @@ TEST(Tape, NotesAreCleanedAndBounded) {
 TEST(TapeFile, EachLineIsOnDiskBeforeTheNextKey) {
     TapeDriver tape;
     tape.Press("1 2 +");
-    EXPECT_EQ(tape.File(), "QUILLON TAPE 1\r\n+\tstart\t12\t0\t\r\n");
+    EXPECT_EQ(tape.File(), Header + "+\tstart\t12\t0\t\r\n");
     tape.Press("3");
-    EXPECT_EQ(tape.File(), "QUILLON TAPE 1\r\n+\tstart\t12\t0\t\r\n");
+    EXPECT_EQ(tape.File(), Header + "+\tstart\t12\t0\t\r\n");
     tape.Press("=");
     EXPECT_EQ(tape.File(),
-              "QUILLON TAPE 1\r\n+\tstart\t12\t0\t\r\n=\tentry\t3\t0\t\r\n=\tresult\t15\t2\t\r\n");
+              Header + "+\tstart\t12\t0\t\r\n=\tentry\t3\t0\t\r\n=\tresult\t15\t2\t\r\n");
     EXPECT_EQ(tape.Calc.Host.Replacements, 0);
 }
 
@@ -529,6 +531,10 @@ TEST(TapeFile, EveryPanelFormReadsBack) {
 TEST(TapeFile, DamagedFilesAreRefused) {
     const char* damaged[] = {
         "QUILLON TAPE 2\r\n",
+        "QUILLON TAPE 2\t.\t.\r\n",
+        "QUILLON TAPE 2\ta\t,\r\n",
+        "QUILLON TAPE 2\t.\t,\t\r\n",
+        "QUILLON TAPE 3\t.\t,\r\n",
         "quillon tape 1\r\n",
         "\xff\xfeQ\0U",
         "QUILLON TAPE 1\r\n\r\n+\tstart\t1\t0\t\r\n",
@@ -556,17 +562,27 @@ TEST(TapeFile, DamagedFilesAreRefused) {
     EXPECT_FALSE(ParseTapeFile(longNote, lines));
 }
 
-TEST(TapeFile, DamagedFileIsKeptAsideAndANewTapeStarts) {
+TEST(TapeFile, EachDamagedFileIsKeptAsideUnderANameOfItsOwn) {
     FakePlatform host;
-    host.Files[TapePath] = "not a tape";
-    host.Files["Quillon.tape.bad"] = "an older damaged tape";
     CalcContext context(host);
-    TapeKeeper keeper;
-    StartTape(keeper, context, TapePath);
-    EXPECT_TRUE(keeper.Lines.Lines.empty());
-    EXPECT_EQ(host.Files.at("Quillon.tape.bad"), "not a tape");
-    EXPECT_EQ(host.Files.count(TapePath), 0u);
-    EXPECT_EQ(host.Messages.size(), 1u);
+    host.Files["Quillon.tape.2.bad"] = "kept from long ago";
+    const std::pair<const char*, const char*> turns[] = {
+        {"first damaged", "Quillon.tape.bad"},
+        {"second damaged", "Quillon.tape.3.bad"},
+        {"third damaged", "Quillon.tape.4.bad"},
+    };
+    for (const auto& [bytes, aside] : turns) {
+        host.Files[TapePath] = bytes;
+        TapeKeeper keeper;
+        StartTape(keeper, context, TapePath);
+        EXPECT_TRUE(keeper.Lines.Lines.empty());
+        EXPECT_EQ(host.Files.count(TapePath), 0u);
+        EXPECT_NE(host.Messages.back().find(aside), std::string::npos) << host.Messages.back();
+    }
+    EXPECT_EQ(host.Files.at("Quillon.tape.bad"), "first damaged");
+    EXPECT_EQ(host.Files.at("Quillon.tape.2.bad"), "kept from long ago");
+    EXPECT_EQ(host.Files.at("Quillon.tape.3.bad"), "second damaged");
+    EXPECT_EQ(host.Files.at("Quillon.tape.4.bad"), "third damaged");
 }
 
 TEST(TapeFile, TooLargeFileIsKeptAside) {
@@ -601,10 +617,62 @@ TEST(TapeFile, CorrectionNoteAndClearRewriteTheFile) {
     SetTapeNote(tape.Keeper.Lines, 2, "sum");
     SaveTape(tape.Keeper);
     EXPECT_EQ(tape.File(),
-              "QUILLON TAPE 1\r\n+\tstart\t5\t0\t\r\n=\tentry\t2\t0\t\r\n=\tresult\t7\t2\tsum\r\n");
+              Header + "+\tstart\t5\t0\t\r\n=\tentry\t2\t0\t\r\n=\tresult\t7\t2\tsum\r\n");
     ClearTape(tape.Keeper.Lines);
     SaveTape(tape.Keeper);
-    EXPECT_EQ(tape.File(), "QUILLON TAPE 1\r\n");
+    EXPECT_EQ(tape.File(), Header);
+}
+
+// A tape written with "," as decimal separator means the same to a reader whose settings
+// are lost: the values stay, shown in the reader's separators, and a correction computes
+// with them.
+TEST(TapeFile, NumbersKeepTheirValuesWhateverTheReadersSeparators) {
+    TapeDriver writer;
+    ApplyNewSeparators(writer.Calc.Context, '.', ',');
+    FillControlTable(writer.Calc.Table, writer.Calc.Context.Settings);
+    writer.Press("2 0 0 0 , 5 + 3 =");
+    ASSERT_EQ(writer.File(),
+              "QUILLON TAPE 2\t,\t.\r\n+\tstart\t2.000,5\t0\t\r\n"
+              "=\tentry\t3\t0\t\r\n=\tresult\t2.003,5\t2\t\r\n");
+    TapeDriver reader("", writer.File());  // the standard "." and ","
+    EXPECT_EQ(reader.Lines(), Lines({"+ start 2,000.5 0", "= entry 3 0", "= result 2,003.5 2"}));
+    ASSERT_TRUE(CorrectTapeLine(reader.Keeper.Lines, 1, "4", reader.Calc.Context));
+    EXPECT_EQ(reader.Calc.Panel(), "2,004.5");
+    SaveTape(reader.Keeper);
+    EXPECT_EQ(reader.File().substr(0, Header.size()), Header);  // rewritten in its notation
+    EXPECT_EQ(TapeDriver("", reader.File()).Lines(), reader.Lines());
+}
+
+TEST(TapeFile, VersionOneIsReadWithTheReadersSeparatorsAndWrittenAsVersionTwo) {
+    TapeDriver tape("", "QUILLON TAPE 1\r\n+\tstart\t1,234.5\t0\t\r\n");
+    EXPECT_EQ(tape.Lines(), Lines({"+ start 1,234.5 0"}));
+    tape.Press("1 =");
+    EXPECT_EQ(tape.File(), Header + "+\tstart\t1,234.5\t0\t\r\n=\tstart\t1\t0\t\r\n");
+}
+
+// A host whose disk refuses every write.
+class ReadOnlyPlatform : public FakePlatform {
+   public:
+    bool AppendToFile(const char*, std::string_view) override { return false; }
+    bool ReplaceWholeFile(const char*, std::string_view) override { return false; }
+    std::string LastFileError() override { return "Access is denied."; }
+};
+
+TEST(TapeFile, AFailedWriteIsToldOnceAndTheTapeStaysInMemory) {
+    ReadOnlyPlatform host;
+    CalcContext context(host);
+    TapeKeeper keeper;
+    StartTape(keeper, context, "C:\\Program Files\\Quillon\\Quillon.tape");
+    KeypadDriver keys;  // the table only: the keys go to `context`
+    for (const char* key : {"1", "+", "2", "=", "3", "+"}) {
+        HandleKeypadCommand(context, keys.Table, CommandOfLabel(keys.Table, key));
+    }
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0],
+              WriteFailureMessage("C:\\Program Files\\Quillon\\Quillon.tape", "Access is denied."));
+    EXPECT_TRUE(host.WriteFailed());
+    EXPECT_EQ(keeper.Lines.Lines.size(), 4u);
+    EXPECT_TRUE(keeper.Lines.Rewrite);
 }
 
 }  // namespace
