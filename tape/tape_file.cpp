@@ -106,10 +106,11 @@ bool ParseEntry(std::string_view line, TapeEntry& entry) {
     return true;
 }
 
-// A separator a version line may name: one printable character that cannot be part of a
-// number's digits, sign or the field layout.
+// A separator a version line may name: any character the settings take as a separator (a
+// letter and a byte above 127 among them), but no control character, which would break the
+// line's layout, and no digit or '-'.
 bool IsSeparator(char c) {
-    return c >= ' ' && c <= '~' && !IsDigit(c) && !IsLetter(c) && c != '-';
+    return static_cast<unsigned char>(c) >= ' ' && c != '\x7f' && !IsDigit(c) && c != '-';
 }
 
 bool ParseVersionLine(std::string_view line, TapeNotation& notation) {

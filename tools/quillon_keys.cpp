@@ -119,7 +119,9 @@ class ConsolePlatform : public Platform {
     bool HoldFile(const char* path) override {
         const std::string lock = std::string(path) + ".lock";
         const int file = open(lock.c_str(), O_RDWR | O_CREAT, 0644);
-        if (file < 0) return false;
+        // Only another holder refuses; a folder without a lock file is written (or fails to be,
+        // and that is told when it is written).
+        if (file < 0) return true;
         if (flock(file, LOCK_EX | LOCK_NB) != 0) {
             close(file);
             return false;

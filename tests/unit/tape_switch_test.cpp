@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string Version = std::string(TapeVersionLine) + "\r\n";
+const std::string Version = TapeVersionLine(TapeNotation{'.', ','});
 
 struct Desk {
     KeypadDriver Calc;

@@ -406,7 +406,8 @@ TEST(Tape, BusinessKeysWriteTheirFiguresAndReplay) {
         EXPECT_EQ(tape.Lines(), c.Corrected);
         EXPECT_EQ(tape.Calc.Panel(), c.Panel);
         std::deque<TapeEntry> read;
-        ASSERT_TRUE(ParseTapeFile(TapeFileText(tape.Keeper.Lines), read));
+        ASSERT_TRUE(
+            ParseTapeFile(TapeFileText(tape.Keeper.Lines, tape.Keeper.Store.Notation), read));
         EXPECT_TRUE(read == tape.Keeper.Lines.Lines);
     }
 }
@@ -532,7 +533,7 @@ TEST(TapeFile, DamagedFilesAreRefused) {
     const char* damaged[] = {
         "QUILLON TAPE 2\r\n",
         "QUILLON TAPE 2\t.\t.\r\n",
-        "QUILLON TAPE 2\ta\t,\r\n",
+        "QUILLON TAPE 2\t\x01\t,\r\n",
         "QUILLON TAPE 2\t.\t,\t\r\n",
         "QUILLON TAPE 3\t.\t,\r\n",
         "quillon tape 1\r\n",

@@ -82,7 +82,7 @@ TEST(Words, PlaceholdersInTheTranslatedOrder) {
 // The tape window shows its counts in the language; the tape's text (file, copy) keeps English.
 TEST(Words, TapeCountsInTheWindowOnly) {
     const ChosenLanguage russian("ru");
-    TapeEntry total{TapeKey::Total, TapeRole::Result, "12", 3, "Miete \xE4"};
+    TapeEntry total{TapeKey::Total, TapeRole::Result, "12", 3, "Miete \xE4", ""};
     EXPECT_EQ(ShownRest(total), "  \u0447\u0438\u0441\u0435\u043B: 3  Miete \u00E4");
     total.Count = 1;
     EXPECT_EQ(ShownRest(total), "  1 \u0447\u0438\u0441\u043B\u043E  Miete \u00E4");
