@@ -89,12 +89,14 @@ def source_texts(source_dir):
         for match in constant.finditer(open(path, encoding="utf-8").read()):
             parts = re.findall(QUOTED, match.group(1))
             texts.add("".join(parts).encode().decode("unicode_escape"))
-    pattern = re.compile(r"\b(?:Words|WordsWith|English)\(\s*" + QUOTED)
+    # A text may be written as several literals in a row, which C++ joins.
+    pattern = re.compile(r"\b(?:Words|WordsWith|English)\(\s*((?:" + QUOTED + r"\s*)+)")
     for folder in ("calculator", "controls", "dialogs", "language", "settings", "shell", "tape",
                    "total", "tools"):
         for path in glob.glob(os.path.join(source_dir, folder, "*.[ch]*")):
             for match in pattern.finditer(open(path, encoding="utf-8").read()):
-                texts.add(match.group(1).encode().decode("unicode_escape"))
+                joined = "".join(re.findall(QUOTED, match.group(1)))
+                texts.add(joined.encode().decode("unicode_escape"))
     return texts
 
 
@@ -112,7 +114,7 @@ def check(source_dir):
         groups += rc_groups(rc)
     # The shell adds the "Language" submenu to the Customize menu.
     for name, texts in groups:
-        if name == "IDM_MAIN/Customize":
+        if name == "IDM_MAIN/&Customize":
             texts.append("&Language")
     shown = {t for _, texts in groups for t in texts} | source_texts(source_dir)
     for text in sorted(shown - template.keys()):
