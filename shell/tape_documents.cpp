@@ -106,8 +106,9 @@ void ShowRecentTapes(HMENU menu) {
 
 void ShowTapeTitle() {
     const DecString& file = Shell.Context.Settings.TAPE_FILE;
-    const std::string title = file.Empty() ? "Tape" : TapeName(file.Text()) + " - Tape";
-    SetWindowTextA(TapeShell.Window, title.c_str());
+    const std::string title =
+        file.Empty() ? Words("Tape") : WordsWith("%1 - Tape", {TapeName(file.Text())});
+    SetWindowTextW(TapeShell.Window, WideWords(title.c_str()).c_str());
 }
 
 std::string TapeAtStart(const std::string& defaultPath) {

@@ -161,7 +161,7 @@ std::string TapeFileName() {
 
 void TranslateTapeWindow() {
     if (TapeShell.Window == nullptr) return;
-    SetWindowTextW(TapeShell.Window, WideWords(Words("Tape")).c_str());
+    ShowTapeTitle();
     SetWindowTextW(TapeShell.List, WideWords(Words("Tape")).c_str());  // its accessible name
     TranslateMenu(GetMenu(TapeShell.Window), IDM_TAPE_MENU);
     DrawMenuBar(TapeShell.Window);

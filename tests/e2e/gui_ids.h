@@ -4,8 +4,8 @@
 #include <windows.h>
 
 constexpr WORD IdExit = 105;
-constexpr WORD IdLanguageAuto = 32850;
-constexpr WORD IdLanguageFirst = 32851;  // then one id per language: en, de, fr, ...
+constexpr WORD IdLanguageAuto = 32880;
+constexpr WORD IdLanguageFirst = 32881;  // then one id per language: en, de, fr, ...
 constexpr WORD IdAbout = 104;
 constexpr WORD IdUserManual = 32771;
 constexpr WORD IdRoundUp = 32779;

@@ -325,8 +325,8 @@ void MenusSpeakTheChosenLanguage() {
         const char* Popups;  // the menu bar's and the submenus' titles
     } languages[] = {
         {"ru", "В&ыход",
-         "&Результат|Настройка|Знаки после запятой|Способ округления|&Язык|&Справка"},
-        {"zh-CN", "退出(&X)", "结果(&R)|自定义|小数位数|舍入方式|语言(&L)|帮助(&H)"},
+         "&Результат|&Настройка|Знаки после запятой|Способ округления|&Тема|&Язык|&Справка"},
+        {"zh-CN", "退出(&X)", "结果(&R)|自定义(&C)|小数位数|舍入方式|主题(&H)|语言(&L)|帮助(&H)"},
     };
     for (const auto& language : languages) {
         CaseRun run(language.Tag, KnownFile({{"LANGUAGE", language.Tag}}));

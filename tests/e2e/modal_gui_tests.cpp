@@ -146,7 +146,7 @@ void TryToClose(const QuillonSession& s, HWND tape, HWND dialog) {
 }
 
 const std::string TapeFile =
-    "QUILLON TAPE 1\r\n+\tstart\t12\t0\t\r\n=\tentry\t3\t0\t\r\n=\tresult\t15\t2\t\r\n";
+    "QUILLON TAPE 2\t.\t,\r\n+\tstart\t12\t0\t\r\n=\tentry\t3\t0\t\r\n=\tresult\t15\t2\t\r\n";
 
 void CloseUnder(const char* name, bool (*open)(const QuillonSession&, HWND, OpenDialogs&)) {
     CaseRun run(std::string("modal_") + name, KnownFile({{"TAPE", "YES"}}));

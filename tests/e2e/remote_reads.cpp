@@ -114,10 +114,13 @@ BOOL CALLBACK MeasureControl(HWND control, LPARAM parameter) {
     if (clipped) {
         char utf8[1024] = {};
         WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
-        search->Clipped += "\"" + std::string(utf8) + "\" needs " + std::to_string(need.right) +
-                           "x" + std::to_string(need.bottom) + ", has " +
-                           std::to_string(wraps ? client.right : room) + "x" +
-                           std::to_string(client.bottom) + "; ";
+        // Appended piece by piece: gcc 12 warns falsely (-Wrestrict) on a chain of string sums.
+        std::string& clippedText = search->Clipped;
+        clippedText.append("\"").append(utf8).append("\" needs ");
+        clippedText.append(std::to_string(need.right)).append("x");
+        clippedText.append(std::to_string(need.bottom)).append(", has ");
+        clippedText.append(std::to_string(wraps ? client.right : room)).append("x");
+        clippedText.append(std::to_string(client.bottom)).append("; ");
     }
     return TRUE;
 }

@@ -165,7 +165,8 @@ void TapesAsDocuments() {
                "new lines go to the saved tape");
 
     if (!ChooseFile(s, tape, IdTapeNew, "New tape", april, -1)) return;
-    CheckEqual(ReadFileBytes(april), std::string("QUILLON TAPE 1\r\n"), "a new tape is empty");
+    CheckEqual(ReadFileBytes(april), std::string("QUILLON TAPE 2\t.\t,\r\n"),
+               "a new tape is empty");
     CheckEqual(LineCount(tape), size_t{0}, "the window shows the new tape");
     CheckEqual(WindowText(tape), std::string("april - Tape"), "the title names the new tape");
     TypeText(s, "7+1\r");
