@@ -18,12 +18,17 @@ DecString ProductSettingsFileName() {
     return name;
 }
 
-DecString SettingsFilePath() {
-    char directory[CurrentDirectoryBufferSize] = {};
-    GetCurrentDirectoryA(CurrentDirectoryBufferSize, directory);
-    DecString path(directory);
-    path.AppendChar('\\');
-    path.AppendString(ProductSettingsFileName());
+// In the working directory the program started in, taken once: a file dialog changes the
+// working directory while it is open, and the end of the session may save under it.
+const DecString& SettingsFilePath() {
+    static const DecString path = [] {
+        char directory[CurrentDirectoryBufferSize] = {};
+        GetCurrentDirectoryA(CurrentDirectoryBufferSize, directory);
+        DecString text(directory);
+        text.AppendChar('\\');
+        text.AppendString(ProductSettingsFileName());
+        return text;
+    }();
     return path;
 }
 
@@ -74,7 +79,7 @@ void LoadSettingsFile() {
 }
 
 void SaveSettingsFile() {
-    const DecString name = ProductSettingsFileName();
+    const DecString& name = SettingsFilePath();
     if (IsReadOnlyFile(name.Text())) return;
     DecString temporary = name;
     temporary.AppendText(".new");
