@@ -5,8 +5,9 @@
 
 namespace {
 
+// As the platform's profile reader has it, Ctrl-Z (the old end-of-file mark) is a blank too.
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\x1A';
 }
 
 void TrimBlanks(const char*& begin, const char*& end) {
