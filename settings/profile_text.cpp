@@ -5,14 +5,9 @@
 
 namespace {
 
-// As the platform's profile reader has it, Ctrl-Z (the old end-of-file mark) is a blank too.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\x1A';
-}
-
 void TrimBlanks(const char*& begin, const char*& end) {
-    while (begin < end && IsBlank(*begin)) ++begin;
-    while (end > begin && IsBlank(end[-1])) --end;
+    while (begin < end && IsProfileBlank(*begin)) ++begin;
+    while (end > begin && IsProfileBlank(end[-1])) --end;
 }
 
 DecString TrimmedText(const char* begin, const char* end) {
@@ -98,6 +93,10 @@ DecString Unquoted(const DecString& value) {
 }
 
 }  // namespace
+
+bool IsProfileBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\x1A';
+}
 
 ProfileText ParseProfileText(const char* bytes, int32_t count) {
     ProfileText profile;

@@ -392,6 +392,7 @@ TEST(WriteSettings, RoundTripKeepsQuotedTexts) {
         // Found by the settings fuzz target: blanks kept inside quotation marks.
         {"\t;", "|", "Face "},
         {";", "|\t", "\t Face"},
+        {";", "|", "\x1A"},  // Ctrl-Z is a blank to the reader
     };
     for (const auto& c : cases) {
         CalcSettings quoted = Defaults();
