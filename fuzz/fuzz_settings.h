@@ -18,19 +18,24 @@ inline SystemLocale FuzzLocale() {
     return locale;
 }
 
-// A separator character as a value line: any byte but the line end and the zero byte.
-inline std::string FuzzSeparatorValue(FuzzInput& input) {
+// A separator character: any byte but the line end and the zero byte.
+inline std::string FuzzSeparatorChar(FuzzInput& input) {
     const char c = static_cast<char>(input.Next());
     if (c == '\n' || c == '\0') return "";
     return std::string(1, c);
+}
+
+// A value line in quotation marks, so that a read keeps even a byte it trims as a blank.
+inline std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
 }
 
 // A short separator set: up to four bytes, line ends and zero bytes left out.
 inline std::string FuzzSeparatorSet(FuzzInput& input) {
     std::string set;
     const int32_t count = input.Below(5);
-    for (int32_t i = 0; i < count; ++i) set += FuzzSeparatorValue(input);
-    return set;
+    for (int32_t i = 0; i < count; ++i) set += FuzzSeparatorChar(input);
+    return Quoted(set);
 }
 
 inline CalcSettings FuzzSettings(FuzzInput& input) {
@@ -42,8 +47,8 @@ inline CalcSettings FuzzSettings(FuzzInput& input) {
     SetProfileValue(file, "COMMON", "ROUND_TYPE", roundType.c_str());
     SetProfileValue(file, "VIEW", "DIGIT_GROUPING", grouping.c_str());
     SetProfileValue(file, "VIEW", "LEADING_ZERO", YesNoText(input.Flag()));
-    SetProfileValue(file, "VIEW", "DECIMAL_SEPARATOR", FuzzSeparatorValue(input).c_str());
-    SetProfileValue(file, "VIEW", "THOUSAND_SEPARATOR", FuzzSeparatorValue(input).c_str());
+    SetProfileValue(file, "VIEW", "DECIMAL_SEPARATOR", Quoted(FuzzSeparatorChar(input)).c_str());
+    SetProfileValue(file, "VIEW", "THOUSAND_SEPARATOR", Quoted(FuzzSeparatorChar(input)).c_str());
     SetProfileValue(file, "TOTAL", "DECIMAL_SEPARATORS", FuzzSeparatorSet(input).c_str());
     SetProfileValue(file, "TOTAL", "NUMBER_SEPARATORS", FuzzSeparatorSet(input).c_str());
     SetProfileValue(file, "TOTAL", "SPACE_IS_DECIMAL_SEPARATOR", YesNoText(input.Flag()));

@@ -5,13 +5,9 @@
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 void TrimBlanks(const char*& begin, const char*& end) {
-    while (begin < end && IsBlank(*begin)) ++begin;
-    while (end > begin && IsBlank(end[-1])) --end;
+    while (begin < end && IsProfileBlank(*begin)) ++begin;
+    while (end > begin && IsProfileBlank(end[-1])) --end;
 }
 
 DecString TrimmedText(const char* begin, const char* end) {
@@ -97,6 +93,10 @@ DecString Unquoted(const DecString& value) {
 }
 
 }  // namespace
+
+bool IsProfileBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\x1A';
+}
 
 ProfileText ParseProfileText(const char* bytes, int32_t count) {
     ProfileText profile;

@@ -26,6 +26,10 @@ inline constexpr int32_t MaxProfileValueLength = 259;
 
 ProfileText ParseProfileText(const char* bytes, int32_t count);
 
+// What a read trims from both ends of a section name, a key and a value: a space, a tab, a line
+// end, and Ctrl-Z (the old end-of-file mark), as the platform's profile reader has it.
+bool IsProfileBlank(char c);
+
 // The value of section/key: blanks trimmed, one pair of matching quotes removed, cut to
 // 259 characters; `fallback` when the section or the key is missing.
 DecString ProfileString(const ProfileText& profile, const char* section, const char* key,

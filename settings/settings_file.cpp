@@ -57,10 +57,6 @@ void KeepTotalSetsApart(CalcSettings& settings, const CalcSettings& defaults) {
     }
 }
 
-bool IsBlankChar(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // A read removes the blanks at both ends of a value and then one pair of enclosing quotation
 // marks, so a text that starts or ends with a blank (a face read from "Face ") or that is
 // itself enclosed in a pair (a set such as ';' typed in the dialog) is written in one more
@@ -69,7 +65,7 @@ DecString FileValue(const DecString& text) {
     const char first = text.First();
     const bool enclosed =
         text.Length() >= 2 && (first == '"' || first == '\'') && text.Last() == first;
-    if (!enclosed && (text.Empty() || (!IsBlankChar(first) && !IsBlankChar(text.Last()))))
+    if (!enclosed && (text.Empty() || (!IsProfileBlank(first) && !IsProfileBlank(text.Last()))))
         return text;
     DecString quoted("\"");
     quoted.AppendString(text);

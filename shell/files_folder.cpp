@@ -96,6 +96,9 @@ FilePlace ChooseFilesFolder(const std::string& productName) {
     facts.TemporaryFolder = Utf8OfWide(TemporaryFolder());
     facts.ProfileFolder = Utf8OfWide(RoamingFolder());
     Files = ChooseFilePlace(facts);
+    // The working directory as it is now: a file dialog changes it while it is open, and the
+    // end of a session under one must still save where the session read.
+    if (Files.Folder.empty()) Files.Folder = Utf8OfWide(CurrentDirectory());
     if (Files.Kind == FilePlaceKind::Profile) {
         CreateDirectoryW(WideOfUtf8(Files.Folder).c_str(), nullptr);
     }

@@ -33,8 +33,9 @@ bool ModalUiOpen() {
 
 bool RefuseCloseUnderDialog(HWND window) {
     if (!ModalUiOpen()) return false;
+    // A dialog of the main window, or else one of the tape window (itself a popup of the main).
     HWND dialog = GetLastActivePopup(Shell.MainWindow);
-    if (dialog == Shell.MainWindow && TapeShell.Window != nullptr)
+    if ((dialog == Shell.MainWindow || dialog == TapeShell.Window) && TapeShell.Window != nullptr)
         dialog = GetLastActivePopup(TapeShell.Window);
     if (dialog != window) SetForegroundWindow(dialog);
     return true;

@@ -18,8 +18,9 @@ class SilentPlatform : public Platform {
     SystemLocale QueryLocale() override { return SystemLocale(); }
 };
 
-// A leading '-', digits and at most one decimal separator, at least one digit, no wider than
-// the panel.
+// A leading '-', digits and at most one decimal separator, no wider than the panel; not empty.
+// A text without digits ("-" left by back-space on a negative digit, a lone separator) is a
+// form of zero the panel shows, and enters as such.
 bool IsNumberText(const DecString& text, char separator) {
     int32_t digits = 0;
     int32_t separators = 0;
@@ -33,7 +34,7 @@ bool IsNumberText(const DecString& text, char separator) {
             return false;
         }
     }
-    return digits > 0 && separators <= 1 && digits + separators <= MaxEntryLength;
+    return !text.Empty() && separators <= 1 && digits + separators <= MaxEntryLength;
 }
 
 // The first line past the calculations that went on from the one at `index`.

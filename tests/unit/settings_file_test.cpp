@@ -63,6 +63,7 @@ TEST(ProfileText, ReaderSemantics) {
         "MISMATCHED = \"abc'\r\n"
         "LONE = \"\r\n"
         "EMPTY =\r\n"
+        "CTRL_Z = \x1A x\x1A \x1A\r\n"
         "NOEQUALS\r\n"
         "FONT = second occurrence\r\n"
         "[VIEW]\r\n"
@@ -80,6 +81,7 @@ TEST(ProfileText, ReaderSemantics) {
         {"VIEW", "MISMATCHED", "\"abc'"},
         {"VIEW", "LONE", "\""},
         {"VIEW", "EMPTY", ""},
+        {"VIEW", "CTRL_Z", "x"},
         {"VIEW", "NOEQUALS", "(default)"},
         {"VIEW", "LATER", "(default)"},
         {"VIEW", "STRAY", "(default)"},
@@ -233,8 +235,9 @@ TEST(ReadSettings, Separators) {
         {"[VIEW]\nDECIMAL_SEPARATOR = ;\nTHOUSAND_SEPARATOR = ;", '.', ','},
         {"[VIEW]\nDECIMAL_SEPARATOR = ,", '.', ','},  // equal to the thousand separator
         {"[VIEW]\nDECIMAL_SEPARATOR = ' '", ' ', ','},
-        {"[VIEW]\nDECIMAL_SEPARATOR = \x1A", '.', ','},  // UnmappedChar: paste would skip it
-        {"[VIEW]\nTHOUSAND_SEPARATOR = \x1A", '.', ','},
+        {"[VIEW]\nDECIMAL_SEPARATOR = \x1A", ' ', ','},    // Ctrl-Z is a blank: an empty value
+        {"[VIEW]\nDECIMAL_SEPARATOR = '\x1A'", '.', ','},  // UnmappedChar: paste would skip it
+        {"[VIEW]\nTHOUSAND_SEPARATOR = '\x1A'", '.', ','},
     };
     for (const auto& c : cases) {
         const CalcSettings s = Read(c.Text);
@@ -423,6 +426,7 @@ TEST(WriteSettings, RoundTripKeepsQuotedTexts) {
         // Found by the settings fuzz target: blanks kept inside quotation marks.
         {"\t;", "|", "Face "},
         {";", "|\t", "\t Face"},
+        {";", "|", "\x1A"},  // Ctrl-Z is a blank to the reader
     };
     for (const auto& c : cases) {
         CalcSettings quoted = Defaults();

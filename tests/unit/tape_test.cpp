@@ -421,6 +421,17 @@ TEST(Tape, CorrectionWhileTypingKeepsTheEntry) {
     EXPECT_EQ(tape.Calc.Panel(), "14");
 }
 
+// "-" left by back-space and a lone separator are zero on the panel, and replay as zero.
+TEST(Tape, CorrectionReplaysAnEntryWithoutDigits) {
+    for (const char* keys : {"5 + 7 +- <- =", "5 + . ="}) {
+        TapeDriver tape;
+        tape.Press(keys);
+        ASSERT_TRUE(CorrectTapeLine(tape.Keeper.Lines, 0, "6", tape.Calc.Context)) << keys;
+        EXPECT_EQ(tape.Lines().back(), "= result 6 2") << keys;
+        EXPECT_EQ(tape.Calc.Panel(), "6") << keys;
+    }
+}
+
 TEST(Tape, CorrectionFollowsTheSettings) {
     TapeDriver tape;
     tape.Calc.Context.Settings.ROUND_MODE = RoundMode::Fixed2;
