@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "language/words.h"
+
 FileRead Platform::ReadFile(const char*, size_t, std::string&) {
     return FileRead::Absent;
 }
@@ -27,11 +29,12 @@ bool Platform::FileExists(const char* path) {
 }
 
 std::string WriteFailureMessage(const std::string& path, const std::string& reason) {
-    std::string message = "Quillon cannot write " + path + ".";
+    std::string message = WordsWith("Quillon cannot write %1.", {path});
     if (!reason.empty()) message += "\n\n" + reason;
-    message +=
-        "\n\nQuillon goes on working, but keeps your tape and settings in memory only until "
-        "it is closed. Use \"Save tape as...\" on the tape's menu to keep the tape elsewhere.";
+    message += "\n\n";
+    message += Words(
+        "Quillon goes on working, but keeps your tape and settings in memory only until it is "
+        "closed. Use \"Save tape as...\" on the tape's menu to keep the tape elsewhere.");
     return message;
 }
 

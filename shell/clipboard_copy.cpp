@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "language/words.h"
 #include "shell/shell_state.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -46,9 +48,9 @@ void CopyTextToClipboard(HWND owner, const std::string& text) {
         CloseClipboard();
     }
     if (!copied) {
-        MessageBoxA(owner,
-                    "Nothing was copied: the clipboard is in use by another program. "
-                    "Try again in a moment.",
-                    Shell.ProductName, MB_OK);
+        const std::wstring text =
+            WideWords(Words("Nothing was copied: the clipboard is in use by another program. "
+                            "Try again in a moment."));
+        MessageBoxW(owner, text.c_str(), WideWords(Shell.ProductName).c_str(), MB_OK);
     }
 }

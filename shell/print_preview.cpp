@@ -4,8 +4,10 @@
 #include <string>
 
 #include "controls/control_geometry.h"
+#include "language/words.h"
 #include "shell/shell_state.h"
 #include "shell/tape_print.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -20,7 +22,8 @@ constexpr int WindowWidth = 620;
 constexpr int WindowHeight = 760;
 
 enum PreviewButton : int { Previous = 1, Next, Zoom, Print, Close, ButtonCount = Close };
-constexpr const char* ButtonLabels[] = {"< &Previous", "&Next >", "&100 %", "&Print...", "Close"};
+constexpr const char* ButtonLabels[] = {English("< P&revious"), English("&Next >"),
+                                        English("&100 %"), English("&Print..."), English("Close")};
 
 struct Preview {
     HWND Window = nullptr;
@@ -86,12 +89,14 @@ void UpdateScrollBars() {
 
 // The title and the buttons follow the page and the zoom.
 void ShowPage() {
-    const std::string title = "Print preview - Page " + std::to_string(View.Page + 1) + " of " +
-                              std::to_string(View.Layout.Pages.size());
-    SetWindowTextA(View.Window, title.c_str());
+    const std::string title =
+        WordsWith("Print preview - Page %1 of %2",
+                  {std::to_string(View.Page + 1), std::to_string(View.Layout.Pages.size())});
+    SetWindowTextW(View.Window, WideWords(title.c_str()).c_str());
     EnableWindow(View.Buttons[Previous - 1], View.Page > 0);
     EnableWindow(View.Buttons[Next - 1], View.Page + 1 < View.Layout.Pages.size());
-    SetWindowTextA(View.Buttons[Zoom - 1], View.RealSize ? "Zoom to &fit" : "&100 %");
+    SetWindowTextW(View.Buttons[Zoom - 1],
+                   WideWords(View.RealSize ? Words("Zoom to &fit") : Words("&100 %")).c_str());
     UpdateScrollBars();
     InvalidateRect(View.Window, nullptr, TRUE);
 }
@@ -245,9 +250,9 @@ void CreatePreviewWindow(HWND owner) {
                                   nullptr, Shell.Instance, nullptr);
     for (int i = 0; i < ButtonCount; ++i) {
         View.Buttons[i] = CreateWindowExA(
-            0, "BUTTON", ButtonLabels[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
-            View.Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), Shell.Instance,
-            nullptr);
+            0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, View.Window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), Shell.Instance, nullptr);
+        SetWindowTextW(View.Buttons[i], WideWords(Words(ButtonLabels[i])).c_str());
         SendMessageA(View.Buttons[i], WM_SETFONT,
                      reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     }
@@ -261,8 +266,8 @@ void ShowPrintPreview(HWND owner) {
     PrintLayout layout = LayOutForPrinter(printer, LinesToPrint(PrintRange::All));
     if (printer != nullptr) DeleteDC(printer);
     if (layout.Pages.empty()) {
-        MessageBoxA(owner, "The tape is empty: there is nothing to print.", Shell.ProductName,
-                    MB_OK);
+        const std::wstring text = WideWords(Words("The tape is empty: there is nothing to print."));
+        MessageBoxW(owner, text.c_str(), WideWords(Shell.ProductName).c_str(), MB_OK);
         return;
     }
     if (View.Window == nullptr) CreatePreviewWindow(owner);

@@ -77,9 +77,12 @@ void SaveTapeToFile(const std::string& path) {
         RememberTape(path);
         return;
     }
-    const std::string message = "The tape could not be saved to " + path +
-                                ": it cannot be written, or it is open in another Quillon.";
-    MessageBoxA(TapeShell.Window, message.c_str(), Shell.ProductName, MB_OK | MB_ICONEXCLAMATION);
+    const std::string message = WordsWith(
+        "The tape could not be saved to %1: it cannot be written, or it is open in another "
+        "Quillon.",
+        {path});
+    MessageBoxW(TapeShell.Window, WideWords(message.c_str()).c_str(),
+                WideWords(Shell.ProductName).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void ShowRecentTapes(HMENU menu) {

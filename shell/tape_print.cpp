@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <string>
 
+#include "language/words.h"
 #include "shell/shell_state.h"
 #include "shell/tape_list.h"
 #include "shell/tape_view.h"
+#include "shell/ui_language.h"
 #include "tape/tape_names.h"
 #include "tape/tape_replay.h"
 
@@ -107,8 +109,9 @@ bool SendPages(HDC dc, const PrintLayout& layout) {
     return sent;
 }
 
-void Tell(HWND owner, const char* text) {
-    MessageBoxA(owner, text, Shell.ProductName, MB_OK | MB_ICONEXCLAMATION);
+void Tell(HWND owner, const char* words) {
+    MessageBoxW(owner, WideWords(words).c_str(), WideWords(Shell.ProductName).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The print dialog's third range choice, "Pages" with its page numbers, becomes "Current
@@ -202,9 +205,9 @@ void PrintTape(HWND owner) {
                                                                  : PrintRange::All;
     const PrintLayout layout = LayOutForPrinter(dialog.hDC, LinesToPrint(range));
     if (layout.Pages.empty()) {
-        Tell(owner, "There is nothing to print, or the page is too small for the tape.");
+        Tell(owner, Words("There is nothing to print, or the page is too small for the tape."));
     } else if (!SendPages(dialog.hDC, layout)) {
-        Tell(owner, "The tape could not be printed.");
+        Tell(owner, Words("The tape could not be printed."));
     }
     DeleteDC(dialog.hDC);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "language/words.h"
 #include "tape/tape_layout.h"
 
 namespace {
@@ -105,7 +106,8 @@ int32_t PlaceLine(const TapeEntry& entry, const Columns& edges, int32_t y, int32
 // The header's texts go first, so that a page is drawn top down.
 void AddHeader(TapePage& out, const PageHeader& header, size_t number, size_t count,
                const PageMeasures& page) {
-    const std::string label = "Page " + std::to_string(number) + " of " + std::to_string(count);
+    const std::string label =
+        WordsWith("Page %1 of %2", {std::to_string(number), std::to_string(count)});
     const int32_t labelWidth = page.TextWidth(label, false);
     const int32_t nameWidth = page.Width - labelWidth - 2 * page.TextWidth(" ", false);
     const PageText texts[] = {

@@ -85,14 +85,16 @@ def source_texts(source_dir):
     (`...Message = "..." "...";`) the shell shows through Words()."""
     texts = set()
     constant = re.compile(r"\w+Message\s*=\s*((?:" + QUOTED + r"\s*)+);")
-    for path in glob.glob(os.path.join(source_dir, "settings", "*.h")):
+    headers = glob.glob(os.path.join(source_dir, "settings", "*.h"))
+    headers += glob.glob(os.path.join(source_dir, "platform", "*.h"))
+    for path in headers:
         for match in constant.finditer(open(path, encoding="utf-8").read()):
             parts = re.findall(QUOTED, match.group(1))
             texts.add("".join(parts).encode().decode("unicode_escape"))
     # A text may be written as several literals in a row, which C++ joins.
     pattern = re.compile(r"\b(?:Words|WordsWith|English)\(\s*((?:" + QUOTED + r"\s*)+)")
-    for folder in ("calculator", "controls", "dialogs", "language", "settings", "shell", "tape",
-                   "total", "tools"):
+    for folder in ("calculator", "controls", "dialogs", "language", "platform", "settings", "shell",
+                   "tape", "total", "tools"):
         for path in glob.glob(os.path.join(source_dir, folder, "*.[ch]*")):
             for match in pattern.finditer(open(path, encoding="utf-8").read()):
                 joined = "".join(re.findall(QUOTED, match.group(1)))
