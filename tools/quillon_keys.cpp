@@ -14,7 +14,7 @@
 // start from a fixed system: ".", ",", "3;0" and a white window. The tape is kept in FILE, or
 // in memory only. Messages print in the language [VIEW] LANGUAGE names (--set LANGUAGE=de);
 // "AUTO" is English here, so that what the harness prints never depends on the machine.
-// in memory only. While it runs, the harness holds the tape's folder: a second harness on
+// While it runs, the harness holds the tape's folder: a second harness on
 // the same folder waits until the first has ended, so no line either writes is lost. A file
 // that cannot be written prints the program's message once and the run ends with status 1.
 #if __has_include(<sys/mman.h>)
@@ -50,12 +50,9 @@
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 #include "tape/tape_keeper.h"
-#include "tape/tape_layout.h"
-#include "tape/tape_names.h"
-#include "tape/tape_pages.h"
 #include "tape/tape_replay.h"
+#include "tools/printouts.h"
 #include "total/code_page_text.h"
-#include "total/total_details.h"
 
 namespace {
 
@@ -288,41 +285,6 @@ void HoldTapeFolder(const std::string& tape) {
 #else
     (void)tape;
 #endif
-}
-
-void PrintTotalDetails(const CalcContext& context) {
-    const TotalDetails details = BuildTotalDetails(context.LastTotal);
-    for (const DetailRow& row : details.Rows) {
-        const std::string text(DetailText(details, row));
-        if (row.Skipped) {
-            std::printf("skipped: %u\t%s\n", row.Line, text.c_str());
-        } else {
-            std::printf("found: %u\t%s\t%s\n", row.Line, text.c_str(),
-                        DetailNumber(details, row).c_str());
-        }
-    }
-}
-
-void PrintTape(const Tape& tape) {
-    for (const TapeEntry& entry : tape.Lines)
-        std::printf("tape: %s\n", TapeLineText(entry).c_str());
-}
-
-// The page of PRINT: 60 lines of 80 characters, and a fixed clock.
-constexpr int32_t PrintColumns = 80;
-constexpr int32_t PrintRows = 60;
-constexpr const char* PrintedAt = "2026-01-02 09:30";
-
-void PrintPages(const TapeKeeper& tape) {
-    PageMeasures page{PrintColumns, PrintRows, 1, [](std::string_view text, bool) {
-                          return static_cast<int32_t>(text.size());
-                      }};
-    const std::string name = TapeName(tape.Store.Path);
-    const std::vector<TapeEntry> lines(tape.Lines.Lines.begin(), tape.Lines.Lines.end());
-    for (const TapePage& one : LayOutPages(lines, {name, PrintedAt}, page)) {
-        for (const std::string& row : PageTextRows(one)) std::printf("%s\n", row.c_str());
-        std::puts("page break");
-    }
 }
 
 void PressToken(CalcContext& context, const ControlTable& table, TapeKeeper& tape,
