@@ -35,8 +35,12 @@ for tag in de zh; do
     sleep 1  # let the dialog finish painting
     # The dialog's X window, found by its size: its title may be one X cannot name.
     size=$(tr -d '\r\n' < "$handshake/rect.txt" | cut -d+ -f1)
-    window=$(xwininfo -display "$DISPLAY" -root -tree | awk -v size=" $size+" 'index($0, size) {print $1; exit}')
-    xwd -display "$DISPLAY" -id "$window" -silent | convert xwd:- "$output/customize_view_$tag.png"
+    # The X tools in the C locale: the language's locale need not exist on this machine.
+    window=$(LC_ALL=C xwininfo -display "$DISPLAY" -root -tree |
+        awk -v size=" $size+" 'index($0, size) {print $1; exit}')
+    [[ -n $window ]] || { echo "no window of size $size" >&2; kill "$driver_pid"; exit 1; }
+    LC_ALL=C xwd -display "$DISPLAY" -id "$window" -silent |
+        LC_ALL=C convert xwd:- "$output/customize_view_$tag.png"
     touch "$handshake/shot.png"
     wait "$driver_pid"
     echo "saved $output/customize_view_$tag.png"
