@@ -178,11 +178,19 @@ QuillonSession StartQuillon(const std::string& directory) {
     std::string commandLine = "\"" + quillonPath + "\"";
     std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back('\0');
-    if (!CreateProcessA(quillonPath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, directory.c_str(), &startup, &session.Process)) {
-        std::printf("cannot start %s (error %lu)\n", quillonPath.c_str(), GetLastError());
-        return session;
+    // Under a busy Wine a start now and then fails inside the loader (error 1359) and the
+    // same start a moment later works: only a start that keeps failing is a failure.
+    bool started = false;
+    for (int attempt = 1; attempt <= 3 && !started; ++attempt) {
+        started = CreateProcessA(quillonPath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE,
+                                 0, nullptr, directory.c_str(), &startup, &session.Process) != 0;
+        if (!started) {
+            std::printf("cannot start %s (error %lu, attempt %d of 3)\n", quillonPath.c_str(),
+                        GetLastError(), attempt);
+            Sleep(500);
+        }
     }
+    if (!started) return session;
     session.Window = WaitForWindow(session, "QUILLON", nullptr, StartTimeoutMs);
     if (session.Window == nullptr) return session;
     // The window is found while it is still being built; it is shown once it is complete.
