@@ -15,11 +15,20 @@ mkdir -p "$output"
 # shellcheck disable=SC1091
 source "$dir/gui-env"
 
-# As Windows gives the language: Wine takes the UI language from LC_ALL. (Under a Chinese
-# locale this machine's Wine lacks the fonts it substitutes for the Latin faces, and draws
-# Latin letters and digits, and the menu bar's Chinese, as boxes.)
+# Under a Chinese UI language Wine draws menus and title bars with SimSun, which this machine
+# lacks: without a font in its place (one with Chinese and Latin letters, package
+# fonts-wqy-microhei) their Chinese comes out as boxes. Only for those pictures: the face
+# would change the dialogs of the other languages and the other cases too.
+chinese_face() {
+    bash "$here/gui_env.sh" run "$dir" reg "$1" 'HKCU\Software\Wine\Fonts\Replacements' \
+        /v SimSun "${@:2}" /f >/dev/null
+}
+trap 'chinese_face delete' EXIT
+
+# As Windows gives the language: Wine takes the UI language from LC_ALL.
 for tag in de zh; do
     if [[ $tag == de ]]; then export LC_ALL=de_DE.UTF-8; else export LC_ALL=zh_CN.UTF-8; fi
+    [[ $tag == zh ]] && chinese_face add /d "WenQuanYi Micro Hei"
     language=AUTO
     bash "$here/take_screenshot.sh" "$dir" "$gui_driver" "$quillon" "$probe" "$output/screenshot_$tag.png" "$language"
     handshake=$dir/dialog-screenshot
@@ -35,9 +44,11 @@ for tag in de zh; do
     sleep 1  # let the dialog finish painting
     # The dialog's X window, found by its size: its title may be one X cannot name.
     size=$(tr -d '\r\n' < "$handshake/rect.txt" | cut -d+ -f1)
-    # The X tools in the C locale: the language's locale need not exist on this machine.
+    # The X tools in the C locale: the language's locale need not exist on this machine. awk
+    # reads the list to its end: leaving early would end xwininfo by a broken pipe, and the
+    # script with it.
     window=$(LC_ALL=C xwininfo -display "$DISPLAY" -root -tree |
-        awk -v size=" $size+" 'index($0, size) {print $1; exit}')
+        awk -v size=" $size+" 'index($0, size) && found == "" {found = $1} END {print found}')
     [[ -n $window ]] || { echo "no window of size $size" >&2; kill "$driver_pid"; exit 1; }
     LC_ALL=C xwd -display "$DISPLAY" -id "$window" -silent |
         LC_ALL=C convert xwd:- "$output/customize_view_$tag.png"
