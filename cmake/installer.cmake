@@ -7,14 +7,26 @@ set(QUILLON_MANIFESTS ${CMAKE_BINARY_DIR}/manifests)
 set(QUILLON_DOWNLOAD_URL "https://example.com/quillon/releases" CACHE STRING
   "The folder the installer and the ZIP are published in, one subfolder per version")
 
+# The installer's pages and texts in Quillon's other languages, from their PO files.
+set(QUILLON_INSTALLER_WORDS ${CMAKE_BINARY_DIR}/installer_words.nsh)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(
+  OUTPUT ${QUILLON_INSTALLER_WORDS}
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/language/po_to_nsh.py ${QUILLON_INSTALLER_WORDS}
+          ${PROJECT_SOURCE_DIR}/package/quillon.nsi ${QUILLON_LANGUAGE_FILES}
+  DEPENDS ${PROJECT_SOURCE_DIR}/language/po_to_nsh.py ${PROJECT_SOURCE_DIR}/language/po_to_table.py
+          ${PROJECT_SOURCE_DIR}/package/quillon.nsi ${QUILLON_LANGUAGE_FILES}
+  COMMENT "The installer's words from the PO files"
+  VERBATIM)
+
 add_custom_command(
   OUTPUT ${QUILLON_SETUP}
   COMMAND ${QUILLON_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:quillon>
           -DCHM=${QUILLON_CHM} -DURL=${PROJECT_SOURCE_DIR}/package/brenmark.url
           -DREADME=${QUILLON_VERSION_GENERATED}/README.txt
           -DICON=${PROJECT_SOURCE_DIR}/resources/quillon.ico -DOUTFILE=${QUILLON_SETUP}
-          ${PROJECT_SOURCE_DIR}/package/quillon.nsi
-  DEPENDS quillon quillon_help ${PROJECT_SOURCE_DIR}/package/quillon.nsi
+          -DWORDS=${QUILLON_INSTALLER_WORDS} ${PROJECT_SOURCE_DIR}/package/quillon.nsi
+  DEPENDS quillon quillon_help ${PROJECT_SOURCE_DIR}/package/quillon.nsi ${QUILLON_INSTALLER_WORDS}
           ${PROJECT_SOURCE_DIR}/package/brenmark.url ${QUILLON_VERSION_GENERATED}/README.txt
   COMMENT "Building the installer Quillon-${PROJECT_VERSION}-setup.exe"
   VERBATIM)

@@ -1,6 +1,7 @@
 ; The Windows installer of Quillon, built by makensis with:
 ;   /DVERSION=1.02 /DEXE=<quillon.exe> /DCHM=<Quillon.chm> /DURL=<brenmark.url>
 ;   /DREADME=<README.txt> /DICON=<quillon.ico> /DOUTFILE=<Quillon-1.02-setup.exe>
+;   /DWORDS=<installer_words.nsh, the other languages' pages and texts, from the PO files>
 ; For one user, without administrator rights: the program goes to
 ; %LOCALAPPDATA%\Programs\Quillon, a shortcut to the Start menu and an entry to "Apps &
 ; features" under HKCU. The user's files stay in %APPDATA%\Quillon, where the installed program
@@ -42,7 +43,11 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the user's Windows display language where Quillon has it, English
+; otherwise. The English texts are here; the other languages come from the PO files.
 !insertmacro MUI_LANGUAGE "English"
+LangString UserFilesSection ${LANG_ENGLISH} "Your settings and tape (%APPDATA%\Quillon)"
+!include "${WORDS}"
 
 Section "Quillon" SecProgram
   SectionIn RO
@@ -82,7 +87,7 @@ Section "un.Quillon" UnSecProgram
 SectionEnd
 
 ; Off unless the user ticks it: the settings and the tape outlive the program.
-Section /o "un.Your settings and tape (%APPDATA%\Quillon)" UnSecUserFiles
+Section /o "un.$(UserFilesSection)" UnSecUserFiles
   Delete "$APPDATA\${PRODUCT}\Quillon.ini"
   Delete "$APPDATA\${PRODUCT}\Quillon.tape"
   RMDir "$APPDATA\${PRODUCT}"

@@ -1,9 +1,12 @@
-// Where an installed copy and a portable copy of quillon.exe keep their files.
+// Where an installed copy and a portable copy of quillon.exe keep their files, and the
+// language the uninstaller speaks.
 //
 //   quillon-install-tests QUILLON_EXE installed_copy   QUILLON_EXE: the installed program
 //   quillon-install-tests QUILLON_EXE portable_copy    QUILLON_EXE: the program in the ZIP
+//   quillon-install-tests UNINSTALL_EXE uninstaller_language    the installed uninstaller
 #include <windows.h>
 // The shell's link and folder interfaces take their types from windows.h.
+#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -108,14 +111,98 @@ void PortableCopyKeepsItsFilesBesideItself() {
     RemoveWorkDirectory(elsewhere);
 }
 
+HWND FindChild(HWND parent, const char* className) {
+    struct Search {
+        const char* ClassName;
+        HWND Found;
+    } search = {className, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM parameter) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(parameter);
+            char name[64] = {};
+            GetClassNameA(child, name, sizeof(name));
+            if (lstrcmpiA(name, wanted->ClassName) != 0) return TRUE;
+            wanted->Found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+// The texts of the top items of another process's tree view, joined by "|": the item is
+// asked for in that process's memory.
+std::string TreeTopItems(HANDLE process, HWND tree) {
+    struct Remote {
+        TVITEMW Item;
+        wchar_t Text[256];
+    };
+    auto* remote = static_cast<Remote*>(
+        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
+    if (remote == nullptr) return "<no memory>";
+    std::string texts;
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (; item != nullptr;
+         item = reinterpret_cast<HTREEITEM>(
+             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+        Remote local = {};
+        local.Item.mask = TVIF_TEXT;
+        local.Item.hItem = item;
+        local.Item.pszText = remote->Text;
+        local.Item.cchTextMax = 256;
+        WriteProcessMemory(process, remote, &local, sizeof(local), nullptr);
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote->Item));
+        ReadProcessMemory(process, remote, &local, sizeof(local), nullptr);
+        local.Text[255] = L'\0';
+        if (!texts.empty()) texts += "|";
+        texts += Narrow(local.Text);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return texts;
+}
+
+// Under a German display language the uninstaller speaks German, its pages and the choice
+// of the user's own files alike. The program this case is given is the installed uninstaller,
+// run in place (_?=) so that it stays this process's child.
+void UninstallerSpeaksTheDisplayLanguage() {
+    const std::string& uninstaller = QuillonPath();
+    std::string line =
+        "\"" + uninstaller + "\" _?=" + uninstaller.substr(0, uninstaller.find_last_of('\\'));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    QuillonSession session;
+    if (!Check(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &session.Process) != 0,
+               "the uninstaller starts")) {
+        return;
+    }
+    HWND window = WaitForWindow(session, "#32770", nullptr, 10000);
+    if (Check(window != nullptr, "the uninstaller's window")) {
+        CheckEqual(WindowText(GetDlgItem(window, IDCANCEL)), "Abbrechen", "German pages");
+        PostMessageA(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);  // on to the components
+        HWND tree = nullptr;
+        for (int wait = 0; wait < 250 && tree == nullptr; ++wait, Sleep(20)) {
+            tree = FindChild(window, "SysTreeView32");
+        }
+        if (Check(tree != nullptr, "the components page")) {
+            CheckEqual(TreeTopItems(session.Process.hProcess, tree),
+                       "Quillon|Ihre Einstellungen und Ihr Streifen (%APPDATA%\\Quillon)",
+                       "the components in German");
+        }
+    }
+    TerminateProcess(session.Process.hProcess, 0);
+    WaitForExit(session);
+}
+
 const GuiCase InstallCases[] = {
     {"installed_copy", InstalledCopyKeepsItsFilesInTheProfile},
     {"portable_copy", PortableCopyKeepsItsFilesBesideItself},
+    {"uninstaller_language", UninstallerSpeaksTheDisplayLanguage},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const DriverSetUp setUp{"installed_copy|portable_copy", nullptr, nullptr};
+    const DriverSetUp setUp{"installed_copy|portable_copy|uninstaller_language", nullptr, nullptr};
     return RunDriver(argc, argv, setUp, {{InstallCases, std::size(InstallCases)}});
 }

@@ -4,8 +4,8 @@
     check_po.py SOURCE_DIR
 
 - the template (language/po/quillon.pot) holds exactly the texts the program shows: those of
-  the resource scripts' menus, dialogs and string table, and the literals of Words(),
-  WordsWith() and English() in the C++ sources;
+  the resource scripts' menus, dialogs and string table, the literals of Words(),
+  WordsWith() and English() in the C++ sources, and the installer's LangStrings;
 - every language file has every text of the template, none empty, with the same placeholders
   (%1, %2, ...), one access key ("&") where the English text has one and none where it has
   none, and a tab (menu shortcut) where the English text has one;
@@ -18,6 +18,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "language"))
+import po_to_nsh  # noqa: E402
 import po_to_table  # noqa: E402
 
 QUOTED = r'"((?:[^"\\]|\\.)*)"'
@@ -99,6 +100,9 @@ def source_texts(source_dir):
             for match in pattern.finditer(open(path, encoding="utf-8").read()):
                 joined = "".join(re.findall(QUOTED, match.group(1)))
                 texts.add(joined.encode().decode("unicode_escape"))
+    # The installer's own texts.
+    for path in glob.glob(os.path.join(source_dir, "package", "*.nsi")):
+        texts.update(text for _, text in po_to_nsh.english_texts(path))
     return texts
 
 

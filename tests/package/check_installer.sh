@@ -2,7 +2,8 @@
 # check_installer.sh GUI_ENV GUI_DIR SETUP ZIP DRIVER: the installer under Wine, as a user and
 # a package manager run it. A silent install puts the program, its Start menu shortcut and its
 # "Apps & features" entry in place for this user; the program started from the shortcut keeps
-# its tape in %APPDATA%\Quillon; an install over it keeps that tape; a silent uninstall
+# its tape in %APPDATA%\Quillon; an install over it keeps that tape; the uninstaller speaks
+# the display language (German here, as Wine takes it from LC_ALL); a silent uninstall
 # removes the program and the entry and keeps the tape. The ZIP, unpacked, still runs portable.
 set -uo pipefail
 gui_env=$1
@@ -39,6 +40,9 @@ cp "$data_dir/Quillon.tape" "$gui_dir/tape-before"
 
 run "$(realpath "$setup")" /S || fail "the install over the first failed"
 cmp -s "$gui_dir/tape-before" "$data_dir/Quillon.tape" || fail "the install over changed the tape"
+
+LC_ALL=de_DE.UTF-8 run "$driver" "$windows_program\\uninstall.exe" uninstaller_language ||
+  fail "the uninstaller under a German display language"
 
 run "$windows_program\\uninstall.exe" /S "_?=$windows_program" || fail "the silent uninstall failed"
 [ -e "$program_dir/quillon.exe" ] && fail "the program is still there"
