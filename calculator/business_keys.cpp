@@ -142,14 +142,18 @@ void PressGrandTotal(CalcContext& context) {
 }
 
 void AddToGrandTotal(CalcContext& context) {
-    BusinessState& business = context.Business;
     if (!context.Settings.BUSINESS_KEYS || PanelShowsError(context)) return;
+    ShiftGrandTotal(context, context.PanelText());
+    ++context.Business.GrandTotalCount;
+}
+
+void ShiftGrandTotal(CalcContext& context, const DecString& change) {
+    BusinessState& business = context.Business;
     const NumberFormat exact = WithFloatingPlaces(PanelFormat(context));
     const DecString sum =
         Apply(AddNumbers, business.GrandTotal.Empty() ? DecString("0") : business.GrandTotal,
-              context.PanelText(), exact);
+              change, exact);
     business.GrandTotal = sum == ErrorText ? sum : ShownNumber(exact, sum);
-    ++business.GrandTotalCount;
     ShowGrandTotalMark(context);
 }
 

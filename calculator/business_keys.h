@@ -18,6 +18,9 @@ void PressGrandTotal(CalcContext& context);
 // The result on the panel joins the grand total once ("=", "%" and the Total call it after
 // a result), while the business keys are shown.
 void AddToGrandTotal(CalcContext& context);
+// A correction on the tape changed the results the grand total holds: their sum changed by
+// `change` (a number, or "ERROR"), and so does the grand total.
+void ShiftGrandTotal(CalcContext& context, const DecString& change);
 
 // COST, SELL or MARGIN (`action`): the shown number is that figure of the set (the margin in
 // percent of the selling price). The key that makes two figures known shows the third:

@@ -1,7 +1,10 @@
 #include "tape/tape_replay.h"
 
+#include "calculator/business_keys.h"
 #include "calculator/keypad.h"
 #include "controls/control_table.h"
+#include "decimal/add_subtract.h"
+#include "decimal/format_result.h"
 #include "decimal/number_text.h"
 #include "settings/separator_rules.h"
 #include "settings/tax_rate.h"
@@ -153,6 +156,65 @@ void TakeOver(CalcContext& live, const Replay& replay, bool keepEntry) {
     live.EntryState = scratch.EntryState;
 }
 
+// Replays lines [first, end), each getting its new value.
+void ReplayLines(Replay& replay, std::deque<TapeEntry>& lines, size_t first, size_t end) {
+    for (size_t i = first; i < end; ++i) {
+        const bool taxed = i + 1 < lines.size() && lines[i + 1].Key == TapeKey::Tax;
+        if (taxed) replay.UseRate(lines[i + 1].Rate);
+        replay.Step(lines[i], i == first);
+    }
+}
+
+// What the replayed calculations added to the grand total.
+DecString AddedToGrandTotal(const Replay& replay) {
+    const DecString& added = replay.Scratch.Business.GrandTotal;
+    return added.Empty() ? DecString("0") : added;
+}
+
+// Line `index` gets the number `shown`, and its calculation and those that went on from it
+// are computed again; `end` is the first line past them. Returns how much the results the
+// grand total holds changed ("ERROR" when one of the sums could not be held).
+DecString Recompute(Tape& tape, size_t index, const std::string& shown, CalcContext& live,
+                    size_t& end) {
+    auto before = tape.Lines;
+    tape.Lines[index].Number = shown;
+    const size_t first = CalculationStart(tape, index);
+    end = ReplayEnd(tape, index);
+    Replay was(live.Settings);
+    ReplayLines(was, before, first, end);
+    Replay now(live.Settings);
+    ReplayLines(now, tape.Lines, first, end);
+    if (end == tape.Lines.size()) {
+        const bool typing = live.EntryState == EntryState::Entering && !tape.Run.EntryOnTape;
+        TakeOver(live, now, typing);
+    }
+    const DecString added = AddedToGrandTotal(now);
+    const DecString wasAdded = AddedToGrandTotal(was);
+    if (added == ErrorText || wasAdded == ErrorText) return ErrorText;
+    return SubtractNumbers(added, wasAdded, WithFloatingPlaces(PanelFormat(live)));
+}
+
+// The grand totals shown after a changed calculation change with it, up to the GT that
+// cleared the grand total: each GT line gets its new value (its calculation is computed
+// again, and may change the grand total further), and so does the live grand total when no
+// GT cleared it since. A grand total that could not be held ("ERROR") stays as it is.
+void PassOnToGrandTotal(Tape& tape, size_t from, DecString change, CalcContext& live) {
+    const NumberFormat exact = WithFloatingPlaces(PanelFormat(live));
+    for (size_t i = from; i < tape.Lines.size(); ++i) {
+        if (change == ErrorText || IsZeroNumber(exact, change)) return;
+        const TapeEntry& line = tape.Lines[i];
+        if (line.Key != TapeKey::GrandTotal) continue;
+        if (line.Role == TapeRole::Mark || line.Number == ErrorText) return;
+        const DecString total = AddNumbers(ShownNumber(exact, line.Number.c_str()), change, exact);
+        if (total == ErrorText) return;
+        const std::string shown = FormatNumberText(total, PanelFormat(live)).Text();
+        size_t end = 0;
+        const DecString further = Recompute(tape, i, shown, live, end);
+        change = further == ErrorText ? further : AddNumbers(change, further, exact);
+    }
+    if (live.Settings.BUSINESS_KEYS && change != ErrorText) ShiftGrandTotal(live, change);
+}
+
 }  // namespace
 
 size_t CalculationStart(const Tape& tape, size_t index) {
@@ -195,21 +257,11 @@ bool CorrectTapeLine(Tape& tape, size_t index, std::string_view number, CalcCont
         !TypedNumber(live.Settings, number, shown)) {
         return false;
     }
-    tape.Lines[index].Number = shown;
-    const size_t first = CalculationStart(tape, index);
-    const size_t end = ReplayEnd(tape, index);
-    Replay replay(live.Settings);
-    for (size_t i = first; i < end; ++i) {
-        const bool taxed = i + 1 < tape.Lines.size() && tape.Lines[i + 1].Key == TapeKey::Tax;
-        if (taxed) replay.UseRate(tape.Lines[i + 1].Rate);
-        replay.Step(tape.Lines[i], i == first);
-    }
+    size_t end = 0;
+    const DecString change = Recompute(tape, index, shown, live, end);
+    PassOnToGrandTotal(tape, end, change, live);
     tape.Rewrite = true;
     ++tape.Edits;
-    if (end == tape.Lines.size()) {
-        const bool typing = live.EntryState == EntryState::Entering && !tape.Run.EntryOnTape;
-        TakeOver(live, replay, typing);
-    }
     return true;
 }
 

@@ -388,8 +388,8 @@ TEST(Tape, BusinessKeysWriteTheirFiguresAndReplay) {
          {"+ start 2 0", "= entry 3 0", "= result 5.00 2", "GT start 5.00 1", "GT mark  0"},
          0,
          "4",
-         {"+ start 4 0", "= entry 3 0", "= result 7.00 2", "GT start 5.00 1", "GT mark  0"},
-         "5.00"},
+         {"+ start 4 0", "= entry 3 0", "= result 7.00 2", "GT start 7.00 1", "GT mark  0"},
+         "7.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Keys);
