@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr const char* PreviewClassName = "QUILLON_PRINT_PREVIEW";
+// A Unicode window: its title, in the chosen language, keeps every character whatever the code
+// page.
+constexpr const wchar_t* PreviewClassName = L"QUILLON_PRINT_PREVIEW";
 constexpr int BarHeight = 32;
 constexpr int ButtonWidth = 88;   // the least; a longer label widens every button
 constexpr int LabelPadding = 16;  // a button's edges and a gap on each side of its label
@@ -250,21 +252,21 @@ LRESULT CALLBACK PreviewProcedure(HWND window, UINT message, WPARAM wParam, LPAR
         default:
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void CreatePreviewWindow(HWND owner) {
     static bool defined = false;
     if (!defined) {
-        WNDCLASSEXA windowClass = {};
+        WNDCLASSEXW windowClass = {};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = PreviewProcedure;
         windowClass.hInstance = Shell.Instance;
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = PreviewClassName;
-        defined = RegisterClassExA(&windowClass) != 0;
+        defined = RegisterClassExW(&windowClass) != 0;
     }
-    View.Window = CreateWindowExA(0, PreviewClassName, "Print preview",
+    View.Window = CreateWindowExW(0, PreviewClassName, L"Print preview",
                                   WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL, CW_USEDEFAULT,
                                   CW_USEDEFAULT, Scaled(WindowWidth), Scaled(WindowHeight), owner,
                                   nullptr, Shell.Instance, nullptr);
