@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "fit_probe.h"
 #include "gui_check.h"
 #include "gui_driver.h"
 #include "gui_ids.h"
@@ -33,18 +34,20 @@ std::string probePath;
 enum class Opener { MainWindow, TapeWindow, DialogBefore };
 struct DialogToOpen {
     const char* Name;
+    const char* EnglishTitle;
     Opener From;
     WORD Command;
 };
 constexpr DialogToOpen Dialogs[] = {
-    {"Customize view", Opener::MainWindow, IdAppearance},
-    {"Font chooser", Opener::DialogBefore, IdSelectPanelFont},
-    {"Customize calculation of total", Opener::MainWindow, IdTotalSettings},
-    {"Total details", Opener::MainWindow, IdTotalDetails},
-    {"Tax rate", Opener::MainWindow, IdTaxRate},
-    {"About", Opener::MainWindow, IdAbout},
-    {"Correct the number", Opener::TapeWindow, IdTapeCorrect},
-    {"Note for this line", Opener::TapeWindow, IdTapeNote},
+    {"Customize view", "Customize view", Opener::MainWindow, IdAppearance},
+    {"Font chooser", "Font chooser", Opener::DialogBefore, IdSelectPanelFont},
+    {"Customize calculation of total", "Customize calculation of total", Opener::MainWindow,
+     IdTotalSettings},
+    {"Total details", "Total details", Opener::MainWindow, IdTotalDetails},
+    {"Tax rate", "Tax rate", Opener::MainWindow, IdTaxRate},
+    {"About", "About", Opener::MainWindow, IdAbout},
+    {"Correct the number", "Tape", Opener::TapeWindow, IdTapeCorrect},
+    {"Note for this line", "Tape", Opener::TapeWindow, IdTapeNote},
 };
 
 void SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,11 +89,18 @@ void CloseAndWait(HWND window, UINT message, WPARAM wParam) {
 }
 
 // What the probe found clipped in the windows the user can work in now, or why it could not
-// tell.
+// tell. The probe is loaded at the first call of a session and stays.
 std::string ClippedTexts(const QuillonSession& session) {
+    const std::string name = FitRequestEventName(session.Process.dwProcessId);
+    HANDLE request = OpenEventA(EVENT_MODIFY_STATE, FALSE, name.c_str());
+    if (request == nullptr && LoadIntoQuillon(session, probePath)) {
+        request = OpenEventA(EVENT_MODIFY_STATE, FALSE, name.c_str());
+    }
+    if (request == nullptr) return "<probe not loaded>";
     const std::string file = session.Directory + "clipped.txt";
     DeleteFileA(file.c_str());
-    if (!LoadIntoQuillon(session, probePath)) return "<probe not loaded>";
+    SetEvent(request);
+    CloseHandle(request);
     const DWORD start = GetTickCount();
     std::string clipped = ReadFileBytes(file);
     while (clipped == "<missing>" && GetTickCount() - start < WindowTimeoutMs) {
@@ -114,7 +124,7 @@ HWND OpenTapeAndPreview(const QuillonSession& session) {
     return tape;
 }
 
-void CheckEveryWindow(const QuillonSession& session, const std::string& name) {
+void CheckEveryWindow(const QuillonSession& session, const std::string& name, bool english) {
     HWND tape = OpenTapeAndPreview(session);
     if (!Check(tape != nullptr, name + ": the tape window opens")) return;
     CheckEqual(ClippedTexts(session), "", name + ": main window, tape and print preview");
@@ -131,7 +141,10 @@ void CheckEveryWindow(const QuillonSession& session, const std::string& name) {
         PostMessageA(owner, WM_COMMAND, open.Command, 0);
         HWND dialog = WaitForOwned(session, owner, "#32770");
         const std::string what = name + ": " + open.Name;
-        if (Check(dialog != nullptr, what + " opens")) CheckEqual(ClippedTexts(session), "", what);
+        if (Check(dialog != nullptr, what + " opens")) {
+            CheckEqual(ClippedTexts(session), "", what);
+            Check((WindowText(dialog) == open.EnglishTitle) == english, what + ": its language");
+        }
         if (i + 1 < std::size(Dialogs) && Dialogs[i + 1].From == Opener::DialogBefore) {
             under = dialog;
             continue;
@@ -142,7 +155,8 @@ void CheckEveryWindow(const QuillonSession& session, const std::string& name) {
     }
 }
 
-// Every window with words in every language at SCALE 1, at 96 and at 192 DPI: no text is cut.
+// Every window with words in every language at SCALE 1, at 96 and at 192 DPI: no text is cut,
+// and each dialog speaks the language (its title is not the English one).
 // The totals' details show their longer summary (whole cells only).
 void WindowsFitEveryLanguage() {
     ScreenDpi screen;
@@ -153,7 +167,7 @@ void WindowsFitEveryLanguage() {
             CaseRun run("fit-" + std::string(tag),
                         KnownFile({{"LANGUAGE", tag}, {"WHOLE_CELLS", "YES"}}));
             if (!run.Start()) continue;
-            CheckEveryWindow(run.Session, name);
+            CheckEveryWindow(run.Session, name, std::string(tag) == "en");
             run.Exit();
         }
     }

@@ -1,9 +1,10 @@
-// Loaded into quillon.exe by the fit check: measures every text of the program's shown and
-// enabled windows but the main window in the font it is drawn in (the control's own, else its
-// window's) against the room it has: the texts of buttons and static texts, the items of drop-down
-// lists, the column titles of list views and the titles of dialogs. Writes one UTF-8 line for each
-// text that does not fit to "clipped.txt" in the working directory (empty when all fit), then
-// unloads itself, so that the next probe measures afresh.
+// Loaded into quillon.exe once by the fit check, and stays: each time the driver sets the
+// request event, it measures every text of the program's shown and enabled windows but the main
+// window in the font it is drawn in (the control's own, else its window's) against the room it
+// has: the texts of buttons and static texts, the items of drop-down lists, the column titles of
+// list views and the windows' titles. It writes one UTF-8 line for each text that does not fit,
+// or that lost letters to the ANSI code page, to "clipped.txt" in the working directory: an empty
+// file when all is well.
 #include <windows.h>
 
 // commctrl.h takes its types from windows.h.
@@ -11,6 +12,8 @@
 
 #include <cstdio>
 #include <string>
+
+#include "fit_probe.h"
 
 namespace {
 
@@ -68,13 +71,17 @@ Measured Measure(HWND window, HFONT font, const std::wstring& text, UINT format,
 }
 
 void Report(Search& search, const std::wstring& text, SIZE need, SIZE room) {
-    if (need.cx <= room.cx && need.cy <= room.cy) return;
+    // No text of these windows has a question mark of its own: one is a letter that a pass
+    // through the ANSI code page lost.
+    const bool lost = text.find(L'?') != std::wstring::npos;
+    if (!lost && need.cx <= room.cx && need.cy <= room.cy) return;
     // Appended piece by piece: gcc 12 warns falsely (-Wrestrict) on a chain of string sums.
     std::string& line = search.Clipped;
     line.append("\"").append(Utf8Of(TextOf(search.Window))).append("\": \"");
     line.append(Utf8Of(text)).append("\" needs ").append(std::to_string(need.cx)).append("x");
     line.append(std::to_string(need.cy)).append(", has ").append(std::to_string(room.cx));
-    line.append("x").append(std::to_string(room.cy)).append("\n");
+    line.append("x").append(std::to_string(room.cy));
+    line.append(lost ? ", has lost letters\n" : "\n");
 }
 
 // The width a button leaves its text: a check box or radio button its box and gap, a group
@@ -176,20 +183,32 @@ BOOL CALLBACK MeasureControl(HWND control, LPARAM parameter) {
     return TRUE;
 }
 
-// A dialog's title in the caption font, beside its close button.
+// A window's title in its caption font, beside its icon and its caption buttons.
 void MeasureTitle(Search& search, HWND window) {
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    if ((style & WS_CAPTION) != WS_CAPTION) return;
+    const bool tool = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    const bool dialog = ClassOf(window) == "#32770";
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-    RECT outer = {};
-    GetWindowRect(window, &outer);
+    HFONT font = CreateFontIndirectW(tool ? &metrics.lfSmCaptionFont : &metrics.lfCaptionFont);
     const std::wstring text = TextOf(window);
     const Measured measured = Measure(window, font, text, DT_NOPREFIX, 0);
-    const int frame = GetSystemMetrics(SM_CXFIXEDFRAME) + GetSystemMetrics(SM_CXEDGE);
-    const int room = outer.right - outer.left - 2 * frame - GetSystemMetrics(SM_CXSIZE);
-    Report(search, text, measured.Need, {room, measured.Need.cy});
     DeleteObject(font);
+    RECT outer = {};
+    GetWindowRect(window, &outer);
+    const int buttons = ((style & WS_SYSMENU) != 0 ? 1 : 0) +
+                        ((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0 ? 2 : 0);
+    const int icon = (style & WS_SYSMENU) != 0 && !tool && !dialog
+                         ? GetSystemMetrics(SM_CXSMICON) + GetSystemMetrics(SM_CXEDGE)
+                         : 0;
+    const int frame =
+        GetSystemMetrics((style & WS_THICKFRAME) != 0 ? SM_CXSIZEFRAME : SM_CXFIXEDFRAME) +
+        GetSystemMetrics(SM_CXEDGE);
+    const int room = outer.right - outer.left - 2 * frame - icon -
+                     buttons * GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE);
+    Report(search, text, measured.Need, {room, measured.Need.cy});
 }
 
 BOOL CALLBACK MeasureWindow(HWND window, LPARAM parameter) {
@@ -204,29 +223,34 @@ BOOL CALLBACK MeasureWindow(HWND window, LPARAM parameter) {
     // The main window's keys carry symbols, not words, in the face and size the user chose.
     if (ClassOf(window) == "QUILLON") return TRUE;
     search.Window = window;
-    if (ClassOf(window) == "#32770") MeasureTitle(search, window);
+    MeasureTitle(search, window);
     EnumChildWindows(window, MeasureControl, parameter);
     return TRUE;
 }
 
-// Measures outside the loader lock: the program's thread answers the probe's messages, and may
-// itself be loading a library meanwhile.
-DWORD WINAPI MeasureAndLeave(LPVOID module) {
-    Search search;
-    EnumWindows(MeasureWindow, reinterpret_cast<LPARAM>(&search));
-    if (FILE* out = std::fopen("clipped.tmp", "wb")) {
-        std::fputs(search.Clipped.c_str(), out);
-        std::fclose(out);
-        MoveFileExA("clipped.tmp", "clipped.txt", MOVEFILE_REPLACE_EXISTING);
+// Measures each time the driver asks, outside the loader lock: the program's thread answers the
+// probe's messages, and may itself be loading a library meanwhile.
+DWORD WINAPI MeasureOnRequest(LPVOID request) {
+    while (WaitForSingleObject(request, INFINITE) == WAIT_OBJECT_0) {
+        Search search;
+        EnumWindows(MeasureWindow, reinterpret_cast<LPARAM>(&search));
+        if (FILE* out = std::fopen("clipped.tmp", "wb")) {
+            std::fputs(search.Clipped.c_str(), out);
+            std::fclose(out);
+            MoveFileExA("clipped.tmp", "clipped.txt", MOVEFILE_REPLACE_EXISTING);
+        }
     }
-    FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
+    return 0;
 }
 
 }  // namespace
 
-BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason != DLL_PROCESS_ATTACH) return TRUE;
-    HANDLE thread = CreateThread(nullptr, 0, MeasureAndLeave, module, 0, nullptr);
+    HANDLE request =
+        CreateEventA(nullptr, FALSE, FALSE, FitRequestEventName(GetCurrentProcessId()).c_str());
+    if (request == nullptr) return FALSE;
+    HANDLE thread = CreateThread(nullptr, 0, MeasureOnRequest, request, 0, nullptr);
     if (thread == nullptr) return FALSE;
     CloseHandle(thread);
     return TRUE;
