@@ -111,9 +111,11 @@ std::string ClippedTexts(const QuillonSession& session) {
 }
 
 // The tape window with a few lines, its first selected, and the print preview of them
-// zoomed to its real size, so that its zoom button shows its longer text.
+// zoomed to its real size, so that its zoom button shows its longer text. A Total of whole
+// cells comes first: its details show their longer summary.
 HWND OpenTapeAndPreview(const QuillonSession& session) {
-    TypeText(session, "12+3=");
+    SetClipboard("12\r\n3 4\r\n");
+    TypeText(session, "t12+3=");
     PostCommand(session, IdTape);
     HWND tape = WaitForOwned(session, session.Window, "QUILLON_TAPE");
     if (tape == nullptr) return nullptr;
@@ -127,7 +129,7 @@ HWND OpenTapeAndPreview(const QuillonSession& session) {
 void CheckEveryWindow(const QuillonSession& session, const std::string& name, bool english) {
     HWND tape = OpenTapeAndPreview(session);
     if (!Check(tape != nullptr, name + ": the tape window opens")) return;
-    CheckEqual(ClippedTexts(session), "", name + ": main window, tape and print preview");
+    CheckEqual(ClippedTexts(session), "", name + ": tape and print preview");
     HWND preview = WaitForOwned(session, tape, "QUILLON_PRINT_PREVIEW");
     if (Check(preview != nullptr, name + ": the print preview opens")) {
         CloseAndWait(preview, WM_CLOSE, 0);
@@ -157,7 +159,6 @@ void CheckEveryWindow(const QuillonSession& session, const std::string& name, bo
 
 // Every window with words in every language at SCALE 1, at 96 and at 192 DPI: no text is cut,
 // and each dialog speaks the language (its title is not the English one).
-// The totals' details show their longer summary (whole cells only).
 void WindowsFitEveryLanguage() {
     ScreenDpi screen;
     for (const UINT dpi : {96u, 192u}) {
