@@ -288,6 +288,6 @@ INT_PTR CALLBACK CustomizeViewProcedure(HWND dialog, UINT message, WPARAM wParam
 
 void CustomizeViewDialog(HWND owner) {
     const ModalScope modal(owner);
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_CUSTOMIZE_VIEW), owner,
+    DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_CUSTOMIZE_VIEW), owner,
                     CustomizeViewProcedure, 0);
 }

@@ -138,6 +138,6 @@ INT_PTR CALLBACK FontChooserProcedure(HWND dialog, UINT message, WPARAM wParam, 
 }  // namespace
 
 void FontChooserDialog(HWND owner, int labelId) {
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_FONT_CHOOSER), owner, FontChooserProcedure,
+    DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_FONT_CHOOSER), owner, FontChooserProcedure,
                     labelId);
 }

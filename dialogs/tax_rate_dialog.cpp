@@ -3,7 +3,10 @@
 #include "dialogs/dialog_fields.h"
 #include "resources/dialog_ids.h"
 #include "settings/tax_rate.h"
+#include "shell/modal_scope.h"
 #include "shell/shell_state.h"
+#include "shell/themed_drawing.h"
+#include "shell/ui_language.h"
 
 namespace {
 
@@ -24,8 +27,12 @@ bool TakeTaxRate(HWND dialog) {
     return false;
 }
 
-INT_PTR CALLBACK TaxRateProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK TaxRateProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const INT_PTR themed = ThemedDialogMessage(dialog, message, wParam, lParam)) {
+        return themed;
+    }
     if (message == WM_INITDIALOG) {
+        TranslateDialog(dialog);
         const CalcSettings& settings = Shell.Context.Settings;
         SetDlgItemTextA(dialog, IDC_TAX_RATE_VALUE,
                         ShownTaxRate(settings.TAX_RATE, settings.DECIMAL_SEPARATOR).Text());
@@ -47,5 +54,6 @@ INT_PTR CALLBACK TaxRateProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 void TaxRateDialog(HWND owner) {
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TAX_RATE), owner, TaxRateProcedure, 0);
+    const ModalScope modal(owner);
+    DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_TAX_RATE), owner, TaxRateProcedure, 0);
 }

@@ -125,6 +125,6 @@ void TotalDetailsDialog(HWND owner) {
     // Built anew from the kept text each time: the Total itself collects nothing.
     TotalDetails details = BuildTotalDetails(Shell.Context.LastTotal);
     const ModalScope modal(owner);
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_DETAILS), owner,
+    DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_TOTAL_DETAILS), owner,
                     TotalDetailsProcedure, reinterpret_cast<LPARAM>(&details));
 }

@@ -91,6 +91,6 @@ INT_PTR CALLBACK TotalSeparatorsProcedure(HWND dialog, UINT message, WPARAM wPar
 
 void TotalSeparatorsDialog(HWND owner) {
     const ModalScope modal(owner);
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TOTAL_SEPARATORS), owner,
+    DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_TOTAL_SEPARATORS), owner,
                     TotalSeparatorsProcedure, 0);
 }

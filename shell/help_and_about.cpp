@@ -100,5 +100,5 @@ void OpenHomePage(HWND owner) {
 
 void AboutDialog(HWND owner) {
     const ModalScope modal(owner);
-    DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProcedure, 0);
+    DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutProcedure, 0);
 }

@@ -11,9 +11,12 @@
 
 namespace {
 
-constexpr const char* PreviewClassName = "QUILLON_PRINT_PREVIEW";
+// A Unicode window: its title, in the chosen language, keeps every character whatever the code
+// page.
+constexpr const wchar_t* PreviewClassName = L"QUILLON_PRINT_PREVIEW";
 constexpr int BarHeight = 32;
-constexpr int ButtonWidth = 88;
+constexpr int ButtonWidth = 88;   // the least; a longer label widens every button
+constexpr int LabelPadding = 16;  // a button's edges and a gap on each side of its label
 constexpr int ButtonHeight = 24;
 constexpr int Gap = 4;
 constexpr int PaperMargin = 12;
@@ -24,6 +27,7 @@ constexpr int WindowHeight = 760;
 enum PreviewButton : int { Previous = 1, Next, Zoom, Print, Close, ButtonCount = Close };
 constexpr const char* ButtonLabels[] = {English("< P&revious"), English("&Next >"),
                                         English("&100 %"), English("&Print..."), English("Close")};
+constexpr const char* FitLabel = English("Zoom to &fit");  // the zoom button's other label
 
 struct Preview {
     HWND Window = nullptr;
@@ -96,7 +100,7 @@ void ShowPage() {
     EnableWindow(View.Buttons[Previous - 1], View.Page > 0);
     EnableWindow(View.Buttons[Next - 1], View.Page + 1 < View.Layout.Pages.size());
     SetWindowTextW(View.Buttons[Zoom - 1],
-                   WideWords(View.RealSize ? Words("Zoom to &fit") : Words("&100 %")).c_str());
+                   WideWords(Words(View.RealSize ? FitLabel : ButtonLabels[Zoom - 1])).c_str());
     UpdateScrollBars();
     InvalidateRect(View.Window, nullptr, TRUE);
 }
@@ -120,10 +124,28 @@ void Paint(HWND window) {
     EndPaint(window, &paint);
 }
 
+// One width for all buttons, from the longest label in the chosen language (the zoom button's
+// either label), so that no label is cut and the bar does not move when the zoom changes.
+int ButtonWidthForLabels() {
+    HDC dc = GetDC(View.Window);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    int widest = 0;
+    for (int i = 0; i <= ButtonCount; ++i) {
+        const std::wstring label = WideWords(Words(i < ButtonCount ? ButtonLabels[i] : FitLabel));
+        RECT need = {};
+        DrawTextW(dc, label.c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE);
+        widest = std::max<int>(widest, need.right);
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(View.Window, dc);
+    return std::max(Scaled(ButtonWidth), widest + Scaled(LabelPadding));
+}
+
 void PlaceButtons() {
+    const int width = ButtonWidthForLabels();
     for (int i = 0; i < ButtonCount; ++i) {
-        MoveWindow(View.Buttons[i], Scaled(Gap) + i * Scaled(ButtonWidth + Gap), Scaled(Gap),
-                   Scaled(ButtonWidth), Scaled(ButtonHeight), TRUE);
+        MoveWindow(View.Buttons[i], Scaled(Gap) + i * (width + Scaled(Gap)), Scaled(Gap), width,
+                   Scaled(ButtonHeight), TRUE);
     }
 }
 
@@ -230,21 +252,21 @@ LRESULT CALLBACK PreviewProcedure(HWND window, UINT message, WPARAM wParam, LPAR
         default:
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void CreatePreviewWindow(HWND owner) {
     static bool defined = false;
     if (!defined) {
-        WNDCLASSEXA windowClass = {};
+        WNDCLASSEXW windowClass = {};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = PreviewProcedure;
         windowClass.hInstance = Shell.Instance;
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = PreviewClassName;
-        defined = RegisterClassExA(&windowClass) != 0;
+        defined = RegisterClassExW(&windowClass) != 0;
     }
-    View.Window = CreateWindowExA(0, PreviewClassName, "Print preview",
+    View.Window = CreateWindowExW(0, PreviewClassName, L"Print preview",
                                   WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL, CW_USEDEFAULT,
                                   CW_USEDEFAULT, Scaled(WindowWidth), Scaled(WindowHeight), owner,
                                   nullptr, Shell.Instance, nullptr);

@@ -76,7 +76,7 @@ INT_PTR CALLBACK LineDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
 
 bool AskForLine(LineRequest& request) {
     const ModalScope modal(TapeShell.Window);
-    return DialogBoxParamA(Shell.Instance, MAKEINTRESOURCEA(IDD_TAPE_LINE), TapeShell.Window,
+    return DialogBoxParamW(Shell.Instance, MAKEINTRESOURCEW(IDD_TAPE_LINE), TapeShell.Window,
                            LineDialogProcedure, reinterpret_cast<LPARAM>(&request)) == IDOK;
 }
 

@@ -26,7 +26,9 @@
 
 namespace {
 
-constexpr const char* TapeClassName = "QUILLON_TAPE";
+// A Unicode window: its title, in the chosen language and with the tape's file name, keeps
+// every character whatever the code page.
+constexpr const wchar_t* TapeClassName = L"QUILLON_TAPE";
 // A compact face with digits of one width, as printing calculators print; where it is
 // missing the system gives another fixed-pitch face.
 constexpr const char* TapeFontFace = "Consolas";
@@ -122,7 +124,7 @@ LRESULT CALLBACK TapeWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         default:
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 HFONT MakeTapeFont(int weight) {
@@ -134,14 +136,14 @@ HFONT MakeTapeFont(int weight) {
 }
 
 void DefineTapeClass() {
-    WNDCLASSEXA windowClass = {};
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = TapeWindowProcedure;
     windowClass.hInstance = Shell.Instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = TapeClassName;
-    RegisterClassExA(&windowClass);
+    RegisterClassExW(&windowClass);
 }
 
 // A reader of the shown tape hears its new lines, as it hears the panel.
@@ -171,8 +173,8 @@ void TranslateTapeWindow() {
 
 void CreateTapeWindow(HWND mainWindow) {
     DefineTapeClass();
-    TapeShell.Window = CreateWindowExA(
-        WS_EX_TOOLWINDOW, TapeClassName, "Tape", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+    TapeShell.Window = CreateWindowExW(
+        WS_EX_TOOLWINDOW, TapeClassName, L"Tape", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mainWindow,
         LoadMenuA(Shell.Instance, MAKEINTRESOURCEA(IDM_TAPE_MENU)), Shell.Instance, nullptr);
     TapeShell.List = CreateWindowExA(

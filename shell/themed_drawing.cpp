@@ -63,16 +63,17 @@ LRESULT CALLBACK DarkGroupBox(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     GetClientRect(box, &frame);
     frame.top += metrics.tmHeight / 2;
     FrameWith(dc, frame, dark.KeyFrame, 1);
-    char caption[ClassNameSize * 4] = {};
-    const int length = GetWindowTextA(box, caption, sizeof(caption));
+    // Wide: the caption is in the chosen language, whatever the code page.
+    wchar_t caption[ClassNameSize * 4] = {};
+    const int length = GetWindowTextW(box, caption, ClassNameSize * 4);
     if (length > 0) {
         RECT label = {metrics.tmAveCharWidth, 0, frame.right, metrics.tmHeight};
-        DrawTextA(dc, caption, length, &label, DT_SINGLELINE | DT_CALCRECT);
+        DrawTextW(dc, caption, length, &label, DT_SINGLELINE | DT_CALCRECT);
         InflateRect(&label, metrics.tmAveCharWidth / 2, 0);
         FillRect(dc, &label, SchemeBrush(dark.DialogFace));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, dark.DialogText);
-        DrawTextA(dc, caption, length, &label, DT_SINGLELINE | DT_CENTER);
+        DrawTextW(dc, caption, length, &label, DT_SINGLELINE | DT_CENTER);
     }
     SelectObject(dc, previous);
     EndPaint(box, &paint);

@@ -20,7 +20,8 @@ void ChooseLanguageFromSettings();
 void TranslateMenu(HMENU menu, int menuId);
 
 // Puts the chosen language's words into a dialog's caption and controls, as the dialog
-// template left them in English.
+// template left them in English. The dialog must be a Unicode window (DialogBoxParamW): an
+// ANSI dialog passes its caption through the code page, which has no letters for most languages.
 void TranslateDialog(HWND dialog);
 
 // Translates the main window's menu bar and adds (or renews) the "Language" submenu on its

@@ -9,7 +9,6 @@
 #include "gui_ids.h"
 #include "quillon_session.h"
 #include "remote_reads.h"
-#include "screen_dpi.h"
 #include "settings_text.h"
 
 namespace {
@@ -365,36 +364,9 @@ void MenusFollowTheUiLanguage() {
     CheckEqual(ValueInFile(run.Exit(), "LANGUAGE"), "AUTO", "the choice stays AUTO");
 }
 
-// Every dialog in every language at SCALE 1, at 96 and at 192 DPI: no control clips its
-// text in the dialogs' font.
-void DialogsFitEveryLanguage() {
-    const char* tags[] = {"en", "de", "fr", "es", "it", "pt-BR", "nl", "pl", "ru", "zh-CN"};
-    ScreenDpi screen;
-    for (const UINT dpi : {96u, 192u}) {
-        screen.Set(dpi);
-        for (const char* tag : tags) {
-            const std::string name = std::string(tag) + " at " + std::to_string(dpi) + " DPI";
-            CaseRun run("fit-" + std::string(tag), KnownFile({{"LANGUAGE", tag}}));
-            if (!run.Start()) continue;
-            for (const WORD command : {IdAppearance, IdTotalSettings, IdAbout}) {
-                PostMessageA(run.Session.Window, WM_COMMAND, command, 0);
-                HWND dialog = WaitForWindow(run.Session, "#32770", nullptr, 5000);
-                if (!Check(dialog != nullptr, name + ": dialog opens")) continue;
-                CheckEqual(ClippedControls(dialog, 8, dpi), "",
-                           name + ": clipped in dialog " + std::to_string(command));
-                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-                for (int wait = 0; wait < 100 && IsWindow(dialog); ++wait) Sleep(20);
-            }
-            run.Exit();
-        }
-    }
-    screen.Set(96);
-}
-
 }  // namespace
 
 extern const GuiCase InputCases[] = {
-    {"dialog_fit", DialogsFitEveryLanguage},
     {"language_from_windows", MenusFollowTheUiLanguage},
     {"languages", MenusSpeakTheChosenLanguage},
     {"typed_characters", TypedCharactersPressTheirButtons},

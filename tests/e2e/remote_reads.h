@@ -16,9 +16,6 @@ std::string ToolTipText(const QuillonSession& session, HWND control);
 // item that could not be read. Menus can be read only inside their own process: a small
 // probe library is loaded into quillon.exe and writes the marks into the working directory.
 std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UINT>& ids);
-// Every control of `dialog` (of the program) whose text its width or height clips, measured in
-// the dialogs' font at `pointSize` and `dpi`; empty when all fit.
-std::string ClippedControls(HWND dialog, int pointSize, UINT dpi);
 // The UTF-8 text of the main window's menu item `id` (0: the popups, joined by "|").
 std::string MenuItemText(const QuillonSession& session, UINT id);
 
