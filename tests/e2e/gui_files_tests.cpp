@@ -2,6 +2,7 @@
 // second start on the same files.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -164,7 +165,31 @@ void BusyClipboardIsWaitedForAndTold() {
     run.Exit();
 }
 
-// The About box names the folder the files are kept in.
+// A shown top-level window of any process whose title holds `part`; null when none comes.
+HWND WaitForTitle(const std::string& part, DWORD timeoutMs) {
+    struct Search {
+        const std::string& Part;
+        HWND Found;
+    } search = {part, nullptr};
+    const DWORD start = GetTickCount();
+    while (search.Found == nullptr && GetTickCount() - start < timeoutMs) {
+        EnumWindows(
+            [](HWND window, LPARAM parameter) -> BOOL {
+                auto* wanted = reinterpret_cast<Search*>(parameter);
+                char title[MAX_PATH] = {};
+                GetWindowTextA(window, title, sizeof(title));
+                if (!IsWindowVisible(window) || std::strstr(title, wanted->Part.c_str()) == nullptr)
+                    return TRUE;
+                wanted->Found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        Sleep(50);
+    }
+    return search.Found;
+}
+
+// The About box names the folder the files are kept in, and "Open files folder" shows it.
 void AboutNamesTheFilesFolder() {
     CaseRun run("aboutfiles", KnownFile());
     if (!run.Start()) return;
@@ -175,6 +200,9 @@ void AboutNamesTheFilesFolder() {
     CheckEqual(WindowText(GetDlgItem(about, AboutFilesId)),
                "Settings and tape are kept in " + folder, "the folder is named");
     PostMessageA(about, WM_COMMAND, IDOK, 0);
+    PostCommand(run.Session, IdOpenFilesFolder);
+    HWND explorer = WaitForTitle(folder.substr(folder.find_last_of('\\') + 1), 10000);
+    if (Check(explorer != nullptr, "the folder opens")) PostMessageA(explorer, WM_CLOSE, 0, 0);
     run.Exit();
 }
 
