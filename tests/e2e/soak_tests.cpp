@@ -1,7 +1,7 @@
 // A soak of quillon.exe: a seeded stream of user actions (keys clicked and typed, menu
 // commands, Totals of clipboard texts up to a megabyte, paste, tape corrections and notes, a
-// cleared tape, the customisation dialogs closed with OK and Cancel, add mode and rounding
-// changes), with the portable engine in this process as the oracle. Every 100 actions the
+// cleared tape, the customisation dialogs closed with OK and Cancel, add mode, rounding and
+// theme changes), with the portable engine in this process as the oracle. Every 100 actions the
 // panel and both indicators must equal the oracle's and no message box may be open that the
 // oracle did not show; every box the oracle showed is answered. A probe inside the program
 // (soak_probe.cpp) counts its GDI and USER objects and its memory, which must stay flat
@@ -196,6 +196,11 @@ void ToggleAddMode(Soak& soak) {
     soak.Engine.Context.Settings.ADD_MODE = !soak.Engine.Context.Settings.ADD_MODE;
 }
 
+// Light, dark or like Windows: every window is drawn again in the other colours.
+void ChangeTheme(Soak& soak) {
+    PostCommand(soak.Session, static_cast<WORD>(IDM_THEME_SYSTEM + soak.Below(3)));
+}
+
 // Corrects a number brought in, or sets a note, through the tape's line dialog.
 void EditTapeLine(Soak& soak, bool note) {
     const Tape& tape = soak.Engine.Tape.Lines;
@@ -249,8 +254,10 @@ void OpenAndClose(Soak& soak) {
 void Act(Soak& soak, int action) {
     const size_t messages = soak.Engine.Host.Messages.size();
     const int choice = soak.Below(1000);
-    if (choice < 880) {
+    if (choice < 870) {
         ClickOrType(soak);
+    } else if (choice < 880) {
+        ChangeTheme(soak);
     } else if (choice < 910) {
         TotalOfRandomText(soak);
     } else if (choice < 930) {
@@ -288,8 +295,10 @@ bool Checkpoint(Soak& soak, int action) {
                  at + "the program runs");
 }
 
-// The figures in a state the start and the end share: an empty tape and a small last Total.
+// The figures in a state the start and the end share: the light theme, an empty tape and a
+// small last Total.
 Figures Measure(Soak& soak) {
+    PostCommand(soak.Session, IDM_THEME_LIGHT);
     ClearTheTape(soak);
     TotalOf(soak, "1");
     const LONG samples = soak.Probe->Samples;
