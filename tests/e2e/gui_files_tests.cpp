@@ -240,15 +240,8 @@ std::string WideFileBytes(const std::wstring& path) {
     return std::string(buffer, read);
 }
 
-// A folder whose name the ANSI code page cannot spell (a Chinese user name on an English
-// system): the settings and the tape are read and written there all the same.
-void WorksInAFolderOutsideTheCodePage() {
-    const std::string base = MakeWorkDirectory("wide");
-    const std::wstring folder = Wide(base) + L"\x674e\x56db\\";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    HANDLE ini = CreateFileW((folder + L"Quillon.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    CloseHandle(ini);
+// Starts quillon.exe in `folder`, works out 12+3 and ends it.
+void CalculateIn(const std::wstring& folder) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     QuillonSession session;
@@ -266,6 +259,10 @@ void WorksInAFolderOutsideTheCodePage() {
     CheckEqual(Panel(session), "15", "calculates");
     PostCommand(session, IdExit);
     CheckEqual(WaitForExit(session), 0, "exit code");
+}
+
+// The tape and the settings of the calculation above are in `folder`; both are removed.
+void CheckAndRemoveFiles(const std::wstring& folder) {
     Check(WideFileBytes(folder + L"Quillon.tape").find("=\tresult\t15\t2\t") != std::string::npos,
           "the tape is written there");
     Check(WideFileBytes(folder + L"Quillon.ini").find("[VIEW]") != std::string::npos,
@@ -273,6 +270,53 @@ void WorksInAFolderOutsideTheCodePage() {
     for (const wchar_t* name : {L"Quillon.tape", L"Quillon.ini"})
         DeleteFileW((folder + name).c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+// A folder whose name the ANSI code page cannot spell (a Chinese user name on an English
+// system): the settings and the tape are read and written there all the same.
+void WorksInAFolderOutsideTheCodePage() {
+    const std::string base = MakeWorkDirectory("wide");
+    const std::wstring folder = Wide(base) + L"\x674e\x56db\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    HANDLE ini = CreateFileW((folder + L"Quillon.ini").c_str(), GENERIC_WRITE, 0, nullptr,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(ini);
+    CalculateIn(folder);
+    CheckAndRemoveFiles(folder);
+    RemoveWorkDirectory(base);
+}
+
+// The same for a profile under such a name: started where no Quillon.ini is, the program
+// keeps its files in %APPDATA%\Quillon, whose path the ANSI functions could not open.
+void KeepsItsFilesInAProfileOutsideTheCodePage() {
+    // Where the profile's AppData folder is, as written and as last resolved; both are put
+    // back afterwards.
+    const wchar_t* keys[] = {
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+    const DWORD types[] = {REG_EXPAND_SZ, REG_SZ};
+    wchar_t kept[2][MAX_PATH] = {};
+    for (int i = 0; i < 2; ++i) {
+        DWORD size = sizeof(kept[i]);
+        if (!Check(RegGetValueW(HKEY_CURRENT_USER, keys[i], L"AppData", RRF_RT_ANY | RRF_NOEXPAND,
+                                nullptr, kept[i], &size) == ERROR_SUCCESS,
+                   "the profile's AppData folder is read")) {
+            return;
+        }
+    }
+    const auto setAppData = [&](int i, const std::wstring& path) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, keys[i], L"AppData", types[i], path.c_str(),
+                        static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    };
+    const std::string base = MakeWorkDirectory("profile");
+    DeleteFileA((base + "Quillon.ini").c_str());  // no settings where it starts
+    const std::wstring appData = Wide(base) + L"\x674e\x56db";
+    CreateDirectoryW(appData.c_str(), nullptr);
+    setAppData(0, appData);
+    CalculateIn(Wide(base));
+    for (int i = 0; i < 2; ++i) setAppData(i, kept[i]);
+    CheckAndRemoveFiles(appData + L"\\Quillon\\");
+    RemoveDirectoryW(appData.c_str());
     RemoveWorkDirectory(base);
 }
 
@@ -285,5 +329,6 @@ extern const GuiCase FilesCases[] = {
     {"about_files_folder", AboutNamesTheFilesFolder},
     {"shared_file_names", KeepsAFileSharedWithAnotherName},
     {"folder_outside_code_page", WorksInAFolderOutsideTheCodePage},
+    {"profile_outside_code_page", KeepsItsFilesInAProfileOutsideTheCodePage},
 };
 extern const size_t FilesCasesCount = std::size(FilesCases);

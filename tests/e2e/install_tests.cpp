@@ -178,6 +178,9 @@ void UninstallerSpeaksTheDisplayLanguage() {
     }
     HWND window = WaitForWindow(session, "#32770", nullptr, 10000);
     if (Check(window != nullptr, "the uninstaller's window")) {
+        // The window is found before its buttons have their texts.
+        for (int wait = 0; wait < 250 && WindowText(GetDlgItem(window, IDCANCEL)).empty(); ++wait)
+            Sleep(20);
         CheckEqual(WindowText(GetDlgItem(window, IDCANCEL)), "Abbrechen", "German pages");
         PostMessageA(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);  // on to the components
         HWND tree = nullptr;
