@@ -189,7 +189,7 @@ HWND WaitForTitle(const std::string& part, DWORD timeoutMs) {
     return search.Found;
 }
 
-// The About box names the folder the files are kept in, and "Open files folder" shows it.
+// The About box names the folder the files are kept in.
 void AboutNamesTheFilesFolder() {
     CaseRun run("aboutfiles", KnownFile());
     if (!run.Start()) return;
@@ -200,7 +200,15 @@ void AboutNamesTheFilesFolder() {
     CheckEqual(WindowText(GetDlgItem(about, AboutFilesId)),
                "Settings and tape are kept in " + folder, "the folder is named");
     PostMessageA(about, WM_COMMAND, IDOK, 0);
+    run.Exit();
+}
+
+// "Open files folder" shows that folder (under Wine in its explorer, titled with its name).
+void OpenFilesFolderShowsIt() {
+    CaseRun run("openfiles", KnownFile());
+    if (!run.Start()) return;
     PostCommand(run.Session, IdOpenFilesFolder);
+    const std::string folder = run.Directory.substr(0, run.Directory.size() - 1);
     HWND explorer = WaitForTitle(folder.substr(folder.find_last_of('\\') + 1), 10000);
     if (Check(explorer != nullptr, "the folder opens")) PostMessageA(explorer, WM_CLOSE, 0, 0);
     run.Exit();
@@ -327,6 +335,7 @@ extern const GuiCase FilesCases[] = {
     {"failed_writes_told", FailedWritesAreTold},
     {"clipboard_busy", BusyClipboardIsWaitedForAndTold},
     {"about_files_folder", AboutNamesTheFilesFolder},
+    {"open_files_folder", OpenFilesFolderShowsIt},
     {"shared_file_names", KeepsAFileSharedWithAnotherName},
     {"folder_outside_code_page", WorksInAFolderOutsideTheCodePage},
     {"profile_outside_code_page", KeepsItsFilesInAProfileOutsideTheCodePage},
