@@ -265,7 +265,7 @@ void CalculateIn(const std::wstring& folder) {
     session.Sentinel = TipWindowOf(session, Control(session, PanelRow));
     TypeText(session, "12+3\r");
     CheckEqual(Panel(session), "15", "calculates");
-    PostCommand(session, IdExit);
+    PostMessageA(session.Window, WM_COMMAND, IdExit, 0);  // nothing to settle: it ends
     CheckEqual(WaitForExit(session), 0, "exit code");
 }
 

@@ -60,7 +60,7 @@ bool ReadShortcut(const std::string& link, std::string& target, std::string& fol
 void CalculateAndExit(QuillonSession& session) {
     TypeText(session, "12+3\r");
     CheckEqual(Panel(session), "15", "calculates");
-    PostCommand(session, IdExit);
+    PostMessageA(session.Window, WM_COMMAND, IdExit, 0);  // nothing to settle: it ends
     CheckEqual(WaitForExit(session), 0, "exit code");
 }
 
