@@ -50,6 +50,16 @@ void WaitForScreenshot(const std::string& directory, const std::string& ready) {
     }
 }
 
+std::string MainAndTapeArea(HWND main, HWND tape) {
+    RECT left = {};
+    RECT right = {};
+    GetWindowRect(main, &left);
+    GetWindowRect(tape, &right);
+    return std::to_string(left.left) + " " + std::to_string(left.top) + " " +
+           std::to_string(right.right - left.left) + " " + std::to_string(left.bottom - left.top) +
+           "\n";
+}
+
 int RunDriver(int argc, char** argv, const DriverSetUp& setUp,
               std::initializer_list<std::span<const GuiCase>> tables) {
     PrepareUnattendedDriver();

@@ -28,6 +28,9 @@ int LocaleGrouping();
 // Writes DIRECTORY\ready with `ready` in it and waits until the script that started the
 // driver has written DIRECTORY\shot.png (20 s at most).
 void WaitForScreenshot(const std::string& directory, const std::string& ready);
+// "left top width height" of the main window with the tape beside it on the right, for a
+// screenshot of both.
+std::string MainAndTapeArea(HWND main, HWND tape);
 
 // A driver's main: no error boxes, the program under test from the first argument, then
 // `helper` (a probe or a stand-in program, when the usage names one) and the case, which runs

@@ -43,14 +43,10 @@ int HoldForScreenshot(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-void TakeMenuProbe(const std::string& path) {
-    SetMenuProbePath(WindowsPath(path));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const DriverSetUp setUp{"MENU_PROBE_DLL CASE|screenshot DIRECTORY", TakeMenuProbe,
+    const DriverSetUp setUp{"MENU_PROBE_DLL CASE|screenshot DIRECTORY", SetMenuProbePath,
                             HoldForScreenshot};
     return RunDriver(argc, argv, setUp,
                      {{StartCases, StartCasesCount},

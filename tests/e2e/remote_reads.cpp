@@ -55,7 +55,7 @@ bool LoadIntoQuillon(const QuillonSession& session, const std::string& libraryPa
 }
 
 void SetMenuProbePath(const std::string& path) {
-    menuProbePath = path;
+    menuProbePath = WindowsPath(path);
 }
 
 std::string MenuItemText(const QuillonSession& session, UINT id) {

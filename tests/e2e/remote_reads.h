@@ -19,6 +19,7 @@ std::string MenuItemsChecked(const QuillonSession& session, const std::vector<UI
 // The UTF-8 text of the main window's menu item `id` (0: the popups, joined by "|").
 std::string MenuItemText(const QuillonSession& session, UINT id);
 
+// The probe library, as the driver's command line names it.
 void SetMenuProbePath(const std::string& path);
 
 // Loads the library at `libraryPath` (a Windows path) into quillon.exe and waits until its

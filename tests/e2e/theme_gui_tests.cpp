@@ -365,26 +365,15 @@ int HoldForScreenshot(const std::vector<std::string>& arguments) {
     HWND tape = TapeWindow(s);
     if (tape == nullptr) return 1;
     NoteLine(s, tape, 0, "taxi to the airport, receipt 4711");
-    RECT main = {};
-    RECT side = {};
-    GetWindowRect(s.Window, &main);
-    GetWindowRect(tape, &side);
-    const std::string rect = std::to_string(main.left) + " " + std::to_string(main.top) + " " +
-                             std::to_string(side.right - main.left) + " " +
-                             std::to_string(main.bottom - main.top) + "\n";
-    WaitForScreenshot(directory, rect);
+    WaitForScreenshot(directory, MainAndTapeArea(s.Window, tape));
     run.Exit();
     return 0;
-}
-
-void TakeMenuProbe(const std::string& path) {
-    SetMenuProbePath(WindowsPath(path));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const DriverSetUp setUp{"MENU_PROBE_DLL CASE|screenshot DIRECTORY LIGHT|DARK", TakeMenuProbe,
+    const DriverSetUp setUp{"MENU_PROBE_DLL CASE|screenshot DIRECTORY LIGHT|DARK", SetMenuProbePath,
                             HoldForScreenshot};
     return RunDriver(argc, argv, setUp, {Cases});
 }
